@@ -1,0 +1,126 @@
+// tandemx-cli members FILE.tdm [--format json|text]: the key data and every member of a member file.
+#include "cli/Commands.h"
+
+#include "records/MemberFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace tandemx::cli {
+namespace {
+
+constexpr MemberField kFields[] = {MemberField::Voornaam, MemberField::Achternaam, MemberField::Grp,
+                                   MemberField::Actie, MemberField::Straat, MemberField::Postcode,
+                                   MemberField::Plaats, MemberField::Telefoon, MemberField::EMail,
+                                   MemberField::Opmerking};
+constexpr const char* kFieldNames[] = {"voornaam", "achternaam", "grp", "actie", "straat",
+                                       "postcode", "plaats", "telefoon", "email", "opmerking"};
+
+QJsonObject recordJson(const TLedenObj& r)
+{
+    QJsonObject o;
+    o["ix"] = r.ix();
+    o["clubNr"] = r.clubNr();
+    for (size_t i = 0; i < std::size(kFields); ++i)
+        o[kFieldNames[i]] = r.text(kFields[i]);
+    return o;
+}
+
+QJsonObject keyDataJson(const KeyData& k)
+{
+    QJsonObject o;
+    o["clubName"] = k.clubNameText();
+    o["clubSize"] = k.clubSize;
+    o["doublesRounds"] = k.doublesRounds;
+    o["mixedRounds"] = k.mixedRounds;
+    o["courts"] = k.courts;
+    o["maxMatches"] = k.maxMatches;
+    o["group1Code"] = k.group1();
+    o["group2Code"] = k.group2();
+    o["keepGames"] = k.keepGames;
+    o["options"] = k.options;
+    return o;
+}
+
+int fail(const QString& text)
+{
+    std::fprintf(stderr, "tandemx-cli: %s\n", qPrintable(QString(text).replace(u'\r', u' ').replace(u'\n', u' ')));
+    return 2;
+}
+
+} // namespace
+
+int runMembers(const QStringList& args)
+{
+    QString file;
+    QString format = QStringLiteral("json");
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--format") && i + 1 < args.size())
+            format = args[++i];
+        else if (args[i].startsWith(QLatin1String("--")) || !file.isEmpty())
+            return fail(QStringLiteral("unknown argument: ") + args[i]);
+        else
+            file = args[i];
+    }
+    if (file.isEmpty())
+        return fail(QStringLiteral("usage: tandemx-cli members FILE.tdm [--format json|text]"));
+    if (format != QLatin1String("json") && format != QLatin1String("text"))
+        return fail(QStringLiteral("unknown format: ") + format);
+
+    const auto config = readKeyDataFile(configFileName(file));
+    const KeyData keyData = config ? config->keyData : KeyData{};
+    QString error;
+    const auto list = readMemberFile(file, keyData.clubSize, &error);
+    if (!list)
+        return fail(error);
+
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    const TLedenObj& header = list->header();
+    if (format == QLatin1String("json")) {
+        QJsonObject root;
+        root["file"] = file;
+        root["keyData"] = config ? QJsonValue(keyDataJson(keyData)) : QJsonValue();
+        root["headerCount"] = header.clubNr() != 0 ? QString::number(header.clubNr())
+                                                   : header.text(MemberField::Opmerking);
+        root["memberCount"] = list->count();
+        QJsonArray members;
+        for (int i = 1; i <= list->count(); ++i)
+            members.append(recordJson(list->at(i)));
+        root["members"] = members;
+        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    if (config)
+        out << "Club: " << keyData.clubNameText() << "  leden " << keyData.clubSize << ", tandem "
+            << keyData.doublesRounds << ", mix " << keyData.mixedRounds << ", banen " << keyData.courts
+            << ", groepen " << keyData.group1() << "/" << keyData.group2() << ", opties " << keyData.options << "\n";
+    else
+        out << "Club: (geen sleutelgegevens)\n";
+    out << "Aantal leden: " << list->count() << "\n";
+    const auto row = [](const QString& ix, const QString& nr, const QString& first, const QString& last,
+                        const QString& grp, const QString& actie, const QString& rest) {
+        return ix.rightJustified(4) + nr.rightJustified(7) + QStringLiteral("  ") + first.leftJustified(24)
+            + QStringLiteral(" ") + last.leftJustified(30) + QStringLiteral(" ") + grp.leftJustified(4)
+            + actie.leftJustified(6) + rest;
+    };
+    out << row("Ix", "ClubNr", "Voornaam", "Achternaam", "Grp", "Actie", "Adres / Opmerking") << "\n";
+    for (int i = 1; i <= list->count(); ++i) {
+        const TLedenObj& r = list->at(i);
+        QStringList rest;
+        for (MemberField f : {MemberField::Straat, MemberField::Postcode, MemberField::Plaats, MemberField::Telefoon,
+                              MemberField::EMail, MemberField::Opmerking})
+            if (!r.text(f).isEmpty())
+                rest << r.text(f);
+        out << row(QString::number(r.ix()), QString::number(r.clubNr()), r.voornaam(), r.achternaam(), r.grp(),
+                   r.actie(), rest.join(QStringLiteral(", ")))
+            << "\n";
+    }
+    return 0;
+}
+
+} // namespace tandemx::cli

@@ -1,0 +1,27 @@
+// tandemx-cli: the headless side of TandemX.
+#include "cli/Commands.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments();
+    args.removeFirst();
+    const QString usage = QStringLiteral(
+        "usage: tandemx-cli members FILE.tdm [--format json|text]\n"
+        "       tandemx-cli schedule [--members FILE.tdm | --men N --ladies N] [options]\n");
+    if (args.isEmpty()) {
+        std::fputs(qPrintable(usage), stderr);
+        return 2;
+    }
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("members"))
+        return tandemx::cli::runMembers(args);
+    if (command == QLatin1String("schedule"))
+        return tandemx::cli::runSchedule(args);
+    std::fputs(qPrintable(usage), stderr);
+    return 2;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The program-wide state: created once in main() (or a test) and passed by reference.
+#include "messages/Messages.h"
+#include "records/KeyData.h"
+#include "records/MemberFile.h"
+#include "records/MemberList.h"
+#include "state/Seams.h"
+
+#include <optional>
+
+namespace tandemx {
+
+struct Club {
+    std::optional<MemberList> members; // no list until New or Open
+    QString memberFileName = NoFileName;
+    bool backupPending = true;
+    bool fileLoaded = false;
+    std::optional<TConfigObj> config;   // the key data of the open member file
+    PrintSettings printSettings;        // program-wide; travels inside the key-data file
+    bool configAccepted = false;
+    QString configFileName;
+    bool printerInstalled = false;
+    // The window text font in use.
+    QByteArray windowFontName = "MS Sans Serif";
+    int windowFontSize = 10;
+
+    int memberCount() const { return members ? members->count() : 0; }
+    // The key data in force: the loaded ones, or the defaults while none exist.
+    const KeyData& keyData() const;
+};
+
+struct AppState {
+    AppState(Messages& m, Clock& c, FileDialogs& f) : messages(m), clock(c), files(f)
+    {
+        messages.setOptionsSource([this] { return club.keyData().options; });
+        today = clock.today();
+    }
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    Messages& messages;
+    Clock& clock;
+    FileDialogs& files;
+    QDate today; // taken once at start
+    Club club;
+};
+
+// Key-data file handling for the open member file.
+// Reads the key data beside memberFileName. Returns false when the caller must show the key-data
+// dialog with defaults (the reason was reported).
+bool loadConfig(AppState& state, const QString& memberFileName);
+// Writes the key data beside memberFileName ("N_N" writes nothing). Returns false on a failed write
+// (reported).
+bool saveConfig(AppState& state, const QString& memberFileName);
+// A fresh configuration with the defaults; the print settings take the window font in use.
+void setDefaults(AppState& state);
+
+} // namespace tandemx

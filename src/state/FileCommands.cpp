@@ -1,0 +1,113 @@
+#include "state/FileCommands.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+
+namespace tandemx {
+
+const FileDialogs::Request& memberFileOpenRequest()
+{
+    static const FileDialogs::Request r{QStringLiteral("Openen"), QStringLiteral("*.TDM"),
+                                        QStringLiteral("Tandem bestand (*.tdm *.TDM)"), QStringLiteral("tdm")};
+    return r;
+}
+
+const FileDialogs::Request& memberFileSaveRequest()
+{
+    static const FileDialogs::Request r{QStringLiteral("Bewaren als"), QStringLiteral("*.tdm"),
+                                        QStringLiteral("Tandem bestand (*.tdm *.TDM)"), QStringLiteral("tdm")};
+    return r;
+}
+
+bool openMemberFile(AppState& state, const QString& path, const std::function<void()>& showConfigDefaults)
+{
+    Club& club = state.club;
+    if (!QFileInfo::exists(path)) {
+        state.messages.showMessageNo(path, 3, 0, 0);
+        return false;
+    }
+    // Work on a copy so that a file that cannot be read leaves the open list, its name and its key
+    // data untouched: a later save must never write the old list over another file.
+    const Club before = club;
+    club.memberFileName = path;
+    if (!loadConfig(state, path) && showConfigDefaults)
+        showConfigDefaults();
+    QString error;
+    auto list = readMemberFile(path, club.keyData().clubSize, &error);
+    if (!list) {
+        state.messages.showBericht(error, Error, Btn::OK, 0);
+        club = before;
+        return false;
+    }
+    club.members = std::move(*list);
+    club.fileLoaded = true;
+    return true;
+}
+
+bool makeBackup(AppState& state, const QString& path)
+{
+    const QString backup = backupFileName(path);
+    // Copy rather than rename: the member file stays in place until its new content has been
+    // written completely.
+    if (QFile::exists(backup))
+        QFile::remove(backup);
+    if (!QFile::copy(path, backup)) {
+        state.messages.showMessageNo(path, 8, 0, 0);
+        return false;
+    }
+    return true;
+}
+
+bool fileNameStep(AppState& state, bool askName, bool confirmBackup)
+{
+    Club& club = state.club;
+    QString name = club.memberFileName;
+    if (askName || name == NoFileName) {
+        auto chosen = state.files.saveFile(memberFileSaveRequest());
+        if (!chosen || chosen->isEmpty())
+            return false;
+        name = *chosen;
+        if (QFileInfo::exists(name)
+            && !state.messages.ask(QStringLiteral("Bestand bestaat al\rbestand:") + name + QStringLiteral(" overschrijven?")))
+            return false;
+    }
+    if (confirmBackup && QFileInfo::exists(name)) {
+        if (!state.messages.ask(QStringLiteral(" Tandem Programma\r Bewaren van ") + name))
+            return false;
+        makeBackup(state, name);
+    }
+    club.memberFileName = name;
+    return true;
+}
+
+bool saveMemberList(AppState& state, bool report)
+{
+    Club& club = state.club;
+    if (!club.members)
+        return false;
+    if (!checkClubNumbers(*club.members, state.messages))
+        return false;
+    const QString name = club.memberFileName;
+    if (club.backupPending && QFileInfo::exists(name))
+        makeBackup(state, name);
+    club.backupPending = false;
+
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool ok = writeMemberFile(buffer, *club.members);
+    if (ok)
+        ok = saveFileAtomically(name, bytes).isEmpty();
+    if (!ok)
+        state.messages.lastErrorState = 1;
+    if (report)
+        state.messages.showBericht(QStringLiteral("Wegschrijven van ") + name
+                                       + (ok ? QStringLiteral(" gelukt") : QStringLiteral(" niet gelukt")),
+                                   Information, Btn::OK, 0);
+    else if (!ok)
+        state.messages.showMessageNo(name, 0, 8, 4);
+    return ok;
+}
+
+} // namespace tandemx

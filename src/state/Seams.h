@@ -1,0 +1,31 @@
+#pragma once
+// Seams to the outside world that tests replace: the clock and the file dialogs.
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+#include <optional>
+
+namespace tandemx {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() const { return QDate::currentDate(); }
+    virtual QTime timeOfDay() const { return QTime::currentTime(); }
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    struct Request {
+        QString caption;
+        QString fileName;         // initial name, e.g. "*.tdm"
+        QString filter;           // Qt filter text, e.g. "Tandem bestand (*.tdm)"
+        QString defaultExtension; // without dot; appended when the chosen name has none
+    };
+    virtual std::optional<QString> openFile(const Request& request) = 0;
+    virtual std::optional<QString> saveFile(const Request& request) = 0;
+};
+
+} // namespace tandemx
