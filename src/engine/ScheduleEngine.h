@@ -1,0 +1,74 @@
+#pragma once
+// The schedule calculation: availability, court checks, the doubles and mixed rounds with their
+// backtracking searches, match forming, bookkeeping, weights and pool order.
+#include "ScheduleHost.h"
+#include "ScheduleTables.h"
+
+#include <string_view>
+
+namespace tandemx::engine {
+
+// Prefix and reason numbers of the round messages (message table entry = number + 21).
+namespace RoundMessage {
+constexpr int TooManyMustPlay = 2; // "Banen te weinig ! : "
+constexpr int SelectionFailed = 3; // "Selectie niet gelukt"
+constexpr int TooFewPlayers = 4;   // "Banen te veel   ! "
+constexpr int MenPrefix = 7;       // "Geen oplossing heren-tandem     "
+constexpr int LadiesPrefix = 8;    // "Geen oplossing dames-tandem     "
+constexpr int MixedPrefix = 9;     // "Geen oplossing gemengd-tandem   "
+}
+
+class ScheduleEngine {
+public:
+    ScheduleEngine(ScheduleState& state, ScheduleHost& host) : s_(state), host_(host) {}
+
+    // Fills the RoundAvailability of one gender from the PlayerTable.
+    void BuildRoundAvailability(int gender);
+    // Checks and corrects CourtsPerRound before a run; builds both genders' availability first.
+    void CheckCourts();
+    // The whole calculation: men's doubles rounds, ladies' doubles rounds, mixed rounds.
+    void CalculateSchedule();
+
+    // The warning line: text a with round or number n of category g (court warnings only).
+    void ShowFoutregel(std::string_view a, int n, int g);
+    // A message-table entry with an optional round, as an error; sets LastErrorState to the round.
+    void ShowRoundMessage(int prefixNumber, int number, int round);
+
+    // The steps, one gender or category at a time (CurrentRound must be set).
+    void SearchDoublesRound(int gender, int courts);
+    void FormMatches(int gender);
+    void StoreRound(int category, int round);
+    void UpdateDoublesHistory(int gender);
+    void UpdateMetSets(int gender);
+    void UpdateDoublesCounters(int gender);
+    void WeighPairs(int gender, int courts);
+    void SortDoublesPool(int gender);
+    void SearchMixedRound(int courts, int overallRound);
+    void UpdateMixedHistory();
+    void UpdateMixedCounters(int overallRound, int courts);
+    void WeighMixedPairs(const PairList<MaxMixedPairs>& pool);
+    void SortMixedPool(PairList<MaxMixedPairs>& pool);
+    bool HistoryConflict(Pair last, Pair candidate) const;
+
+private:
+    bool userBreak();
+    void progressLine(int category);
+    void reportFailure(int prefixNumber, int round);
+    void doublesPhase(int gender);
+    void mixedPhase();
+    void buildDoublesPool(int gender);
+    void prepareDoublesRound(int gender);
+    void buildMustPlayList(int gender, const AvailabilityRecord& availability);
+    bool mustPlayCheck(int gender) const;
+    bool balanceCheck(int gender, const AvailabilityRecord& availability, int minStart) const;
+    void copyOut(int category, int chosen);
+    void buildWorkingPool(PairList<MaxDoublesPairs>* doubles, PairList<MaxMixedPairs>* mixed, int chosen);
+    void choose(int gender2, Pair p, int position);
+    void unchoose();
+
+    ScheduleState& s_;
+    ScheduleHost& host_;
+    int searchCategory_ = 0;
+};
+
+} // namespace tandemx::engine

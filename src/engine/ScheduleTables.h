@@ -1,0 +1,206 @@
+#pragma once
+// The schedule tables: run inputs, player table, availability, courts per round, the schedule itself,
+// the per-player counters and the work tables of the calculation. Everything lives in one
+// ScheduleState with fixed sizes, created once by its owner; a calculation never allocates.
+//
+// Numbering: players, rounds, courts and pool positions count from 1 as the algorithms do; every
+// table that is indexed that way has one extra element and leaves index 0 unused.
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <string_view>
+
+namespace tandemx::engine {
+
+constexpr int MaxPlayers = 200;   // per gender, and men + ladies together
+constexpr int MaxCourts = 32;
+constexpr int MaxRounds = 24;     // doubles + mixed rounds
+constexpr int MaxRoundPairs = 2 * MaxCourts;                             // 64 pairs per category
+constexpr int MaxDoublesPairs = MaxPlayers * (MaxPlayers - 1) / 2;       // 19,900
+constexpr int MaxMixedPairs = MaxPlayers * MaxPlayers;                   // 40,000
+constexpr int MaxHistoryPairs = 2 * MaxRounds * MaxCourts;               // 1,536 (768 courts)
+constexpr int MaxMixedHistoryEntries = 4 * MaxRounds * MaxCourts;        // 3,072 (768 courts)
+
+enum Gender : int { Men = 0, Ladies = 1 };
+enum Category : int { MenDoubles = 0, LadiesDoubles = 1, MixedDoubles = 2 };
+
+// PlayOptions bits.
+namespace PlayOption {
+constexpr uint16_t LadiesFirst = 1; // "Dames op de 1e banen"
+constexpr uint16_t VariedPairs = 2; // "Steeds ander begin paren"
+constexpr uint16_t GroupVsGroup = 4; // "Groep 1 tegen Groep 2"
+}
+
+// Key-data Options bits the engine reads.
+namespace KeyOption {
+constexpr uint16_t CourtWarnings = 1;
+constexpr uint16_t ProgressMessages = 2;
+}
+
+// A length-prefixed string of at most N single-byte (Windows-1252) characters.
+template <int N>
+struct ShortString {
+    uint8_t length = 0;
+    std::array<char, N> chars{};
+
+    void assign(std::string_view text)
+    {
+        length = uint8_t(text.size() < size_t(N) ? text.size() : size_t(N));
+        for (int i = 0; i < length; ++i)
+            chars[size_t(i)] = text[size_t(i)];
+    }
+    std::string_view view() const { return {chars.data(), length}; }
+};
+
+// One entry of the PlayerTable.
+struct TNaamObj {
+    uint8_t memberNumber = 0;    // low 8 bits of ClubNr (players with names only)
+    ShortString<24> firstName;
+    ShortString<40> lastName;
+    uint8_t PlayerCode = 0;
+};
+
+// Run inputs kept by the set-up window.
+struct ScheduleSettings {
+    int32_t NumMen = 24;
+    int32_t NumLadies = 24;
+    int32_t NumDoublesRounds = 4;
+    int32_t NumMixedRounds = 2;
+    int32_t NumCourts = 10;
+    uint16_t PlayOptions = 2;
+    uint16_t PauseOptions = 0; // bits 0-1 "Pauzes voor 3 X spelen", bits 2-3 "Pauzes voor 2 X spelen"
+    uint8_t ScheduleMode = 0;  // 1 players with names, 2 numbered players
+};
+
+// The engine's working copy of the first five inputs, taken at Start.
+struct RunCounts {
+    int32_t NumMen = 0;
+    int32_t NumLadies = 0;
+    int32_t NumDoublesRounds = 0;
+    int32_t NumMixedRounds = 0;
+    int32_t NumCourts = 0;
+};
+
+struct Pair {
+    uint8_t first = 0;  // lower number first in doubles; the man in mixed
+    uint8_t second = 0; // the lady in mixed
+    bool operator==(const Pair&) const = default;
+};
+
+// A counted list of pairs, positions 1..count.
+template <int N>
+struct PairList {
+    int32_t count = 0;
+    std::array<Pair, N + 1> pairs{};
+
+    void append(Pair p) { pairs[size_t(++count)] = p; }
+    Pair& operator[](int position) { return pairs[size_t(position)]; }
+    const Pair& operator[](int position) const { return pairs[size_t(position)]; }
+};
+
+// Byte j of a round: 0 not available, 1..63 the most rounds the player plays, 102..110 a forced pause.
+struct AvailabilityRecord {
+    int32_t count = 0; // players unavailable in the round
+    std::array<uint8_t, MaxPlayers + 1> player{};
+};
+
+inline bool isAvailable(uint8_t a) { return a != 0 && a < 102; }
+inline bool isForcedPause(uint8_t a) { return a > 101; }
+
+struct CourtsPerRoundTable {
+    std::array<uint8_t, MaxRounds + 1> men{};    // doubles round 1..24
+    std::array<uint8_t, MaxRounds + 1> ladies{}; // doubles round 1..24
+    std::array<uint8_t, MaxRounds + 1> mixed{};  // mixed round 1..24
+};
+
+struct CourtRange {
+    int32_t first = 0;
+    int32_t last = 0;
+};
+
+struct RoundRecord {
+    std::array<CourtRange, 3> range{}; // men's doubles, ladies' doubles, mixed doubles
+    std::array<std::array<uint8_t, 4>, MaxCourts + 1> court{}; // courts 1..32, places 0..3
+};
+
+struct GenderCounters {
+    std::array<uint8_t, MaxPlayers + 1> TimesPlayed{};
+    std::array<uint8_t, MaxPlayers + 1> PausedLastRound{};
+    std::array<std::bitset<208>, MaxPlayers + 1> MetSet{};
+    // [player][round] the opposing pair faced in that round; 0 0 when the player did not play.
+    std::array<std::array<std::array<uint8_t, 2>, MaxRounds + 1>, MaxPlayers + 1> RoundOpponents{};
+};
+
+struct MustPlay {
+    int32_t count = 0;
+    std::array<uint8_t, MaxPlayers + 1> player{}; // positions 1..count
+};
+
+// The overview work tables of one gender (filled by the overviews; reset before each calculation).
+struct OverviewRecord {
+    int32_t count = 0;
+    std::array<uint8_t, MaxPlayers + 1> player{};
+};
+
+struct ScheduleState {
+    // Inputs.
+    ScheduleSettings Settings;
+    RunCounts Run;
+    int32_t TotalPlayers = 0;
+    int32_t TotalRounds = 0;
+    int32_t CurrentRound = 0;
+    uint8_t PauseLevel = 0;
+    bool LadiesFirst = false;
+    bool VariedPairs = false;
+    uint8_t StopRequest = 0;
+    bool ScheduleBusy = false;
+    // The group codes of the key data (raw bytes) and the category names built from them.
+    ShortString<3> Group1Code;
+    ShortString<3> Group2Code;
+    std::array<ShortString<10>, 3> CategoryName;
+
+    std::array<std::array<TNaamObj, MaxPlayers + 1>, 2> PlayerTable{};
+    std::array<std::array<AvailabilityRecord, MaxRounds + 1>, 2> RoundAvailability{};
+    CourtsPerRoundTable CourtsPerRound;
+    std::array<RoundRecord, MaxRounds + 1> ScheduleTable{};
+    std::array<GenderCounters, 2> Counters{};
+    std::array<int32_t, MaxCourts + 1> CourtCodes{};
+
+    // Work tables.
+    std::array<PairList<MaxDoublesPairs>, 2> PairPool{};
+    std::array<PairList<MaxDoublesPairs>, 2> WorkingPool{};
+    std::array<std::array<uint8_t, MaxDoublesPairs + 1>, 2> PairWeight{};
+    PairList<MaxMixedPairs> MixedPairPool;
+    PairList<MaxMixedPairs> MixedWorkingPool;
+    std::array<uint8_t, MaxMixedPairs + 1> MixedWeight{};
+    std::array<PairList<MaxRoundPairs>, 3> RoundResult{};
+    std::array<MustPlay, 2> MustPlayList{};
+    std::array<PairList<MaxHistoryPairs>, 2> OpponentHistory{};
+    PairList<MaxMixedHistoryEntries> MixedOpponentHistory;
+    std::array<std::array<OverviewRecord, MaxRounds + 1>, 2> PlayerCourtTable{};
+    std::array<std::array<OverviewRecord, MaxRounds + 1>, 2> PlayerGamesTable{};
+
+    // Search state.
+    bool SolutionFound = false;
+    bool TooFewPlayers = false;
+    bool TooManyMustPlay = false;
+    int32_t searchCursor = 0;
+    int32_t chosenCount = 0;
+    std::array<int32_t, MaxRoundPairs + 1> chosenPosition{};
+    PairList<MaxMixedPairs> searchPool;  // the doubles search's filtered copy of the pool
+    PairList<MaxMixedPairs> pausedPairs; // ineligible pairs with a forced pause
+    std::array<std::array<uint8_t, MaxPlayers + 1>, 2> inChosen{}; // per gender: player is in a chosen pair
+    std::array<AvailabilityRecord, 2> mixedAvailability{}; // the mixed search's prepared copies
+    std::array<std::bitset<MaxPlayers + 1>, MaxPlayers + 1> historyPair{}; // (p, q) in the history
+    std::array<std::bitset<MaxPlayers + 1>, 2> hasEligiblePair{};
+
+    ScheduleState();
+
+    int players(int gender) const { return gender == Men ? Run.NumMen : Run.NumLadies; }
+    std::array<uint8_t, MaxRounds + 1>& courts(int gender)
+    {
+        return gender == Men ? CourtsPerRound.men : CourtsPerRound.ladies;
+    }
+};
+
+} // namespace tandemx::engine
