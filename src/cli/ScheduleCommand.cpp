@@ -1,11 +1,402 @@
+// tandemx-cli schedule: the schedule set-up and calculation without windows.
+//
+//   tandemx-cli schedule [--members FILE.tdm | --men N --ladies N] [--doubles R] [--mixed R]
+//                        [--courts C] [--men-courts a,b,..] [--ladies-courts a,b,..] [--mixed-courts a,b,..]
+//                        [--ladies-first] [--varied-pairs] [--group-vs-group] [--pause3 N] [--pause2 N]
+//                        [--options N] [--format json|text]
 #include "cli/Commands.h"
 
+#include "engine/ScheduleEngine.h"
+#include "engine/ScheduleStart.h"
+#include "records/Cp1252.h"
+#include "records/MemberFile.h"
+
+#include <QFileInfo>
+
 #include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace tandemx::cli {
-int runSchedule(const QStringList&)
+namespace {
+
+using namespace tandemx::engine;
+
+struct UsageError {
+    QString text;
+};
+
+// Records every message and warning line; the question " Wilt U stoppen" is answered "&Nee".
+class CliHost : public ScheduleHost {
+public:
+    explicit CliHost(uint16_t options) : options_(options) {}
+
+    int showBericht(std::string_view text, int kind, int) override
+    {
+        messages.emplace_back(text);
+        return kind == Bericht::Question ? Bericht::ResultNo : Bericht::ResultOk;
+    }
+    void beep() override {}
+    int lastErrorState() const override { return lastError_; }
+    void setLastErrorState(int state) override { lastError_ = state; }
+    uint16_t keyDataOptions() const override { return options_; }
+    void showFoutregel(std::string_view text) override { warnings.emplace_back(text); }
+    void delay(int) override {}
+    void showWorkingText(int, std::string_view) override {}
+    void showProgressLine(std::string_view, int, int) override {}
+    void resetProgress(int) override {}
+    void stepProgress() override {}
+    bool breakTest() override { return false; }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> warnings;
+
+private:
+    uint16_t options_;
+    int lastError_ = 0;
+};
+
+int parseNumber(const QString& option, const QString& text)
 {
-    std::fputs("tandemx-cli: schedule is not available yet\n", stderr);
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok)
+        throw UsageError{option + QStringLiteral(": not a number: ") + text};
+    if (value < 0)
+        throw UsageError{option + QStringLiteral(": a negative number is not allowed: ") + text};
+    return value;
+}
+
+std::vector<int> parseList(const QString& option, const QString& text)
+{
+    std::vector<int> values;
+    for (const QString& part : text.split(u','))
+        values.push_back(parseNumber(option, part));
+    return values;
+}
+
+struct Options {
+    QString members;
+    std::optional<int> men, ladies, doubles, mixed, courts, options;
+    std::optional<std::vector<int>> menCourts, ladiesCourts, mixedCourts;
+    uint16_t playOptions = 0;
+    int pause3 = 1, pause2 = 1;
+    bool text = false;
+};
+
+Options parseArguments(const QStringList& args)
+{
+    Options o;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        auto value = [&]() -> QString {
+            if (i + 1 >= args.size())
+                throw UsageError{arg + QStringLiteral(" needs a value")};
+            return args[++i];
+        };
+        if (arg == u"--members")
+            o.members = value();
+        else if (arg == u"--men")
+            o.men = parseNumber(arg, value());
+        else if (arg == u"--ladies")
+            o.ladies = parseNumber(arg, value());
+        else if (arg == u"--doubles")
+            o.doubles = parseNumber(arg, value());
+        else if (arg == u"--mixed")
+            o.mixed = parseNumber(arg, value());
+        else if (arg == u"--courts")
+            o.courts = parseNumber(arg, value());
+        else if (arg == u"--options")
+            o.options = parseNumber(arg, value());
+        else if (arg == u"--men-courts")
+            o.menCourts = parseList(arg, value());
+        else if (arg == u"--ladies-courts")
+            o.ladiesCourts = parseList(arg, value());
+        else if (arg == u"--mixed-courts")
+            o.mixedCourts = parseList(arg, value());
+        else if (arg == u"--ladies-first")
+            o.playOptions |= PlayOption::LadiesFirst;
+        else if (arg == u"--varied-pairs")
+            o.playOptions |= PlayOption::VariedPairs;
+        else if (arg == u"--group-vs-group")
+            o.playOptions |= PlayOption::GroupVsGroup;
+        else if (arg == u"--pause3" || arg == u"--pause2") {
+            const int v = parseNumber(arg, value());
+            if (v > 3)
+                throw UsageError{arg + QStringLiteral(" must be 0..3")};
+            (arg == u"--pause3" ? o.pause3 : o.pause2) = v;
+        } else if (arg == u"--format") {
+            const QString f = value();
+            if (f != u"json" && f != u"text")
+                throw UsageError{QStringLiteral("--format must be json or text")};
+            o.text = f == u"text";
+        } else {
+            throw UsageError{QStringLiteral("unknown argument: ") + arg};
+        }
+    }
+    if (!o.members.isEmpty() && (o.men || o.ladies))
+        throw UsageError{QStringLiteral("--members cannot be combined with --men or --ladies")};
+    if (o.options && *o.options > 0xFFFF)
+        throw UsageError{QStringLiteral("--options must be 0..65535")};
+    return o;
+}
+
+QString text(std::string_view bytes)
+{
+    return fromCp1252(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
+
+QByteArray jsonString(std::string_view bytes)
+{
+    const QByteArray utf8 = text(bytes).toUtf8();
+    QByteArray out = "\"";
+    for (char ch : utf8) {
+        switch (ch) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        default:
+            if (uint8_t(ch) < 0x20)
+                out += QByteArray("\\u00") + QByteArray::number(uint8_t(ch), 16).rightJustified(2, '0');
+            else
+                out += ch;
+        }
+    }
+    return out + "\"";
+}
+
+template <typename List>
+QByteArray jsonInts(const List& values, int from, int to)
+{
+    QByteArray out = "[";
+    for (int i = from; i <= to; ++i) {
+        if (i > from)
+            out += ", ";
+        out += QByteArray::number(int(values[size_t(i)]));
+    }
+    return out + "]";
+}
+
+QByteArray jsonRange(const CourtRange& r)
+{
+    return "[" + QByteArray::number(r.first) + ", " + QByteArray::number(r.last) + "]";
+}
+
+int lastCourt(const RoundRecord& rec)
+{
+    int k = 0;
+    for (const CourtRange& r : rec.range)
+        k = std::max<int>(k, r.last);
+    return std::min(k, MaxCourts);
+}
+
+QByteArray writeJson(const ScheduleState& s, const CliHost& host, int mode)
+{
+    const int D = s.Settings.NumDoublesRounds, X = s.Settings.NumMixedRounds;
+    const int M = s.Settings.NumMen, L = s.Settings.NumLadies;
+    QByteArray out = "{\n";
+    out += "  \"mode\": " + QByteArray::number(mode) + ",\n";
+    out += "  \"men\": " + QByteArray::number(M) + ", \"ladies\": " + QByteArray::number(L)
+        + ", \"doublesRounds\": " + QByteArray::number(D) + ", \"mixedRounds\": " + QByteArray::number(X)
+        + ", \"courts\": " + QByteArray::number(s.Run.NumCourts) + ",\n";
+    out += "  \"pauseLevel\": " + QByteArray::number(s.PauseLevel) + ",\n";
+    out += "  \"courtsPerRound\": {\"men\": " + jsonInts(s.CourtsPerRound.men, 1, D)
+        + ", \"ladies\": " + jsonInts(s.CourtsPerRound.ladies, 1, D)
+        + ", \"mixed\": " + jsonInts(s.CourtsPerRound.mixed, 1, X) + "},\n";
+    out += "  \"rounds\": [";
+    for (int r = 1; r <= D + X; ++r) {
+        const RoundRecord& rec = s.ScheduleTable[size_t(r)];
+        out += r > 1 ? ",\n    " : "\n    ";
+        out += "{\"round\": " + QByteArray::number(r) + ", \"men\": " + jsonRange(rec.range[0])
+            + ", \"ladies\": " + jsonRange(rec.range[1]) + ", \"mixed\": " + jsonRange(rec.range[2])
+            + ", \"courts\": [";
+        for (int k = 1; k <= lastCourt(rec); ++k) {
+            if (k > 1)
+                out += ", ";
+            out += jsonInts(rec.court[size_t(k)], 0, 3);
+        }
+        out += "]}";
+    }
+    out += D + X > 0 ? "\n  ],\n" : "],\n";
+    out += "  \"timesPlayed\": {\"men\": " + jsonInts(s.Counters[Men].TimesPlayed, 1, M)
+        + ", \"ladies\": " + jsonInts(s.Counters[Ladies].TimesPlayed, 1, L) + "},\n";
+    auto strings = [](const std::vector<std::string>& list) {
+        QByteArray a = "[";
+        for (size_t i = 0; i < list.size(); ++i)
+            a += (i ? ", " : "") + jsonString(list[i]);
+        return a + "]";
+    };
+    out += "  \"messages\": " + strings(host.messages) + ",\n";
+    out += "  \"warnings\": " + strings(host.warnings) + "\n";
+    return out + "}\n";
+}
+
+QString visible(std::string_view bytes)
+{
+    return text(bytes).replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
+}
+
+QByteArray writeText(const ScheduleState& s, const CliHost& host, int mode)
+{
+    const int D = s.Settings.NumDoublesRounds, X = s.Settings.NumMixedRounds;
+    const int M = s.Settings.NumMen, L = s.Settings.NumLadies;
+    QString out;
+    out += QStringLiteral("Schedule (%1): %2 men, %3 ladies, %4 doubles + %5 mixed rounds, %6 courts, pause level %7\n")
+               .arg(mode == 1 ? QStringLiteral("players with names") : QStringLiteral("numbered players"))
+               .arg(M).arg(L).arg(D).arg(X).arg(s.Run.NumCourts).arg(s.PauseLevel);
+    static const char* const kCategory[3] = {"men", "ladies", "mixed"};
+    for (int r = 1; r <= D + X; ++r) {
+        const RoundRecord& rec = s.ScheduleTable[size_t(r)];
+        out += QStringLiteral("\nRound %1 (%2)\n").arg(r, 2).arg(r <= D ? u"doubles" : u"mixed");
+        for (int g = 0; g < 3; ++g) {
+            for (int k = rec.range[size_t(g)].first; k <= rec.range[size_t(g)].last && k <= MaxCourts; ++k) {
+                if (k < 1)
+                    continue;
+                const auto& c = rec.court[size_t(k)];
+                out += QStringLiteral("  court %1  %2  %3 %4  -  %5 %6\n")
+                           .arg(k, 2)
+                           .arg(QLatin1String(kCategory[g]), -6)
+                           .arg(c[0], 3).arg(c[1], 3).arg(c[2], 3).arg(c[3], 3);
+            }
+        }
+    }
+    out += QStringLiteral("\nTimes played\n");
+    for (int g = Men; g <= Ladies; ++g) {
+        const int n = g == Men ? M : L;
+        out += g == Men ? QStringLiteral("  men   :") : QStringLiteral("  ladies:");
+        for (int j = 1; j <= n; ++j)
+            out += QStringLiteral(" %1").arg(s.Counters[size_t(g)].TimesPlayed[size_t(j)]);
+        out += u'\n';
+    }
+    out += QStringLiteral("\nMessages\n");
+    for (const auto& m : host.messages)
+        out += QStringLiteral("  ") + visible(m) + u'\n';
+    out += QStringLiteral("\nWarnings\n");
+    for (const auto& w : host.warnings)
+        out += QStringLiteral("  ") + visible(w) + u'\n';
+    return out.toUtf8();
+}
+
+int fail(const QString& reason)
+{
+    QString line = reason;
+    line.replace(u'\r', u' ').replace(u'\n', u' ');
+    std::fprintf(stderr, "tandemx-cli schedule: %s\n", qPrintable(line));
     return 2;
 }
+
+void applyCourts(std::array<uint8_t, MaxRounds + 1>& target, const std::optional<std::vector<int>>& values)
+{
+    if (!values)
+        return;
+    for (size_t i = 0; i < values->size(); ++i)
+        target[i + 1] = uint8_t((*values)[i]);
 }
+
+} // namespace
+
+int runSchedule(const QStringList& args)
+{
+    Options o;
+    try {
+        o = parseArguments(args);
+    } catch (const UsageError& e) {
+        return fail(e.text);
+    }
+    const int mode = o.members.isEmpty() ? 2 : 1;
+
+    KeyData keyData;
+    std::optional<MemberList> members;
+    if (mode == 1) {
+        if (auto config = readKeyDataFile(configFileName(o.members)))
+            keyData = config->keyData;
+        QString error;
+        members = readMemberFile(o.members, keyData.clubSize, &error);
+        if (!members)
+            return fail(QStringLiteral("cannot read the member file %1: %2").arg(o.members, error));
+    }
+    const uint16_t keyOptions = o.options ? uint16_t(*o.options) : (mode == 1 ? keyData.options : uint16_t(17));
+
+    auto state = std::make_unique<ScheduleState>();
+    CliHost host(keyOptions);
+    ScheduleSettings& in = state->Settings;
+    in.ScheduleMode = uint8_t(mode);
+    const std::string group1 = keyData.group1Code.toStdString(), group2 = keyData.group2Code.toStdString();
+    SetGroupCodes(*state, mode == 1 ? group1 : "h", mode == 1 ? group2 : "d");
+
+    if (mode == 1) {
+        // The members as the engine sees them; the byte arrays stay alive for the views.
+        std::vector<std::array<QByteArray, 4>> fields;
+        fields.reserve(size_t(members->count()));
+        std::vector<MemberView> views;
+        for (int i = 1; i <= members->count(); ++i) {
+            const TLedenObj& r = members->at(i);
+            fields.push_back({r.raw(MemberField::Voornaam), r.raw(MemberField::Achternaam),
+                              r.raw(MemberField::Grp), r.raw(MemberField::Actie)});
+            const auto& f = fields.back();
+            auto view = [](const QByteArray& b) { return std::string_view(b.constData(), size_t(b.size())); };
+            views.push_back({r.clubNr(), view(f[0]), view(f[1]), view(f[2]), view(f[3])});
+        }
+        in.NumMen = BuildPlayerTable(*state, host, Men, views, group1);
+        in.NumLadies = BuildPlayerTable(*state, host, Ladies, views, group2);
+        in.NumDoublesRounds = o.doubles.value_or(keyData.doublesRounds);
+        in.NumMixedRounds = o.mixed.value_or(keyData.mixedRounds);
+        in.NumCourts = o.courts.value_or(keyData.courts);
+    } else {
+        in.NumMen = o.men.value_or(24);
+        in.NumLadies = o.ladies.value_or(24);
+        in.NumDoublesRounds = o.doubles.value_or(4);
+        in.NumMixedRounds = o.mixed.value_or(2);
+        in.NumCourts = o.courts.value_or(10);
+    }
+
+    // Limits.
+    if (in.NumMen + in.NumLadies > MaxPlayers)
+        return fail(QStringLiteral("men + ladies is more than %1 (%2)").arg(MaxPlayers).arg(in.NumMen + in.NumLadies));
+    if (in.NumCourts > MaxCourts)
+        return fail(QStringLiteral("courts is more than %1 (%2)").arg(MaxCourts).arg(in.NumCourts));
+    if (in.NumDoublesRounds < 0 || in.NumMixedRounds < 0 || in.NumCourts < 0)
+        return fail(QStringLiteral("the key data hold a negative number of rounds or courts"));
+    if (in.NumDoublesRounds + in.NumMixedRounds > MaxRounds)
+        return fail(QStringLiteral("doubles + mixed rounds is more than %1 (%2)")
+                        .arg(MaxRounds).arg(in.NumDoublesRounds + in.NumMixedRounds));
+    auto checkList = [&](const char* option, const std::optional<std::vector<int>>& values, int rounds) -> QString {
+        if (!values)
+            return {};
+        if (int(values->size()) > rounds)
+            return QStringLiteral("%1 has more values than rounds (%2)").arg(QLatin1String(option)).arg(rounds);
+        for (int v : *values)
+            if (v > MaxCourts)
+                return QStringLiteral("%1: courts is more than %2 (%3)").arg(QLatin1String(option)).arg(MaxCourts).arg(v);
+        return {};
+    };
+    for (const QString& problem : {checkList("--men-courts", o.menCourts, in.NumDoublesRounds),
+                                   checkList("--ladies-courts", o.ladiesCourts, in.NumDoublesRounds),
+                                   checkList("--mixed-courts", o.mixedCourts, in.NumMixedRounds)})
+        if (!problem.isEmpty())
+            return fail(problem);
+
+    in.PlayOptions = o.playOptions;
+    DefaultCourts(*state, host);
+    applyCourts(state->CourtsPerRound.men, o.menCourts);
+    applyCourts(state->CourtsPerRound.ladies, o.ladiesCourts);
+    applyCourts(state->CourtsPerRound.mixed, o.mixedCourts);
+    for (int r = 1; r <= in.NumDoublesRounds; ++r)
+        if (state->CourtsPerRound.men[size_t(r)] + state->CourtsPerRound.ladies[size_t(r)] > MaxCourts)
+            return fail(QStringLiteral("round %1: men's + ladies' courts is more than %2").arg(r).arg(MaxCourts));
+    in.PauseOptions = uint16_t(o.pause3 | (o.pause2 << 2));
+
+    StartSchedule(*state, host);
+
+    const QByteArray out = o.text ? writeText(*state, host, mode) : writeJson(*state, host, mode);
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    return 0;
+}
+
+} // namespace tandemx::cli
