@@ -17,15 +17,6 @@ QByteArray trimmedUpperBytes(const QString& text)
     return asciiUpper(toCp1252(text.trimmed()));
 }
 
-QString asciiUpperText(const QString& text)
-{
-    QString s = text;
-    for (QChar& c : s)
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - 'a' + 'A');
-    return s;
-}
-
 // A cell read as a 16-bit number; any other text is reported as a conversion error.
 bool toIntCell(const QString& cell, int min, int max, Messages& messages, int* value)
 {
@@ -47,6 +38,14 @@ QByteArray asciiUpper(QByteArray bytes)
         if (c >= 'a' && c <= 'z')
             c = char(c - 'a' + 'A');
     return bytes;
+}
+
+QString asciiUpperText(QString text)
+{
+    for (QChar& c : text)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 'a' + 'A');
+    return text;
 }
 
 int compareBytes(QByteArrayView a, QByteArrayView b)

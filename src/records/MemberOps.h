@@ -19,8 +19,9 @@ namespace SortKind {
 constexpr int ClubNr = 1, Voornaam = 2, Achternaam = 3, Group = 4;
 }
 
-// ASCII-only upper-casing of stored bytes.
+// ASCII-only upper-casing of stored bytes and of typed text.
 QByteArray asciiUpper(QByteArray bytes);
+QString asciiUpperText(QString text);
 // Byte-wise comparison of stored strings: a prefix sorts before the longer string.
 int compareBytes(QByteArrayView a, QByteArrayView b);
 
