@@ -1,7 +1,45 @@
+// tandemx: the desktop program.
+#include "forms/HelpViewer.h"
+#include "forms/QtFileDialogs.h"
+#include "forms/QtMessageSink.h"
+#include "forms/TBerichtForm.h"
+#include "forms/TSplashForm.h"
+#include "forms/TTandem12X.h"
+#include "forms/AppWiring.h"
+
 #include <QApplication>
+#include <QPrinterInfo>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    // The application title; message dialogs without a kind show it as their caption.
+    app.setApplicationName(QStringLiteral("Tennis Programma TandemX"));
+    app.setApplicationVersion(QStringLiteral("12.0"));
+
+    tandemx::TSplashForm splash;
+    splash.show();
+    splash.repaint();
+    QApplication::processEvents();
+
+    tandemx::QtMessageSink sink;
+    tandemx::Messages messages(sink);
+    tandemx::Clock clock;
+    tandemx::QtFileDialogs files;
+    tandemx::AppState state(messages, clock, files);
+    state.club.printerInstalled = !QPrinterInfo::availablePrinterNames().isEmpty();
+    tandemx::TBerichtForm::helpHandler = [](int context) { tandemx::showHelp(context); };
+
+    splash.waitAndClose();
+
+    tandemx::TTandem12X window(state);
+    sink.setParent(&window);
+    files.setParent(&window);
+    tandemx::wireWindows(window);
+    window.show();
+
+    const QStringList args = app.arguments();
+    if (args.size() > 1)
+        window.openPath(args.at(1));
+    return app.exec();
 }

@@ -1,0 +1,36 @@
+#include "forms/QtFileDialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace tandemx {
+
+std::optional<QString> QtFileDialogs::openFile(const Request& request)
+{
+    QFileDialog dialog(parent_, request.caption, folder_, request.filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().first();
+    folder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+std::optional<QString> QtFileDialogs::saveFile(const Request& request)
+{
+    QFileDialog dialog(parent_, request.caption, folder_, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    // The overwrite question is the program's own.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().first();
+    folder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+} // namespace tandemx

@@ -1,0 +1,118 @@
+#pragma once
+// The main window: menus, tool bar, status bar, the member view and the commands that start every
+// other window.
+#include "state/AppState.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QWidget;
+
+namespace tandemx {
+
+class MemberView;
+class WindowList;
+
+class TTandem12X : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TTandem12X(AppState& state, QWidget* parent = nullptr);
+    ~TTandem12X() override;
+
+    AppState& state() { return state_; }
+    MemberView* memberView() const { return memberView_; }
+    WindowList* windowList() const { return windowList_; }
+    bool mayClose() const { return mayClose_; }
+    bool memberViewShown() const { return memberViewOn_; }
+
+    // Command groups.
+    void setFileGroup(bool on);
+    void setMemberView(bool on);
+    void setOverviewGroup(bool on);
+    void setMatchGroup(bool on);
+
+    // File commands.
+    void newFile();
+    void openFile();
+    // Opens path as Open does after its dialog.
+    bool openPath(const QString& path);
+    // The save commands: see saveCommand().
+    void saveFile() { saveCommand(false, false, false); }
+    void saveFileAs() { saveCommand(true, true, true); }
+    void saveWithReport() { saveCommand(false, false, true); }
+    bool saveCommand(bool askName, bool confirmBackup, bool report);
+    void closeMemberView();   // "&Sluit"
+    void discardMemberView(); // "S&chrap"
+    void toggleMaximized();
+    void showAbout();
+    void showKeyData();
+
+    // Applies the fonts and window options of the loaded print settings.
+    void applyPrintSettings();
+
+signals:
+    // Commands whose windows other parts of the program provide.
+    void scheduleRequested(int mode);
+    void overviewRequested(int kind);
+    void matchCommandRequested(int kind);
+    void optionsRequested(int page);
+    void printMembersRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    void buildMemberPanel();
+    QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption, const QString& hint,
+                     int helpContext, int tag = 0);
+    void showMemberList();
+    void setStatusName(const QString& name);
+    void showHint(const QString& hint);
+    void tick();
+    void newMember();
+    void editMember();
+    void layOutMemberView();
+
+    AppState& state_;
+    MemberView* memberView_ = nullptr;
+    WindowList* windowList_ = nullptr;
+    bool mayClose_ = true;
+    bool memberViewOn_ = false;
+
+    QLabel* panels_[4] = {};
+    QTimer* clock_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QWidget* ledenPanel_ = nullptr;
+    QPushButton* turvenBtn_ = nullptr;
+    QPushButton* randomBtn_ = nullptr;
+
+public:
+    // Menu items and buttons by name, for the command groups (and tests).
+    QAction *nieuw1 = nullptr, *open1 = nullptr, *configuratie1 = nullptr, *bewaren1 = nullptr,
+            *bewarenAls1 = nullptr, *printLedenlijst1 = nullptr, *toonAdressen1 = nullptr, *exit1 = nullptr,
+            *nieuwLid1 = nullptr, *nieuwRecord1 = nullptr, *bewerken1 = nullptr, *verwijderen1 = nullptr,
+            *zoeken1 = nullptr, *schemaNamen1 = nullptr, *schemaParen1 = nullptr, *maximaal1 = nullptr,
+            *menuIconen1 = nullptr, *informatie1 = nullptr;
+    QMenu *menuInvoegen = nullptr, *menuSorteren = nullptr, *menuMatch = nullptr, *menuBeeld = nullptr;
+    std::vector<QAction*> overviewItems; // Parenschema .. Wijzigen
+    std::vector<QAction*> matchItems;    // Nieuwe Match .. Kopie van Games
+    QToolButton *nieuwSpdBtn = nullptr, *openSpdBtn = nullptr, *bewaarSpdBtn = nullptr, *bewAlsSpdBtn = nullptr,
+                *printSpdBtn = nullptr, *invoegSpdBtn = nullptr, *wegSpdBtn = nullptr, *zoekSpdbtn = nullptr,
+                *sortSpdBtn = nullptr, *naamSpdBtn = nullptr, *paarSpdBtn = nullptr, *uitSpdBtn = nullptr;
+};
+
+} // namespace tandemx

@@ -1,0 +1,184 @@
+// The main window driven through its real menus, buttons and dialogs.
+#include "forms/MemberView.h"
+#include "forms/TConfigDial.h"
+#include "forms/TTandem12X.h"
+#include "forms/TestSupport.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace tandemx;
+using namespace tandemx::test;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Answers the next key-data dialog by typing into its fields and pressing "O&k" (or Escape).
+void answerKeyData(const QString& clubSize, bool ok = true)
+{
+    TConfigDial::aboutToShow = [clubSize, ok](TConfigDial& dialog) {
+        QTimer::singleShot(0, &dialog, [&dialog, clubSize, ok] {
+            if (!ok) {
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+                return;
+            }
+            auto* size = dialog.findChild<QLineEdit*>("Edit2");
+            QVERIFY(size);
+            size->selectAll();
+            QTest::keyClicks(size, clubSize);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+        });
+    };
+    // One dialog only: the hook is cleared once that dialog has been answered.
+    QTimer::singleShot(0, [] { TConfigDial::aboutToShow = nullptr; });
+}
+
+QAction* item(TTandem12X& w, const char* name) { return w.findChild<QAction*>(name); }
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithAllGroupsOff();
+    void newSaveAsAndOpenGiveTheSameBytes();
+    void cancelledSaveDialogSavesNothing();
+    void closingAsksOnlyWhileTheListIsShown();
+    void menuIconsTogglesTheToolBar();
+    void cleanup() { TConfigDial::aboutToShow = nullptr; }
+};
+
+void TestMainWindow::startsWithAllGroupsOff()
+{
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.size(), QSize(750, 540));
+    QCOMPARE(w.windowTitle(), QString("Tennis Programma TandemX"));
+    for (const char* name : {"Bewaren1", "Bewarenals1", "SchemametNamen1", "Parenschema1", "NieuweMatch1", "Verwijderen1"})
+        QVERIFY2(!item(w, name)->isEnabled(), name);
+    QVERIFY(item(w, "Nieuw1")->isEnabled());
+    QVERIFY(!w.findChild<QWidget*>("LedenPanel")->isVisible());
+    QCOMPARE(w.findChild<QLabel*>("Panel2")->text(), QString("Datum: 10-12-2026"));
+    QCOMPARE(w.findChild<QLabel*>("Panel3")->text(), QString("Tijd: 19:30:00"));
+}
+
+void TestMainWindow::newSaveAsAndOpenGiveTheSameBytes()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("club.tdm");
+    QByteArray saved;
+    {
+        TestState t;
+        TTandem12X w(t.state);
+        w.show();
+        answerKeyData("24");
+        item(w, "Nieuw1")->trigger();
+        QVERIFY(t.state.club.members);
+        QCOMPARE(t.state.club.members->count(), 24);
+        QVERIFY(w.memberViewShown());
+        QVERIFY(item(w, "Bewaren1")->isEnabled());
+        QVERIFY(!item(w, "Nieuw1")->isEnabled());
+        QCOMPARE(w.findChild<QLabel*>("Panel1")->text(), QString("N_N"));
+
+        t.files.answers.push_back(file);
+        t.sink.expect(Result::Ok); // "Wegschrijven van ... gelukt"
+        QTest::mouseClick(w.findChild<QToolButton*>("BewAlsSpdBtn"), Qt::LeftButton);
+        QCOMPARE(t.sink.texts().last(), "Wegschrijven van " + file + " gelukt");
+        QCOMPARE(w.findChild<QLabel*>("Panel1")->text(), file);
+        saved = readAll(file);
+        QCOMPARE(saved.size(), 25 * 232);
+        QCOMPARE(readAll(dir.filePath("club.cfg")).size(), 268);
+        QVERIFY(item(w, "Nieuw1")->isEnabled());
+
+        // "S&chrap" hides the view; the program then closes without a question.
+        QTest::mouseClick(w.findChild<QPushButton*>("SchrapBitBtn"), Qt::LeftButton);
+        QVERIFY(!w.memberViewShown());
+        QVERIFY(w.close());
+    }
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    t.files.answers.push_back(file);
+    item(w, "Open1")->trigger();
+    QVERIFY(t.state.club.members);
+    QCOMPARE(t.state.club.members->count(), 24);
+    QCOMPARE(w.findChild<QLabel*>("Panel1")->text(), QString("club.tdm"));
+    QVERIFY(!item(w, "Parenschema1")->isEnabled());
+    // Saving again without changes writes the same bytes (the first save keeps a backup).
+    item(w, "Bewaren1")->trigger();
+    QCOMPARE(readAll(file), saved);
+    QCOMPARE(readAll(dir.filePath("club.~td")), saved);
+}
+
+void TestMainWindow::cancelledSaveDialogSavesNothing()
+{
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    answerKeyData("6");
+    item(w, "Nieuw1")->trigger();
+    QCOMPARE(t.state.club.members->count(), 6);
+    t.files.answers.push_back(std::nullopt);
+    item(w, "Bewaren1")->trigger();
+    QCOMPARE(t.files.requests.size(), size_t(1));
+    QCOMPARE(w.findChild<QLabel*>("Panel1")->text(), QString("N_N"));
+    QCOMPARE(t.state.club.memberFileName, QString("N_N"));
+    // The next save asks for a name again.
+    item(w, "Bewaren1")->trigger();
+    QCOMPARE(t.files.requests.size(), size_t(2));
+}
+
+void TestMainWindow::closingAsksOnlyWhileTheListIsShown()
+{
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    answerKeyData("4");
+    item(w, "Nieuw1")->trigger();
+    t.sink.expect(Result::Yes); // keep the program open
+    QVERIFY(!w.close());
+    QCOMPARE(t.sink.texts().last(), QString("Bestand nog redden\r gebruik dan Sluit"));
+
+    // "&Sluit" with Nee: nothing written, the view closes, the program closes without a question.
+    t.sink.expect(Result::No);
+    QTest::mouseClick(w.findChild<QPushButton*>("SluitBitBtn"), Qt::LeftButton);
+    QCOMPARE(t.sink.texts().last(), QString("Bestand bewaren ?"));
+    QVERIFY(!w.memberViewShown());
+    QVERIFY(t.sink.allAnswersUsed());
+    QVERIFY(w.close());
+}
+
+void TestMainWindow::menuIconsTogglesTheToolBar()
+{
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    auto* bar = w.findChild<QToolBar*>("MenuBar");
+    QVERIFY(bar->isVisible());
+    item(w, "MenuIconen1")->trigger();
+    QVERIFY(!bar->isVisible());
+    QVERIFY(!item(w, "MenuIconen1")->isChecked());
+    answerKeyData("4", false);
+    item(w, "Nieuw1")->trigger();
+    QVERIFY(!t.state.club.members);
+    QVERIFY(item(w, "Nieuw1")->isEnabled());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
