@@ -1,0 +1,270 @@
+// Whole evenings through "&Start": the edge cases of the doubles rounds, the mixed rounds and the
+// court checks.
+#include "EngineTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tandemx::engine::testing {
+namespace {
+
+// The players of one gender on the courts of round r (doubles: all four places; mixed: the
+// gender's two places).
+std::multiset<int> onCourt(const ScheduleState& s, int r, int category, int gender = Men)
+{
+    std::multiset<int> players;
+    const auto& rec = s.ScheduleTable[size_t(r)];
+    for (int k = rec.range[size_t(category)].first; k <= rec.range[size_t(category)].last; ++k) {
+        const auto p = places(s, r, k);
+        if (category == MixedDoubles) {
+            players.insert(p[gender == Men ? 0 : 1]);
+            players.insert(p[gender == Men ? 2 : 3]);
+        } else {
+            players.insert(p.begin(), p.end());
+        }
+    }
+    return players;
+}
+
+bool plays(const ScheduleState& s, int r, int category, int player, int gender = Men)
+{
+    return onCourt(s, r, category, gender).count(player) > 0;
+}
+
+TEST(Evening, RoundOneTakesThePoolInItsPlainOrder)
+{
+    RecordingHost host;
+    auto s = runEvening({.men = 12, .doubles = 1, .courts = 3}, host);
+    EXPECT_EQ(places(*s, 1, 1), (std::array<int, 4>{1, 2, 3, 4}));
+    EXPECT_EQ(places(*s, 1, 2), (std::array<int, 4>{5, 6, 7, 8}));
+    EXPECT_EQ(places(*s, 1, 3), (std::array<int, 4>{9, 10, 11, 12}));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(s->SolutionFound);
+}
+
+TEST(Evening, EightMenTwoCourtsFourRoundsAllPlayWithNewPartners)
+{
+    RecordingHost host;
+    auto s = runEvening({.men = 8, .doubles = 4, .courts = 2}, host);
+    EXPECT_TRUE(host.messages.empty());
+    std::set<std::pair<int, int>> partners;
+    for (int r = 1; r <= 4; ++r) {
+        EXPECT_EQ(onCourt(*s, r, MenDoubles), (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8})) << "round " << r;
+        for (int k = 1; k <= 2; ++k) {
+            const auto p = places(*s, r, k);
+            EXPECT_TRUE(partners.insert(std::minmax(p[0], p[1])).second) << "round " << r;
+            EXPECT_TRUE(partners.insert(std::minmax(p[2], p[3])).second) << "round " << r;
+        }
+    }
+    for (int j = 1; j <= 8; ++j)
+        EXPECT_EQ(s->Counters[Men].TimesPlayed[size_t(j)], 4);
+}
+
+TEST(Evening, NineMenTwoCourtsThePausedManPlaysNext)
+{
+    RecordingHost host;
+    auto s = runEvening({.men = 9, .doubles = 6, .courts = 2}, host);
+    for (int r = 1; r <= 6; ++r) {
+        const auto players = onCourt(*s, r, MenDoubles);
+        ASSERT_EQ(players.size(), 8u) << "round " << r;
+        EXPECT_EQ(std::set<int>(players.begin(), players.end()).size(), 8u);
+        if (r > 1)
+            for (int j = 1; j <= 9; ++j)
+                if (!plays(*s, r - 1, MenDoubles, j)) {
+                    EXPECT_TRUE(plays(*s, r, MenDoubles, j)) << "man " << j << " paused in round " << r - 1;
+                }
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(Evening, PlayerCodeTwoStopsAfterTwoRounds)
+{
+    RecordingHost host;
+    std::vector<uint8_t> codes(9, 'X');
+    codes[0] = 2;
+    auto s = runEvening({.men = 9, .doubles = 5, .courts = 2, .menCodes = codes}, host);
+    EXPECT_EQ(s->Counters[Men].TimesPlayed[1], 2);
+    int played = 0;
+    for (int r = 1; r <= 5; ++r) {
+        if (played == 2) {
+            EXPECT_FALSE(plays(*s, r, MenDoubles, 1)) << "round " << r;
+        }
+        played += plays(*s, r, MenDoubles, 1);
+    }
+}
+
+// Code 61: at most 6 rounds, sits out round 1.
+TEST(Evening, LateStarterWithoutPauseRulesLeavesTheDoublesPool)
+{
+    for (int pauses : {0, 1}) {
+        RecordingHost host;
+        Evening e{.men = 9, .ladies = 8, .doubles = 1, .mixed = 1, .courts = 4,
+                  .playOptions = PlayOption::GroupVsGroup, .pause3 = pauses, .pause2 = pauses,
+                  .menCodes = {61}, .menCourts = {2}, .ladiesCourts = {2}};
+        auto s = runEvening(e, host);
+        EXPECT_FALSE(plays(*s, 1, MenDoubles, 1));
+        // After round 1 the men's pool keeps his pairs only with pause rules.
+        const auto& pool = s->PairPool[Men];
+        int withHim = 0;
+        for (int k = 1; k <= pool.count; ++k)
+            withHim += pool[k].first == 1;
+        EXPECT_EQ(withHim, pauses ? 8 : 0) << "pause level " << int(s->PauseLevel);
+        // The mixed pool is built afresh: he plays the mixed round.
+        EXPECT_TRUE(plays(*s, 2, MixedDoubles, 1, Men)) << "pause level " << int(s->PauseLevel);
+    }
+}
+
+TEST(Evening, NoCourtsInARound)
+{
+    // Eight men: nobody paused before round 2, so the empty search ends without a solution...
+    RecordingHost host;
+    auto s = runEvening({.men = 8, .doubles = 3, .courts = 2, .menCourts = {2, 0, 2}}, host);
+    EXPECT_EQ(host.messages, std::vector<std::string>{"Geen oplossing heren-tandem      in ronde : 2"});
+    EXPECT_EQ(host.lastError, 2);
+    EXPECT_EQ(s->ScheduleTable[2].range[0].first, 1);
+    EXPECT_EQ(s->ScheduleTable[2].range[0].last, 0);
+    // ... everybody counts as paused in it and all play round 3.
+    EXPECT_EQ(onCourt(*s, 3, MenDoubles), (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+
+    // Nine men: the man who paused in round 1 must play, so the round has too many must-play players;
+    // that reason is shown only with court warnings on.
+    for (uint16_t options : {17, 16}) {
+        RecordingHost h;
+        h.options = options;
+        runEvening({.men = 9, .doubles = 2, .courts = 2, .menCourts = {2, 0}}, h);
+        if (options & 1)
+            EXPECT_EQ(h.messages, (std::vector<std::string>{
+                                      " Wilt U stoppen", "Geen oplossing heren-tandem     Banen te weinig ! :  in ronde : 2"}));
+        else
+            EXPECT_TRUE(h.messages.empty());
+    }
+}
+
+TEST(Evening, ThreeMenTenLadiesOneMixedCourtMustPlayIsForTheMen)
+{
+    RecordingHost host;
+    auto s = runEvening({.men = 3, .ladies = 10, .mixed = 4, .courts = 1}, host);
+    for (int r = 1; r <= 4; ++r) {
+        ASSERT_EQ(onCourt(*s, r, MixedDoubles, Men).size(), 2u) << "round " << r;
+        if (r > 1)
+            for (int j = 1; j <= 3; ++j)
+                if (!plays(*s, r - 1, MixedDoubles, j, Men)) {
+                    EXPECT_TRUE(plays(*s, r, MixedDoubles, j, Men)) << "man " << j << " round " << r;
+                }
+    }
+    // Eight ladies paused in round 1; only two can play in round 2.
+    EXPECT_EQ(onCourt(*s, 2, MixedDoubles, Ladies).size(), 2u);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(Evening, GroupVsGroupAcceptsAChoiceThatLeavesAPausedPlayerOut)
+{
+    const Evening base{.men = 4, .ladies = 4, .mixed = 3, .courts = 1};
+    Evening groups = base;
+    groups.playOptions = PlayOption::VariedPairs | PlayOption::GroupVsGroup;
+    RecordingHost host;
+    auto s = runEvening(groups, host);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(plays(*s, 2, MixedDoubles, 2, Men));
+    EXPECT_FALSE(plays(*s, 3, MixedDoubles, 2, Men)); // paused in round 2 and again in round 3
+    EXPECT_EQ(places(*s, 3, 1), (std::array<int, 4>{1, 2, 3, 4}));
+    // Under option 4 the opponents of a man are the two ladies.
+    EXPECT_EQ(s->Counters[Men].RoundOpponents[1][3], (std::array<uint8_t, 2>{2, 4}));
+    EXPECT_EQ(s->Counters[Ladies].RoundOpponents[2][3], (std::array<uint8_t, 2>{3, 1}));
+
+    Evening varied = base;
+    varied.playOptions = PlayOption::VariedPairs;
+    RecordingHost host2;
+    runEvening(varied, host2);
+    EXPECT_EQ(host2.messages, (std::vector<std::string>{"Geen oplossing gemengd-tandem   Selectie niet gelukt in ronde : 3",
+                                                        "Geen oplossing gemengd-tandem    in ronde : 3"}));
+}
+
+TEST(CheckCourts, WarningForRoundFifteenIsAnEmptyLine)
+{
+    RecordingHost host;
+    std::vector<int> courts(16, 5);
+    courts[13] = courts[14] = 1; // rounds 14 and 15
+    auto s = prepareEvening({.men = 20, .doubles = 16, .courts = 5, .menCourts = courts}, host);
+    ASSERT_TRUE(PrepareStart(*s, host));
+    EXPECT_EQ(host.warnings, std::vector<std::string>{""});
+    EXPECT_EQ(host.lastError, 15);
+    EXPECT_EQ(host.delays, std::vector<int>{500});
+    host.answer = Bericht::ResultYes;
+    EXPECT_FALSE(ConfirmStart(*s, host));
+    ASSERT_EQ(host.messages, std::vector<std::string>{" Wilt U stoppen"});
+    EXPECT_EQ(host.kinds[0], Bericht::Question);
+    EXPECT_EQ(host.buttonSets[0], Bericht::ButtonsJaNee);
+}
+
+TEST(CheckCourts, TooManyCourtsAreLoweredWithOrWithoutWarnings)
+{
+    for (uint16_t options : {17, 16}) {
+        RecordingHost host;
+        host.options = options;
+        auto s = prepareEvening({.men = 9, .ladies = 3, .doubles = 1, .mixed = 1, .courts = 4,
+                                 .menCourts = {3}, .ladiesCourts = {1}, .mixedCourts = {3}},
+                                host);
+        ASSERT_TRUE(PrepareStart(*s, host));
+        EXPECT_EQ(s->CourtsPerRound.men[1], 2);
+        EXPECT_EQ(s->CourtsPerRound.ladies[1], 0);
+        EXPECT_EQ(s->CourtsPerRound.mixed[1], 1); // two ladies per court: three ladies hold one
+        EXPECT_EQ(s->Run.NumCourts, 2);
+        EXPECT_EQ(host.lastError, 0);
+        if (options & 1)
+            EXPECT_EQ(host.warnings, (std::vector<std::string>{"Te veel banen gekozen   Ronde : 1",
+                                                                "Te veel banen gekozen   Ronde : 1",
+                                                                "Te veel banen gekozen   Ronde : 2"}));
+        else
+            EXPECT_TRUE(host.warnings.empty());
+        EXPECT_TRUE(ConfirmStart(*s, host));
+        EXPECT_TRUE(host.messages.empty());
+    }
+}
+
+TEST(CheckCourts, FirstMixedRoundCountsTheLastDoublesRound)
+{
+    RecordingHost host;
+    auto s = prepareEvening({.men = 20, .ladies = 20, .doubles = 4, .mixed = 2, .courts = 10,
+                             .ladiesCourts = {5, 5, 5, 1}, .mixedCourts = {1, 10}},
+                            host);
+    ASSERT_TRUE(PrepareStart(*s, host));
+    // Ladies round 4: 4 x (1 + 5) >= 20, no warning; mixed round 1: 2 x 1 + 4 x 1 < 20.
+    EXPECT_EQ(host.warnings, std::vector<std::string>{"Te weinig banen gekozen Ronde : 5"});
+    EXPECT_EQ(host.lastError, 5);
+}
+
+TEST(Evening, ProgressLinesWorkingTextsAndStop)
+{
+    RecordingHost host;
+    host.options = 17 | KeyOption::ProgressMessages;
+    runEvening({.men = 8, .ladies = 8, .doubles = 3, .mixed = 1, .courts = 4}, host);
+    ASSERT_EQ(host.progressLines.size(), 7u);
+    EXPECT_EQ(host.progressLines[2], " Berekening Heren  in ronde : ,1,2,3");
+    EXPECT_EQ(host.progressLines[3], " Berekening Dames  in ronde : ,1");
+    EXPECT_EQ(host.progressLines[6], " Berekening Mixed  in ronde : ,1");
+    EXPECT_EQ(host.workingStates, (std::vector<int>{1, 2, 3, 4}));
+
+    // A stop in the first search ends the calculation after reporting that round.
+    RecordingHost stopper;
+    stopper.budget = 0;
+    auto s = runEvening({.men = 8, .ladies = 8, .doubles = 3, .mixed = 1, .courts = 4}, stopper);
+    EXPECT_EQ(s->StopRequest, 27);
+    EXPECT_EQ(stopper.candidates, 1);
+    EXPECT_EQ(stopper.messages, std::vector<std::string>{"Geen oplossing heren-tandem      in ronde : 1"});
+    EXPECT_EQ(s->ScheduleTable[1].range[0].last, 0);
+    EXPECT_EQ(s->ScheduleTable[1].range[1].last, 0);
+    EXPECT_EQ(stopper.workingStates, (std::vector<int>{1, 4}));
+}
+
+TEST(Evening, NoPlayersRunsNothing)
+{
+    RecordingHost host;
+    auto s = runEvening({.doubles = 2, .courts = 2}, host);
+    EXPECT_TRUE(s->ScheduleBusy);
+    EXPECT_TRUE(host.workingStates.empty());
+}
+
+} // namespace
+} // namespace tandemx::engine::testing
