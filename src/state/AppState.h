@@ -6,6 +6,9 @@
 #include "records/MemberList.h"
 #include "state/Seams.h"
 
+#include "engine/ScheduleTables.h"
+
+#include <memory>
 #include <optional>
 
 namespace tandemx {
@@ -30,7 +33,8 @@ struct Club {
 };
 
 struct AppState {
-    AppState(Messages& m, Clock& c, FileDialogs& f) : messages(m), clock(c), files(f)
+    AppState(Messages& m, Clock& c, FileDialogs& f)
+        : messages(m), clock(c), files(f), schedule(std::make_unique<engine::ScheduleState>())
     {
         messages.setOptionsSource([this] { return club.keyData().options; });
         today = clock.today();
@@ -43,6 +47,8 @@ struct AppState {
     FileDialogs& files;
     QDate today; // taken once at start
     Club club;
+    // The schedule tables: filled by the set-up window, read by the overviews and the game input.
+    std::unique_ptr<engine::ScheduleState> schedule;
 };
 
 // Key-data file handling for the open member file.
