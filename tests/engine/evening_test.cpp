@@ -15,7 +15,7 @@ std::multiset<int> onCourt(const ScheduleState& s, int r, int category, int gend
 {
     std::multiset<int> players;
     const auto& rec = s.ScheduleTable[size_t(r)];
-    for (int k = rec.range[size_t(category)].first; k <= rec.range[size_t(category)].last; ++k) {
+    for (int k = std::max(1, rec.range[size_t(category)].first); k <= rec.range[size_t(category)].last; ++k) {
         const auto p = places(s, r, k);
         if (category == MixedDoubles) {
             players.insert(p[gender == Men ? 0 : 1]);
