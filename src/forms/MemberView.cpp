@@ -309,6 +309,11 @@ int MemberView::currentColumn() const
     return std::max(grid_->currentColumn(), 0);
 }
 
+bool MemberView::cellEditorOpen() const
+{
+    return delegate_->editing();
+}
+
 QString MemberView::cellText(int row, int column) const
 {
     if (row == 0) {
@@ -371,7 +376,7 @@ void MemberView::layOut(int windowWidth, bool maximized)
     for (int c = 0; c < widths.size(); ++c)
         grid_->setColumnWidth(c, widths[c]);
 
-    gridPanel_->setGeometry(left, GridTop + GridHeight + PanelGap, width - 4, PanelHeight);
+    placePanel();
     moveLabel_->hide();
     zoekPanel_->hide();
     QFont editFont = zoekEdit_->font();
@@ -380,6 +385,22 @@ void MemberView::layOut(int windowWidth, bool maximized)
 
     setMinimumWidth(width);
     updateGeometry();
+}
+
+void MemberView::placePanel()
+{
+    // The panel sits 12 pixels below the grid; when the window leaves less room the gap shrinks first.
+    const int room = height() - GridTop - GridHeight;
+    const int gap = std::clamp(room - PanelHeight, 4, PanelGap);
+    const int panelHeight = std::clamp(room - gap, 40, PanelHeight);
+    const QRect g = grid_->geometry();
+    gridPanel_->setGeometry(g.left(), g.bottom() + 1 + gap, g.width() - 4, panelHeight);
+}
+
+void MemberView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placePanel();
 }
 
 QStringList MemberView::rowCells(int r) const

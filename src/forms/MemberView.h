@@ -68,6 +68,7 @@ public:
     bool addressView() const { return addressView_; }
     int currentRow() const;    // 1..MemberCount, 0 without members
     int currentColumn() const; // 0..7
+    bool cellEditorOpen() const;
 
     // What the grid shows (for the printout): row 0 gives the titles.
     QTableWidget* grid() const;
@@ -85,6 +86,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class detail::MemberGrid;
@@ -92,6 +94,7 @@ private:
 
     MemberList* members() const;
     void setCurrent(int row, int column);
+    void placePanel();
     // Key handling shared by the grid and its cell editor; true when the key was taken.
     bool gridKey(QKeyEvent* event, bool editing);
     bool wantsEditorKey(QKeyEvent* event) const;
