@@ -1,0 +1,81 @@
+// A calculation allocates nothing: every table is sized once in the ScheduleState. This binary counts
+// the allocations made through operator new while a run is in progress.
+#include "engine/ScheduleEngine.h"
+#include "engine/ScheduleStart.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <new>
+
+namespace {
+std::atomic<bool> counting{false};
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size)
+{
+    if (counting)
+        ++allocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+
+namespace tandemx::engine {
+namespace {
+
+// Counts what it is shown without keeping it.
+class CountingHost : public ScheduleHost {
+public:
+    int showBericht(std::string_view, int, int) override { return ++messages, Bericht::ResultNo; }
+    void beep() override {}
+    int lastErrorState() const override { return lastError; }
+    void setLastErrorState(int state) override { lastError = state; }
+    uint16_t keyDataOptions() const override { return 19; } // warnings and progress lines on
+    void showFoutregel(std::string_view) override { ++warnings; }
+    void delay(int) override {}
+    void showWorkingText(int, std::string_view) override {}
+    void showProgressLine(std::string_view, int, int) override { ++progressLines; }
+    void resetProgress(int) override {}
+    void stepProgress() override {}
+    bool breakTest() override { return ++candidates > 200000; }
+
+    int messages = 0, warnings = 0, progressLines = 0, lastError = 0;
+    long candidates = 0;
+};
+
+TEST(Allocation, NoneDuringARun)
+{
+    struct Case {
+        int men, ladies, doubles, mixed, courts;
+        uint16_t playOptions;
+    };
+    // A typical evening, and one with warnings, failed rounds and the mixed history.
+    for (const Case& c : {Case{24, 24, 4, 2, 10, 0}, Case{9, 5, 3, 3, 6, 2 | 4}}) {
+        CountingHost host;
+        auto s = std::make_unique<ScheduleState>();
+        s->Settings = {c.men, c.ladies, c.doubles, c.mixed, c.courts, c.playOptions, 0, 2};
+        DefaultCourts(*s, host);
+        s->CourtsPerRound.men[2] = 0;
+        counting = true;
+        StartSchedule(*s, host);
+        counting = false;
+        EXPECT_EQ(allocations.exchange(0), 0) << c.men << " men";
+        EXPECT_GT(host.progressLines, 0);
+        if (c.men == 9) {
+            EXPECT_GT(host.messages, 0);
+            EXPECT_GT(host.warnings, 0);
+        }
+    }
+}
+
+} // namespace
+} // namespace tandemx::engine
