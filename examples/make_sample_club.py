@@ -19,7 +19,7 @@ MEN = [
     ("Bram", "de Vries", "X"), ("Joost", "Hendriksen", "X"), ("Pieter", "van Dam", "X"), ("Kees", "Molenaar", "3"),
     ("Ruud", "Verbeek", "X"), ("Wim", "Bosschaert", "-"), ("Gerrit", "Lammers", "X"), ("Sjoerd", "Terpstra", "C"),
     ("Maarten", "van Leeuwen", "X"), ("Henk", "Brouwer", "2"), ("Teun", "Gerritsen", "X"), ("Frits", "Koster", "-"),
-    ("Jan", "Smeets", "X"), ("Daan", "Wijnands", "D2"), ("Luuk", "Vermeulen", "X"), ("Thijs", "Bakker", "X"),
+    ("Jan", "Smeets", "X"), ("Daan", "Wijnands", "X"), ("Luuk", "Vermeulen", "X"), ("Thijs", "Bakker", "X"),
     ("Ernst", "Kuipers", "B1"), ("Rens", "Dijkstra", "X"), ("Olaf", "Huisman", "-"), ("Stijn", "Peeters", "X"),
 ]
 LADIES = [
@@ -49,7 +49,7 @@ header = member(0, 0, "N_N", "", "", "", remark=str(n))
 with open("tennisclub.tdm", "wb") as f:
     f.write(header + b"".join(records))
 
-key = pstr("T.V. De Wisselbaan", 32) + struct.pack("<iiihh", 60, 4, 2, 10, 6) + pstr("h", 3) + pstr("d", 3) \
+key = pstr("T.V. De Wisselbaan", 32) + struct.pack("<iiihh", 60, 4, 2, 6, 6) + pstr("h", 3) + pstr("d", 3) \
     + struct.pack("<hH", 0, 17)
 assert len(key) == 61
 personal = pstr("", 24) * 5
