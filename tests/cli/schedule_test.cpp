@@ -1,0 +1,198 @@
+// tandemx-cli schedule: golden outputs for small evenings (worked out by hand, see each case), a member
+// file with player codes, the text format and the refused inputs.
+#include "records/MemberFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+CliRun schedule(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(TANDEMX_CLI), QStringList{QStringLiteral("schedule")} + args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+QJsonObject parse(const QByteArray& text)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << "\n" << text.toStdString();
+    return doc.object();
+}
+
+struct Golden {
+    const char* name;
+    QStringList args;
+    const char* json;
+};
+
+// 1. Five men, one court, two rounds. Round 1 takes (1,2),(3,4). Man 5 paused: class 6, the others
+//    class 1; with one paused player (<= 2 courts' pairs) the pairs with him weigh 32, the rest 2.
+//    The selection sort of (1,3)(1,4)(1,5)(2,3)(2,4)(2,5)(3,5)(4,5) gives (1,5)(2,5)(3,5)(4,5)(2,4)
+//    (1,4)(1,3)(2,3). Round 2 must include man 5: (1,5) then (2,4); counts 2 2 1 2 1 balance (max 2,
+//    min 1). The meeting score of (1,5) against (2,4) is 2 + 1; one court keeps that order.
+// 2. Four men and four ladies, one doubles round of one court each and one mixed round of two courts.
+//    Ladies take court 2 after the men. The fresh mixed pool weighs 2 everywhere and stays in order;
+//    the search takes (1,1) (2,2) (3,3) (4,4): everybody played once, the projected counts are all 2.
+// 3. Nine men, courts 2 and 0. Court check: 4 x (0 + 2) < 9 in round 2 gives the warning and the
+//    question (answered No). Round 1 takes (1,2)..(7,8); man 9 paused and has eligible pairs, so the
+//    search of round 2 with no courts ends with one must-play player for no places: "Banen te weinig"
+//    with court warnings on, count 0, an empty range (1, 0).
+const Golden kGolden[] = {
+    {"five men", {"--men", "5", "--ladies", "0", "--doubles", "2", "--mixed", "0", "--courts", "1"},
+     R"({"mode": 2, "men": 5, "ladies": 0, "doublesRounds": 2, "mixedRounds": 0, "courts": 1, "pauseLevel": 3,
+         "courtsPerRound": {"men": [1, 1], "ladies": [0, 0], "mixed": []},
+         "rounds": [
+           {"round": 1, "men": [1, 1], "ladies": [0, 0], "mixed": [0, 0], "courts": [[1, 2, 3, 4]]},
+           {"round": 2, "men": [1, 1], "ladies": [0, 0], "mixed": [0, 0], "courts": [[1, 5, 2, 4]]}],
+         "timesPlayed": {"men": [2, 2, 1, 2, 1], "ladies": []},
+         "messages": [], "warnings": []})"},
+    {"four and four", {"--men", "4", "--ladies", "4", "--doubles", "1", "--mixed", "1", "--courts", "2"},
+     R"({"mode": 2, "men": 4, "ladies": 4, "doublesRounds": 1, "mixedRounds": 1, "courts": 2, "pauseLevel": 3,
+         "courtsPerRound": {"men": [1], "ladies": [1], "mixed": [2]},
+         "rounds": [
+           {"round": 1, "men": [1, 1], "ladies": [2, 2], "mixed": [0, 0], "courts": [[1, 2, 3, 4], [1, 2, 3, 4]]},
+           {"round": 2, "men": [0, 0], "ladies": [0, 0], "mixed": [1, 2], "courts": [[1, 1, 2, 2], [3, 3, 4, 4]]}],
+         "timesPlayed": {"men": [2, 2, 2, 2], "ladies": [2, 2, 2, 2]},
+         "messages": [], "warnings": []})"},
+    {"no courts", {"--men", "9", "--ladies", "0", "--doubles", "2", "--mixed", "0", "--courts", "2", "--men-courts", "2,0"},
+     R"({"mode": 2, "men": 9, "ladies": 0, "doublesRounds": 2, "mixedRounds": 0, "courts": 2, "pauseLevel": 3,
+         "courtsPerRound": {"men": [2, 0], "ladies": [0, 0], "mixed": []},
+         "rounds": [
+           {"round": 1, "men": [1, 2], "ladies": [0, 0], "mixed": [0, 0], "courts": [[1, 2, 3, 4], [5, 6, 7, 8]]},
+           {"round": 2, "men": [1, 0], "ladies": [0, 0], "mixed": [0, 0], "courts": []}],
+         "timesPlayed": {"men": [1, 1, 1, 1, 1, 1, 1, 1, 0], "ladies": []},
+         "messages": [" Wilt U stoppen", "Geen oplossing heren-tandem     Banen te weinig ! :  in ronde : 2"],
+         "warnings": ["Te weinig banen gekozen Ronde : 2"]})"},
+};
+
+TEST(ScheduleCommand, GoldenOutputs)
+{
+    for (const Golden& g : kGolden) {
+        const CliRun run = schedule(g.args);
+        EXPECT_EQ(run.exitCode, 0) << g.name;
+        EXPECT_TRUE(run.err.isEmpty()) << g.name;
+        EXPECT_EQ(parse(run.out), parse(g.json)) << g.name << "\n" << run.out.toStdString();
+    }
+}
+
+// A member file with player codes. Taken as men, in list order: Bram (code "A": round 1 only), the
+// member without a last name (reported), Piet (" h"), Gijs ("x"), Teun; not taken: "-", "0" and the
+// ladies. No ladies, so no mixed round. Round 1 as in golden case 1; round 2 has no man 1: from the
+// sorted pool (2,5)(3,5)(4,5)(2,4)(2,3) the choice (2,5) cannot be completed, so the search backtracks
+// to (3,5),(2,4); counts 1 2 2 2 1.
+TEST(ScheduleCommand, MembersWithCodes)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("club.tdm"));
+    tandemx::MemberList list;
+    struct M {
+        int clubNr;
+        const char *first, *last, *grp, *actie;
+    };
+    const M members[] = {{101, "Bram", "de Vries", "h", "A"}, {102, "Joost", "Hendriksen", "h", "-"},
+                         {103, "Anne", "Jansen", "d", "-"},   {104, "Kees", "", "H ", "X"},
+                         {105, "Piet", "Post", " h", "X"},    {106, "Gijs", "Bos", "h", "x"},
+                         {107, "Teun", "Smit", "h", "X"},     {108, "Ria", "Hof", "d", "0"}};
+    for (const M& m : members) {
+        tandemx::TLedenObj r;
+        r.setClubNr(int16_t(m.clubNr));
+        r.setRaw(tandemx::MemberField::Voornaam, m.first);
+        r.setRaw(tandemx::MemberField::Achternaam, m.last);
+        r.setRaw(tandemx::MemberField::Grp, m.grp);
+        r.setRaw(tandemx::MemberField::Actie, m.actie);
+        list.append(r);
+    }
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(tandemx::writeMemberFile(f, list));
+    }
+    tandemx::TConfigObj config = tandemx::TConfigObj::withDefaults();
+    config.keyData.courts = 1;
+    config.keyData.doublesRounds = 2;
+    config.keyData.mixedRounds = 1;
+    ASSERT_TRUE(tandemx::saveFileAtomically(tandemx::configFileName(path), config.toBytes()).isEmpty());
+
+    const CliRun run = schedule({QStringLiteral("--members"), path});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(parse(run.out), parse(R"({"mode": 1, "men": 5, "ladies": 0, "doublesRounds": 2, "mixedRounds": 0,
+         "courts": 1, "pauseLevel": 3,
+         "courtsPerRound": {"men": [1, 1], "ladies": [0, 0], "mixed": []},
+         "rounds": [
+           {"round": 1, "men": [1, 1], "ladies": [0, 0], "mixed": [0, 0], "courts": [[1, 2, 3, 4]]},
+           {"round": 2, "men": [1, 1], "ladies": [0, 0], "mixed": [0, 0], "courts": [[3, 5, 2, 4]]}],
+         "timesPlayed": {"men": [1, 2, 2, 2, 1], "ladies": []},
+         "messages": ["Actief lid: 104 heeft geen achternaam!"], "warnings": []})"))
+        << run.out.toStdString();
+
+    // Without the key-data file the defaults apply: 4 + 2 rounds and 9 courts, lowered to one court.
+    ASSERT_TRUE(QFile::remove(tandemx::configFileName(path)));
+    const QJsonObject defaults = parse(schedule({QStringLiteral("--members"), path}).out);
+    EXPECT_EQ(defaults["doublesRounds"].toInt(), 4);
+    EXPECT_EQ(defaults["courtsPerRound"].toObject()["men"].toArray().first().toInt(), 1);
+    EXPECT_EQ(defaults["warnings"].toArray().first().toString(), QStringLiteral("Te veel banen gekozen   Ronde : 1"));
+}
+
+TEST(ScheduleCommand, SampleClubAndTextFormat)
+{
+    const QString club = QStringLiteral(TANDEMX_EXAMPLES "/tennisclub.tdm");
+    const CliRun json = schedule({QStringLiteral("--members"), club, QStringLiteral("--courts"), QStringLiteral("6")});
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const QJsonObject o = parse(json.out);
+    EXPECT_EQ(o["mode"].toInt(), 1);
+    EXPECT_GT(o["men"].toInt(), 0);
+    EXPECT_GT(o["ladies"].toInt(), 0);
+    EXPECT_EQ(o["rounds"].toArray().size(), o["doublesRounds"].toInt() + o["mixedRounds"].toInt());
+
+    const CliRun text = schedule({QStringLiteral("--men"), QStringLiteral("8"), QStringLiteral("--ladies"), QStringLiteral("0"),
+                               QStringLiteral("--doubles"), QStringLiteral("1"), QStringLiteral("--mixed"),
+                               QStringLiteral("0"), QStringLiteral("--courts"), QStringLiteral("2"),
+                               QStringLiteral("--format"), QStringLiteral("text")});
+    EXPECT_EQ(text.exitCode, 0);
+    EXPECT_TRUE(text.out.contains("court  2  men       5   6  -    7   8")) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains("men   : 1 1 1 1 1 1 1 1")) << text.out.toStdString();
+}
+
+TEST(ScheduleCommand, LimitsAreRefused)
+{
+    const QStringList refused[] = {
+        {"--men", "150", "--ladies", "51"},
+        {"--courts", "33"},
+        {"--doubles", "20", "--mixed", "5"},
+        {"--men", "-1"},
+        {"--pause2", "-2"},
+        {"--men-courts", "4,-1"},
+        {"--men", "eight"},
+        {"--members", "/nonexistent/club.tdm"},
+        {"--format", "xml"},
+        {"--rounds", "4"},
+    };
+    for (const QStringList& args : refused) {
+        const CliRun run = schedule(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.endsWith('\n') && run.err.count('\n') == 1) << run.err.toStdString();
+    }
+    // The limits themselves are allowed.
+    const CliRun full = schedule({"--men", "200", "--ladies", "0", "--doubles", "0", "--mixed", "0", "--courts", "32"});
+    EXPECT_EQ(full.exitCode, 0) << full.err.toStdString();
+    EXPECT_EQ(parse(full.out)["men"].toInt(), 200);
+}
+
+} // namespace
