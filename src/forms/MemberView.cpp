@@ -383,8 +383,6 @@ void MemberView::layOut(int windowWidth, bool maximized)
     editFont.setPointSize(font.pointSize());
     zoekEdit_->setFont(editFont);
 
-    setMinimumWidth(width);
-    updateGeometry();
 }
 
 void MemberView::placePanel()
@@ -468,6 +466,7 @@ bool MemberView::copyBackRow(int r)
     MemberList* list = members();
     if (!list || r < 1 || r > list->count() || r > grid_->rowCount())
         return false;
+    closeCellEditor(true);
     QStringList cells = rowCells(r);
     const bool ok = copyBackCells(list->at(r), cells, r, addressView_, state_.club.keyData(), state_.messages);
     setRowCells(r, cells);
