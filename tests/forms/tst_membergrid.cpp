@@ -420,6 +420,11 @@ private slots:
         QCOMPARE(view->cellText(0, 4), QStringLiteral("Straat"));
         QCOMPARE(grid->columnCount(), 8);
         QCOMPARE(grid->columnWidth(4), 150);
+        QCOMPARE(grid->geometry(), QRect(85, 4, 580, 340));
+        view->layOut(1000, true); // maximised: room for the address columns
+        QCOMPARE(grid->geometry(), QRect(110, 4, 780, 340));
+        view->layOut(1000, false);
+        QCOMPARE(grid->geometry(), QRect(210, 4, 580, 340));
         QCOMPARE(view->cellText(2, GridCol::Voornaam), QStringLiteral("Piet"));
         QCOMPARE(view->cellText(2, GridCol::Straat), QStringLiteral("Straat 2"));
 
