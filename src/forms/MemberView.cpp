@@ -158,6 +158,7 @@ MemberView::MemberView(AppState& state, QWidget* parent) : QWidget(parent), stat
     grid_->horizontalHeader()->setHighlightSections(false);
     grid_->horizontalHeader()->setSectionsClickable(false);
     grid_->horizontalHeader()->setMinimumSectionSize(8);
+    grid_->horizontalHeader()->setDefaultSectionSize(40);
     QHeaderView* rows = grid_->verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Interactive);
     rows->setMinimumSectionSize(12);
