@@ -181,6 +181,39 @@ TEST(Evening, GroupVsGroupAcceptsAChoiceThatLeavesAPausedPlayerOut)
                                                         "Geen oplossing gemengd-tandem    in ronde : 3"}));
 }
 
+// Late starters count as unavailable in their round: seven of eight men cannot fill two courts.
+TEST(Evening, LateStarterCountsAsUnavailable)
+{
+    RecordingHost host;
+    runEvening({.men = 8, .doubles = 1, .courts = 2, .menCodes = {61}}, host);
+    EXPECT_EQ(host.messages, std::vector<std::string>{"Geen oplossing heren-tandem     Banen te veel   !  in ronde : 1"});
+}
+
+// Code 21 without pause rules: his pairs left the pool in round 1, so in round 2 he cannot be placed
+// and the must-play check leaves him out instead of failing the round.
+TEST(Evening, MustPlayLeavesOutAPlayerWithoutPairs)
+{
+    RecordingHost host;
+    auto s = runEvening({.men = 9, .doubles = 2, .courts = 2, .pause3 = 0, .pause2 = 0, .menCodes = {21}}, host);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(onCourt(*s, 2, MenDoubles), (std::multiset<int>{2, 3, 4, 5, 6, 7, 8, 9}));
+}
+
+// Two men and two ladies per mixed court: with one man gone after round 1, three men cannot fill two
+// mixed courts although the players in all would.
+TEST(Evening, MixedRoundNeedsTwoOfEachGenderPerCourt)
+{
+    RecordingHost host;
+    auto s = runEvening({.men = 4, .ladies = 8, .doubles = 1, .mixed = 1, .courts = 3, .menCodes = {'A'},
+                         .menCourts = {1}, .ladiesCourts = {2}, .mixedCourts = {2}},
+                        host);
+    EXPECT_EQ(s->CourtsPerRound.mixed[1], 2);
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Geen oplossing gemengd-tandem   Selectie niet gelukt in ronde : 2",
+                                                       "Geen oplossing gemengd-tandem   Banen te veel   !  in ronde : 2"}));
+    EXPECT_TRUE(s->TooFewPlayers);
+    EXPECT_EQ(s->RoundResult[MixedDoubles].count, 0);
+}
+
 TEST(CheckCourts, WarningForRoundFifteenIsAnEmptyLine)
 {
     RecordingHost host;
