@@ -52,6 +52,8 @@ struct Golden {
 //    question (answered No). Round 1 takes (1,2)..(7,8); man 9 paused and has eligible pairs, so the
 //    search of round 2 with no courts ends with one must-play player for no places: "Banen te weinig"
 //    with court warnings on, count 0, an empty range (1, 0).
+// 4. Case 2 with "Dames op de 1e banen": the ladies take court 1 and the men court 2; mixed courts
+//    start at court 1 all the same.
 const Golden kGolden[] = {
     {"five men", {"--men", "5", "--ladies", "0", "--doubles", "2", "--mixed", "0", "--courts", "1"},
      R"({"mode": 2, "men": 5, "ladies": 0, "doublesRounds": 2, "mixedRounds": 0, "courts": 1, "pauseLevel": 3,
@@ -66,6 +68,14 @@ const Golden kGolden[] = {
          "courtsPerRound": {"men": [1], "ladies": [1], "mixed": [2]},
          "rounds": [
            {"round": 1, "men": [1, 1], "ladies": [2, 2], "mixed": [0, 0], "courts": [[1, 2, 3, 4], [1, 2, 3, 4]]},
+           {"round": 2, "men": [0, 0], "ladies": [0, 0], "mixed": [1, 2], "courts": [[1, 1, 2, 2], [3, 3, 4, 4]]}],
+         "timesPlayed": {"men": [2, 2, 2, 2], "ladies": [2, 2, 2, 2]},
+         "messages": [], "warnings": []})"},
+    {"ladies first", {"--men", "4", "--ladies", "4", "--doubles", "1", "--mixed", "1", "--courts", "2", "--ladies-first"},
+     R"({"mode": 2, "men": 4, "ladies": 4, "doublesRounds": 1, "mixedRounds": 1, "courts": 2, "pauseLevel": 3,
+         "courtsPerRound": {"men": [1], "ladies": [1], "mixed": [2]},
+         "rounds": [
+           {"round": 1, "men": [2, 2], "ladies": [1, 1], "mixed": [0, 0], "courts": [[1, 2, 3, 4], [1, 2, 3, 4]]},
            {"round": 2, "men": [0, 0], "ladies": [0, 0], "mixed": [1, 2], "courts": [[1, 1, 2, 2], [3, 3, 4, 4]]}],
          "timesPlayed": {"men": [2, 2, 2, 2], "ladies": [2, 2, 2, 2]},
          "messages": [], "warnings": []})"},
