@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 namespace tandemx::engine::testing {
@@ -32,186 +33,162 @@ bool plays(const ScheduleState& s, int r, int category, int player, int gender =
     return onCourt(s, r, category, gender).count(player) > 0;
 }
 
-TEST(Evening, RoundOneTakesThePoolInItsPlainOrder)
+// The players who sat out round r - 1 of a category and play round r.
+void expectPausedPlayNext(const ScheduleState& s, int category, int gender, int n, int rounds, int firstRound = 1)
 {
-    RecordingHost host;
-    auto s = runEvening({.men = 12, .doubles = 1, .courts = 3}, host);
-    EXPECT_EQ(places(*s, 1, 1), (std::array<int, 4>{1, 2, 3, 4}));
-    EXPECT_EQ(places(*s, 1, 2), (std::array<int, 4>{5, 6, 7, 8}));
-    EXPECT_EQ(places(*s, 1, 3), (std::array<int, 4>{9, 10, 11, 12}));
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_TRUE(s->SolutionFound);
+    for (int r = firstRound + 1; r < firstRound + rounds; ++r)
+        for (int j = 1; j <= n; ++j)
+            if (!plays(s, r - 1, category, j, gender)) {
+                EXPECT_TRUE(plays(s, r, category, j, gender)) << "player " << j << " sat out round " << r - 1;
+            }
 }
 
-TEST(Evening, EightMenTwoCourtsFourRoundsAllPlayWithNewPartners)
+struct EdgeCase {
+    const char* name;
+    Evening evening;
+    std::vector<std::string> messages; // everything ShowBericht showed, in order
+    std::function<void(const ScheduleState&)> check;
+    uint16_t options = 17;
+};
+
+const std::vector<EdgeCase>& edgeCases()
 {
-    RecordingHost host;
-    auto s = runEvening({.men = 8, .doubles = 4, .courts = 2}, host);
-    EXPECT_TRUE(host.messages.empty());
-    std::set<std::pair<int, int>> partners;
-    for (int r = 1; r <= 4; ++r) {
-        EXPECT_EQ(onCourt(*s, r, MenDoubles), (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8})) << "round " << r;
-        for (int k = 1; k <= 2; ++k) {
-            const auto p = places(*s, r, k);
-            EXPECT_TRUE(partners.insert(std::minmax(p[0], p[1])).second) << "round " << r;
-            EXPECT_TRUE(partners.insert(std::minmax(p[2], p[3])).second) << "round " << r;
-        }
-    }
-    for (int j = 1; j <= 8; ++j)
-        EXPECT_EQ(s->Counters[Men].TimesPlayed[size_t(j)], 4);
+    using V = std::vector<std::string>;
+    static const std::vector<EdgeCase> cases = {
+        {"round 1 takes the pool in its plain order", {.men = 12, .doubles = 1, .courts = 3}, {},
+         [](const ScheduleState& s) {
+             EXPECT_EQ(places(s, 1, 1), (std::array<int, 4>{1, 2, 3, 4}));
+             EXPECT_EQ(places(s, 1, 2), (std::array<int, 4>{5, 6, 7, 8}));
+             EXPECT_EQ(places(s, 1, 3), (std::array<int, 4>{9, 10, 11, 12}));
+             EXPECT_TRUE(s.SolutionFound);
+         }},
+        {"eight men, two courts, four rounds: all play, new partners", {.men = 8, .doubles = 4, .courts = 2}, {},
+         [](const ScheduleState& s) {
+             std::set<std::pair<int, int>> partners;
+             for (int r = 1; r <= 4; ++r) {
+                 EXPECT_EQ(onCourt(s, r, MenDoubles), (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8})) << "round " << r;
+                 for (int k = 1; k <= 2; ++k) {
+                     const auto p = places(s, r, k);
+                     EXPECT_TRUE(partners.insert(std::minmax(p[0], p[1])).second) << "round " << r;
+                     EXPECT_TRUE(partners.insert(std::minmax(p[2], p[3])).second) << "round " << r;
+                 }
+             }
+         }},
+        {"nine men, two courts: one pauses and plays next", {.men = 9, .doubles = 6, .courts = 2}, {},
+         [](const ScheduleState& s) {
+             for (int r = 1; r <= 6; ++r) {
+                 const auto players = onCourt(s, r, MenDoubles);
+                 EXPECT_EQ(std::set<int>(players.begin(), players.end()).size(), 8u) << "round " << r;
+             }
+             expectPausedPlayNext(s, MenDoubles, Men, 9, 6);
+         }},
+        {"player code 2 stops after two rounds", {.men = 9, .doubles = 5, .courts = 2, .menCodes = {2}}, {},
+         [](const ScheduleState& s) {
+             EXPECT_EQ(s.Counters[Men].TimesPlayed[1], 2);
+             int played = 0;
+             for (int r = 1; r <= 5; ++r) {
+                 if (played == 2) {
+                     EXPECT_FALSE(plays(s, r, MenDoubles, 1)) << "round " << r;
+                 }
+                 played += plays(s, r, MenDoubles, 1);
+             }
+         }},
+        // Code 61: at most 6 rounds, sits out round 1. Without pause rules his pairs leave the doubles
+        // pool at round 1; the mixed pool is built afresh, and with option 4 he plays the mixed round.
+        {"late starter with pause level 0",
+         {.men = 9, .ladies = 8, .doubles = 1, .mixed = 1, .courts = 4, .playOptions = PlayOption::GroupVsGroup,
+          .pause3 = 0, .pause2 = 0, .menCodes = {61}, .menCourts = {2}, .ladiesCourts = {2}},
+         {},
+         [](const ScheduleState& s) {
+             EXPECT_EQ(s.PauseLevel, 0);
+             EXPECT_FALSE(plays(s, 1, MenDoubles, 1));
+             for (int k = 1; k <= s.PairPool[Men].count; ++k)
+                 EXPECT_NE(s.PairPool[Men][k].first, 1);
+             EXPECT_TRUE(plays(s, 2, MixedDoubles, 1, Men));
+         }},
+        {"late starter with pause rules keeps his pairs",
+         {.men = 9, .ladies = 8, .doubles = 1, .mixed = 1, .courts = 4, .playOptions = PlayOption::GroupVsGroup,
+          .menCodes = {61}, .menCourts = {2}, .ladiesCourts = {2}},
+         {},
+         [](const ScheduleState& s) {
+             int withHim = 0;
+             for (int k = 1; k <= s.PairPool[Men].count; ++k)
+                 withHim += s.PairPool[Men][k].first == 1;
+             EXPECT_EQ(withHim, 8);
+         }},
+        {"late starters count as unavailable", {.men = 8, .doubles = 1, .courts = 2, .menCodes = {61}},
+         V{"Geen oplossing heren-tandem     Banen te veel   !  in ronde : 1"}, nullptr},
+        // Eight men: nobody paused before round 2, so the empty search ends without a solution, and all
+        // count as paused in it: all play round 3.
+        {"no courts in a round", {.men = 8, .doubles = 3, .courts = 2, .menCourts = {2, 0, 2}},
+         V{"Geen oplossing heren-tandem      in ronde : 2"},
+         [](const ScheduleState& s) {
+             EXPECT_EQ(s.ScheduleTable[2].range[0].first, 1);
+             EXPECT_EQ(s.ScheduleTable[2].range[0].last, 0);
+             EXPECT_EQ(onCourt(s, 3, MenDoubles), (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+         }},
+        // Nine men: the man who paused in round 1 must play in a round without places.
+        {"no courts, a must-play player", {.men = 9, .doubles = 2, .courts = 2, .menCourts = {2, 0}},
+         V{" Wilt U stoppen", "Geen oplossing heren-tandem     Banen te weinig ! :  in ronde : 2"}, nullptr},
+        {"no courts, a must-play player, court warnings off", {.men = 9, .doubles = 2, .courts = 2, .menCourts = {2, 0}},
+         {}, nullptr, 16},
+        {"3 men and 10 ladies on one mixed court: must-play for the men", {.men = 3, .ladies = 10, .mixed = 4, .courts = 1},
+         {},
+         [](const ScheduleState& s) {
+             for (int r = 1; r <= 4; ++r) {
+                 EXPECT_EQ(onCourt(s, r, MixedDoubles, Men).size(), 2u) << "round " << r;
+                 EXPECT_EQ(onCourt(s, r, MixedDoubles, Ladies).size(), 2u) << "round " << r;
+             }
+             expectPausedPlayNext(s, MixedDoubles, Men, 3, 4);
+         }},
+        // Man 2 sits out round 2; with option 4 the first complete choice of round 3 leaves him out again.
+        {"option 4 accepts a choice that leaves a paused player out",
+         {.men = 4, .ladies = 4, .mixed = 3, .courts = 1, .playOptions = PlayOption::VariedPairs | PlayOption::GroupVsGroup},
+         {},
+         [](const ScheduleState& s) {
+             EXPECT_FALSE(plays(s, 2, MixedDoubles, 2, Men));
+             EXPECT_EQ(places(s, 3, 1), (std::array<int, 4>{1, 2, 3, 4}));
+             // Under option 4 a man's opponents are the two ladies, a lady's the two men.
+             EXPECT_EQ(s.Counters[Men].RoundOpponents[1][3], (std::array<uint8_t, 2>{2, 4}));
+             EXPECT_EQ(s.Counters[Ladies].RoundOpponents[2][3], (std::array<uint8_t, 2>{3, 1}));
+         }},
+        {"without option 4 that round fails", {.men = 4, .ladies = 4, .mixed = 3, .courts = 1, .playOptions = PlayOption::VariedPairs},
+         V{"Geen oplossing gemengd-tandem   Selectie niet gelukt in ronde : 3", "Geen oplossing gemengd-tandem    in ronde : 3"},
+         [](const ScheduleState& s) { EXPECT_EQ(s.ScheduleTable[3].range[2].last, 0); }},
+        // Code 21 without pause rules: his pairs left the pool in round 1, so in round 2 he cannot be
+        // placed and the must-play check leaves him out instead of failing the round.
+        {"must-play leaves out a player without pairs",
+         {.men = 9, .doubles = 2, .courts = 2, .pause3 = 0, .pause2 = 0, .menCodes = {21}}, {},
+         [](const ScheduleState& s) {
+             EXPECT_EQ(onCourt(s, 2, MenDoubles), (std::multiset<int>{2, 3, 4, 5, 6, 7, 8, 9}));
+         }},
+        // With one man gone after round 1, three men cannot fill two mixed courts although the
+        // players in all would.
+        {"two men and two ladies per mixed court",
+         {.men = 4, .ladies = 8, .doubles = 1, .mixed = 1, .courts = 3, .menCodes = {'A'}, .menCourts = {1},
+          .ladiesCourts = {2}, .mixedCourts = {2}},
+         V{"Geen oplossing gemengd-tandem   Selectie niet gelukt in ronde : 2",
+           "Geen oplossing gemengd-tandem   Banen te veel   !  in ronde : 2"},
+         [](const ScheduleState& s) {
+             EXPECT_EQ(s.CourtsPerRound.mixed[1], 2);
+             EXPECT_TRUE(s.TooFewPlayers);
+             EXPECT_EQ(s.RoundResult[MixedDoubles].count, 0);
+         }},
+    };
+    return cases;
 }
 
-TEST(Evening, NineMenTwoCourtsThePausedManPlaysNext)
+TEST(Evening, EdgeCases)
 {
-    RecordingHost host;
-    auto s = runEvening({.men = 9, .doubles = 6, .courts = 2}, host);
-    for (int r = 1; r <= 6; ++r) {
-        const auto players = onCourt(*s, r, MenDoubles);
-        ASSERT_EQ(players.size(), 8u) << "round " << r;
-        EXPECT_EQ(std::set<int>(players.begin(), players.end()).size(), 8u);
-        if (r > 1)
-            for (int j = 1; j <= 9; ++j)
-                if (!plays(*s, r - 1, MenDoubles, j)) {
-                    EXPECT_TRUE(plays(*s, r, MenDoubles, j)) << "man " << j << " paused in round " << r - 1;
-                }
-    }
-    EXPECT_TRUE(host.messages.empty());
-}
-
-TEST(Evening, PlayerCodeTwoStopsAfterTwoRounds)
-{
-    RecordingHost host;
-    std::vector<uint8_t> codes(9, 'X');
-    codes[0] = 2;
-    auto s = runEvening({.men = 9, .doubles = 5, .courts = 2, .menCodes = codes}, host);
-    EXPECT_EQ(s->Counters[Men].TimesPlayed[1], 2);
-    int played = 0;
-    for (int r = 1; r <= 5; ++r) {
-        if (played == 2) {
-            EXPECT_FALSE(plays(*s, r, MenDoubles, 1)) << "round " << r;
-        }
-        played += plays(*s, r, MenDoubles, 1);
-    }
-}
-
-// Code 61: at most 6 rounds, sits out round 1.
-TEST(Evening, LateStarterWithoutPauseRulesLeavesTheDoublesPool)
-{
-    for (int pauses : {0, 1}) {
+    for (const EdgeCase& c : edgeCases()) {
+        SCOPED_TRACE(c.name);
         RecordingHost host;
-        Evening e{.men = 9, .ladies = 8, .doubles = 1, .mixed = 1, .courts = 4,
-                  .playOptions = PlayOption::GroupVsGroup, .pause3 = pauses, .pause2 = pauses,
-                  .menCodes = {61}, .menCourts = {2}, .ladiesCourts = {2}};
-        auto s = runEvening(e, host);
-        EXPECT_FALSE(plays(*s, 1, MenDoubles, 1));
-        // After round 1 the men's pool keeps his pairs only with pause rules.
-        const auto& pool = s->PairPool[Men];
-        int withHim = 0;
-        for (int k = 1; k <= pool.count; ++k)
-            withHim += pool[k].first == 1;
-        EXPECT_EQ(withHim, pauses ? 8 : 0) << "pause level " << int(s->PauseLevel);
-        // The mixed pool is built afresh: he plays the mixed round.
-        EXPECT_TRUE(plays(*s, 2, MixedDoubles, 1, Men)) << "pause level " << int(s->PauseLevel);
+        host.options = c.options;
+        const auto s = runEvening(c.evening, host);
+        EXPECT_EQ(host.messages, c.messages);
+        if (c.check)
+            c.check(*s);
     }
-}
-
-TEST(Evening, NoCourtsInARound)
-{
-    // Eight men: nobody paused before round 2, so the empty search ends without a solution...
-    RecordingHost host;
-    auto s = runEvening({.men = 8, .doubles = 3, .courts = 2, .menCourts = {2, 0, 2}}, host);
-    EXPECT_EQ(host.messages, std::vector<std::string>{"Geen oplossing heren-tandem      in ronde : 2"});
-    EXPECT_EQ(host.lastError, 2);
-    EXPECT_EQ(s->ScheduleTable[2].range[0].first, 1);
-    EXPECT_EQ(s->ScheduleTable[2].range[0].last, 0);
-    // ... everybody counts as paused in it and all play round 3.
-    EXPECT_EQ(onCourt(*s, 3, MenDoubles), (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-
-    // Nine men: the man who paused in round 1 must play, so the round has too many must-play players;
-    // that reason is shown only with court warnings on.
-    for (uint16_t options : {17, 16}) {
-        RecordingHost h;
-        h.options = options;
-        runEvening({.men = 9, .doubles = 2, .courts = 2, .menCourts = {2, 0}}, h);
-        if (options & 1)
-            EXPECT_EQ(h.messages, (std::vector<std::string>{
-                                      " Wilt U stoppen", "Geen oplossing heren-tandem     Banen te weinig ! :  in ronde : 2"}));
-        else
-            EXPECT_TRUE(h.messages.empty());
-    }
-}
-
-TEST(Evening, ThreeMenTenLadiesOneMixedCourtMustPlayIsForTheMen)
-{
-    RecordingHost host;
-    auto s = runEvening({.men = 3, .ladies = 10, .mixed = 4, .courts = 1}, host);
-    for (int r = 1; r <= 4; ++r) {
-        ASSERT_EQ(onCourt(*s, r, MixedDoubles, Men).size(), 2u) << "round " << r;
-        if (r > 1)
-            for (int j = 1; j <= 3; ++j)
-                if (!plays(*s, r - 1, MixedDoubles, j, Men)) {
-                    EXPECT_TRUE(plays(*s, r, MixedDoubles, j, Men)) << "man " << j << " round " << r;
-                }
-    }
-    // Eight ladies paused in round 1; only two can play in round 2.
-    EXPECT_EQ(onCourt(*s, 2, MixedDoubles, Ladies).size(), 2u);
-    EXPECT_TRUE(host.messages.empty());
-}
-
-TEST(Evening, GroupVsGroupAcceptsAChoiceThatLeavesAPausedPlayerOut)
-{
-    const Evening base{.men = 4, .ladies = 4, .mixed = 3, .courts = 1};
-    Evening groups = base;
-    groups.playOptions = PlayOption::VariedPairs | PlayOption::GroupVsGroup;
-    RecordingHost host;
-    auto s = runEvening(groups, host);
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_FALSE(plays(*s, 2, MixedDoubles, 2, Men));
-    EXPECT_FALSE(plays(*s, 3, MixedDoubles, 2, Men)); // paused in round 2 and again in round 3
-    EXPECT_EQ(places(*s, 3, 1), (std::array<int, 4>{1, 2, 3, 4}));
-    // Under option 4 the opponents of a man are the two ladies.
-    EXPECT_EQ(s->Counters[Men].RoundOpponents[1][3], (std::array<uint8_t, 2>{2, 4}));
-    EXPECT_EQ(s->Counters[Ladies].RoundOpponents[2][3], (std::array<uint8_t, 2>{3, 1}));
-
-    Evening varied = base;
-    varied.playOptions = PlayOption::VariedPairs;
-    RecordingHost host2;
-    runEvening(varied, host2);
-    EXPECT_EQ(host2.messages, (std::vector<std::string>{"Geen oplossing gemengd-tandem   Selectie niet gelukt in ronde : 3",
-                                                        "Geen oplossing gemengd-tandem    in ronde : 3"}));
-}
-
-// Late starters count as unavailable in their round: seven of eight men cannot fill two courts.
-TEST(Evening, LateStarterCountsAsUnavailable)
-{
-    RecordingHost host;
-    runEvening({.men = 8, .doubles = 1, .courts = 2, .menCodes = {61}}, host);
-    EXPECT_EQ(host.messages, std::vector<std::string>{"Geen oplossing heren-tandem     Banen te veel   !  in ronde : 1"});
-}
-
-// Code 21 without pause rules: his pairs left the pool in round 1, so in round 2 he cannot be placed
-// and the must-play check leaves him out instead of failing the round.
-TEST(Evening, MustPlayLeavesOutAPlayerWithoutPairs)
-{
-    RecordingHost host;
-    auto s = runEvening({.men = 9, .doubles = 2, .courts = 2, .pause3 = 0, .pause2 = 0, .menCodes = {21}}, host);
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(onCourt(*s, 2, MenDoubles), (std::multiset<int>{2, 3, 4, 5, 6, 7, 8, 9}));
-}
-
-// Two men and two ladies per mixed court: with one man gone after round 1, three men cannot fill two
-// mixed courts although the players in all would.
-TEST(Evening, MixedRoundNeedsTwoOfEachGenderPerCourt)
-{
-    RecordingHost host;
-    auto s = runEvening({.men = 4, .ladies = 8, .doubles = 1, .mixed = 1, .courts = 3, .menCodes = {'A'},
-                         .menCourts = {1}, .ladiesCourts = {2}, .mixedCourts = {2}},
-                        host);
-    EXPECT_EQ(s->CourtsPerRound.mixed[1], 2);
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"Geen oplossing gemengd-tandem   Selectie niet gelukt in ronde : 2",
-                                                       "Geen oplossing gemengd-tandem   Banen te veel   !  in ronde : 2"}));
-    EXPECT_TRUE(s->TooFewPlayers);
-    EXPECT_EQ(s->RoundResult[MixedDoubles].count, 0);
 }
 
 TEST(CheckCourts, WarningForRoundFifteenIsAnEmptyLine)
