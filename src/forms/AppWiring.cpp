@@ -1,13 +1,16 @@
 #include "forms/AppWiring.h"
 
+#include "forms/TSchemaForm.h"
 #include "forms/TTandem12X.h"
 
 namespace tandemx {
 
 void wireWindows(TTandem12X& window)
 {
-    // The schedule, overview, match, options and print windows connect here as they are built.
-    (void)window;
+    // "Schema met &Namen" (1) and "Schema met &Paren" (2).
+    QObject::connect(&window, &TTandem12X::scheduleRequested, &window,
+                     [&window](int mode) { OpenScheduleSetup(window.state(), window, mode); });
+    // The overview, match, options and print windows connect here as they are built.
 }
 
 } // namespace tandemx

@@ -1,0 +1,121 @@
+#include "forms/SchemaHost.h"
+
+#include "forms/TSchemaForm.h"
+#include "records/Cp1252.h"
+#include "state/AppState.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace tandemx {
+
+namespace {
+QString text(std::string_view bytes)
+{
+    return fromCp1252(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
+} // namespace
+
+SchemaHost::SchemaHost(AppState& state, TSchemaForm& form) : state_(state), form_(form)
+{
+    sinceEvents_.start();
+}
+
+int SchemaHost::showBericht(std::string_view message, int kind, int buttons)
+{
+    return state_.messages.showBericht(text(message), kind, uint16_t(buttons), 0);
+}
+
+void SchemaHost::beep()
+{
+    state_.messages.beep();
+}
+
+int SchemaHost::lastErrorState() const
+{
+    return state_.messages.lastErrorState;
+}
+
+void SchemaHost::setLastErrorState(int state)
+{
+    state_.messages.lastErrorState = state;
+}
+
+uint16_t SchemaHost::keyDataOptions() const
+{
+    return state_.club.keyData().options;
+}
+
+void SchemaHost::showFoutregel(std::string_view line)
+{
+    form_.showWarningLine(text(line));
+}
+
+void SchemaHost::hideFoutregel()
+{
+    form_.hideWarningLine();
+}
+
+void SchemaHost::delay(int milliseconds)
+{
+    form_.waitForDelayTimer(milliseconds);
+    sinceEvents_.restart();
+}
+
+void SchemaHost::showWorkingText(int, std::string_view line)
+{
+    form_.setMemoLine(0, text(line), 25);
+}
+
+void SchemaHost::showProgressLine(std::string_view line, int memoHeight, int memoLine)
+{
+    form_.setMemoLine(memoLine, text(line), memoHeight);
+}
+
+void SchemaHost::resetProgress(int maximum)
+{
+    // The calculation clears StopRequest just before this; a Stop that came earlier still counts.
+    if (form_.stopPending())
+        state_.schedule->StopRequest = 27;
+    progress_ = 0;
+    progressMax_ = maximum;
+    QProgressBar* bar = form_.progressBar();
+    bar->setRange(0, maximum);
+    bar->setValue(0);
+    bar->show();
+    form_.progressLabel()->show();
+}
+
+void SchemaHost::stepProgress()
+{
+    // The bar is an activity sign: it starts over when it passes the end. It is painted from the
+    // break test, not on every step.
+    if (++progress_ > progressMax_)
+        progress_ = 0;
+}
+
+void SchemaHost::showProgressValue()
+{
+    QProgressBar* bar = form_.progressBar();
+    if (bar->value() != progress_)
+        bar->setValue(progress_);
+}
+
+void SchemaHost::setStopVisible(bool visible)
+{
+    form_.setStopShown(visible);
+}
+
+bool SchemaHost::breakTest()
+{
+    if (sinceEvents_.elapsed() >= BreakInterval) {
+        showProgressValue();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        sinceEvents_.restart();
+    }
+    const uint8_t stop = state_.schedule->StopRequest;
+    return stop == 27 || stop == 3 || form_.stopPending();
+}
+
+} // namespace tandemx

@@ -1,0 +1,1060 @@
+#include "forms/TSchemaForm.h"
+
+#include "engine/ScheduleStart.h"
+#include "forms/HelpViewer.h"
+#include "forms/SchemaHost.h"
+#include "forms/TBanenDlg.h"
+#include "forms/TTandem12X.h"
+#include "messages/MessageTable.h"
+#include "records/Cp1252.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace tandemx {
+
+using namespace engine;
+
+namespace {
+
+enum Tag : int {
+    Heren = 1, Dames = 2, Tandem = 3, Mix = 4, Banen = 5, Datum = 6, More = 7,
+    DameFirst = 8, VariPairs = 9, Groep1to2 = 10, FirstGrid = 11, LastGrid = 28
+};
+
+constexpr int GridRows = 6;
+constexpr int MaxGridOffset = 3;
+
+// The field names of the count messages, by tag (fixed, also when the grid is scrolled).
+QString fieldName(int tag)
+{
+    switch (tag) {
+    case Heren: return QStringLiteral(" heren ");
+    case Dames: return QStringLiteral(" dames ");
+    case Tandem: return QStringLiteral(" tandem ");
+    case Mix: return QStringLiteral(" Mixtandem ");
+    case Banen: return QStringLiteral(" banen ");
+    default: break;
+    }
+    const int row = (tag - FirstGrid) % GridRows + 1;
+    switch ((tag - FirstGrid) / GridRows) {
+    case 0: return QStringLiteral("heren ronde %1 ").arg(row);
+    case 1: return QStringLiteral("dames ronde %1 ").arg(row);
+    default: return QStringLiteral("Mixed paar ronde %1").arg(row) + (row == 1 || row == 4 ? QStringLiteral(" ") : QString());
+    }
+}
+
+QString bytesText(std::string_view bytes)
+{
+    return fromCp1252(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
+
+std::string_view view(const QByteArray& bytes)
+{
+    return {bytes.constData(), size_t(bytes.size())};
+}
+
+void setBackground(QWidget* w, const QColor& color)
+{
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    p.setColor(QPalette::Base, color);
+    p.setColor(QPalette::WindowText, Qt::black);
+    p.setColor(QPalette::Text, Qt::black);
+    w->setPalette(p);
+}
+
+void keepSpaceWhenHidden(QWidget* w)
+{
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+}
+
+} // namespace
+
+TSchemaForm::TSchemaForm(AppState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      state_(state),
+      schedule_(*state.schedule),
+      host_(std::make_unique<SchemaHost>(state, *this)),
+      playDate_(state.today)
+{
+    setObjectName(QStringLiteral("TSchemaForm"));
+    setWindowTitle(QStringLiteral("Schema Opzet"));
+    buildControls();
+    resize(DefaultWidth, DefaultHeight);
+}
+
+TSchemaForm::~TSchemaForm() = default;
+
+void TSchemaForm::buildControls()
+{
+    const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+
+    // The six inputs with their labels, in two rows of three.
+    struct Input {
+        const char* name;
+        const char* label;
+        const char* labelName;
+        const char* text;
+        int chars;
+    };
+    const Input specs[6] = {
+        {"HerenEdit", "Aantal heren", "NherenLabel", "24", 4},
+        {"DamesEdit", "Aantal dames", "NDamesLabel", "24", 4},
+        {"TandemEdit", "Aantal tandem", "TandemLabel", "4", 4},
+        {"Mixedit", "Aantal mixtandem", "MixLabel", "2", 4},
+        {"BanenEdit", "Aantal banen", "BanenLabel", "10", 4},
+        {"Datumedit", "Speel-datum", "DatumLabel", "", 10},
+    };
+    auto* inputGrid = new QGridLayout;
+    inputGrid->setHorizontalSpacing(8);
+    inputGrid->setVerticalSpacing(8);
+    for (int tag = Heren; tag <= Datum; ++tag) {
+        const Input& in = specs[tag - 1];
+        auto* edit = new QLineEdit(QString::fromLatin1(in.text), this);
+        edit->setObjectName(QString::fromLatin1(in.name));
+        edit->setProperty("tag", tag);
+        edit->setFixedWidth(in.chars * charWidth + 16);
+        if (tag != Datum)
+            edit->setAlignment(Qt::AlignRight);
+        edit->installEventFilter(this);
+        inputs_[size_t(tag - 1)] = edit;
+        auto* label = new QLabel(QString::fromLatin1(in.label), this);
+        label->setObjectName(QString::fromLatin1(in.labelName));
+        label->setBuddy(edit);
+        // Columns: men/ladies, rounds, courts/date.
+        const int row = (tag - 1) % 2;
+        const int column = (tag - 1) / 2;
+        inputGrid->addWidget(label, row, column * 3);
+        inputGrid->addWidget(edit, row, column * 3 + 1);
+        if (column < 2)
+            inputGrid->setColumnMinimumWidth(column * 3 + 2, 12);
+    }
+    inputs_[Datum - 1]->setToolTip(QStringLiteral("Speeldatum"));
+    nherenLabel_ = findChild<QLabel*>(QStringLiteral("NherenLabel"));
+    ndamesLabel_ = findChild<QLabel*>(QStringLiteral("NDamesLabel"));
+    // A category name from a group code starts with a blank; the labels keep the width of the longest.
+    nherenLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral(" Groep WWW ")));
+
+    moreBtn_ = new QPushButton(QStringLiteral("&Meer"), this);
+    moreBtn_->setObjectName(QStringLiteral("MoreBtn"));
+    moreBtn_->setProperty("tag", More);
+    moreBtn_->setToolTip(QStringLiteral("Voor het selecteren van de banen en starten"));
+    connect(moreBtn_, &QPushButton::clicked, this, &TSchemaForm::MoreBtnClick);
+    inputGrid->setColumnStretch(9, 1);
+    inputGrid->addWidget(moreBtn_, 1, 10);
+
+    // The court grid with its options, Start and Stop.
+    banenBox_ = new QGroupBox(QStringLiteral("Banen Indeling"), this);
+    banenBox_->setObjectName(QStringLiteral("BanenBox"));
+
+    gridLayout_ = new QGridLayout;
+    gridLayout_->setHorizontalSpacing(12);
+    gridLayout_->setVerticalSpacing(3);
+    auto* schemaLab = new QLabel(QStringLiteral("Baanschema :"), banenBox_);
+    schemaLab->setObjectName(QStringLiteral("BaanschemaLab"));
+    herenLab_ = new QLabel(QStringLiteral("Heren"), banenBox_);
+    herenLab_->setObjectName(QStringLiteral("HerenLab"));
+    damesLab_ = new QLabel(QStringLiteral("Dames"), banenBox_);
+    damesLab_->setObjectName(QStringLiteral("DamesLab"));
+    gemengdLab_ = new QLabel(QStringLiteral("Gemengd"), banenBox_);
+    gemengdLab_->setObjectName(QStringLiteral("GemengdLab"));
+    gridLayout_->addWidget(schemaLab, 0, 0);
+    gridLayout_->addWidget(herenLab_, 0, 1, Qt::AlignHCenter);
+    gridLayout_->addWidget(damesLab_, 0, 2, Qt::AlignHCenter);
+    gridLayout_->addWidget(gemengdLab_, 0, 3, Qt::AlignHCenter);
+    for (int c = 1; c <= 3; ++c)
+        gridLayout_->setColumnMinimumWidth(c, 5 * charWidth + 16);
+
+    rondePlusBtn_ = new QPushButton(QStringLiteral("Ronde +"), banenBox_);
+    rondePlusBtn_->setObjectName(QStringLiteral("Rondeplusbtn"));
+    rondeMinBtn_ = new QPushButton(QStringLiteral("Ronde -"), banenBox_);
+    rondeMinBtn_->setObjectName(QStringLiteral("RondeMinBtn"));
+    connect(rondePlusBtn_, &QPushButton::clicked, this, [this] { scrollGrid(1); });
+    connect(rondeMinBtn_, &QPushButton::clicked, this, [this] { scrollGrid(-1); });
+    startBtn_ = new QPushButton(QStringLiteral("&Start"), banenBox_);
+    startBtn_->setObjectName(QStringLiteral("StartSchemaBtn"));
+    startBtn_->setToolTip(QStringLiteral("Start berekening"));
+    connect(startBtn_, &QPushButton::clicked, this, &TSchemaForm::StartSchemaBtnClick);
+    stopBtn_ = new QPushButton(QStringLiteral("S&top"), banenBox_);
+    stopBtn_->setObjectName(QStringLiteral("StopSchemaBtn"));
+    connect(stopBtn_, &QPushButton::clicked, this, &TSchemaForm::StopSchemaBtnClick);
+    for (QPushButton* b : {rondePlusBtn_, rondeMinBtn_, startBtn_, stopBtn_}) {
+        b->setMinimumWidth(10 * charWidth + 16);
+        keepSpaceWhenHidden(b);
+    }
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(6);
+    side->addSpacing(fontMetrics().height() + 3);
+    side->addWidget(rondePlusBtn_);
+    side->addWidget(rondeMinBtn_);
+    side->addStretch(1);
+    side->addWidget(startBtn_);
+    side->addWidget(stopBtn_);
+
+    auto* gridRow = new QHBoxLayout;
+    gridRow->addLayout(gridLayout_);
+    gridRow->addStretch(1);
+    gridRow->addLayout(side);
+
+    auto* spelOpties = new QGroupBox(QStringLiteral("SpelOpties"), banenBox_);
+    spelOpties->setObjectName(QStringLiteral("SpelOptiesBox"));
+    auto makeBox = [this, spelOpties](const char* name, const char* caption, int tag) {
+        auto* box = new QCheckBox(QString::fromLatin1(caption), spelOpties);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setProperty("tag", tag);
+        box->installEventFilter(this);
+        return box;
+    };
+    dameFirstBox_ = makeBox("DameFirstBox", "Dames op de 1e banen", DameFirst);
+    variPairsBox_ = makeBox("VariPairsBox", "Steeds ander begin paren", VariPairs);
+    groep1to2Box_ = makeBox("Groep1to2Box", "Groep 1 tegen Groep 2", Groep1to2);
+    auto* spelLayout = new QVBoxLayout(spelOpties);
+    spelLayout->setSpacing(4);
+    spelLayout->addWidget(dameFirstBox_);
+    spelLayout->addWidget(variPairsBox_);
+    spelLayout->addWidget(groep1to2Box_);
+
+    auto* zitpauzes = new QGroupBox(QStringLiteral("ZitPauzes"), banenBox_);
+    zitpauzes->setObjectName(QStringLiteral("ZitpauzesBox"));
+    auto makeSpin = [this, zitpauzes](const char* name, int tag) {
+        auto* spin = new QSpinBox(zitpauzes);
+        spin->setObjectName(QString::fromLatin1(name));
+        spin->setProperty("tag", tag);
+        spin->setRange(0, 3);
+        connect(spin, &QSpinBox::valueChanged, this, [this, tag](int value) { pauseChanged(tag, value); });
+        return spin;
+    };
+    pauzeEdit1_ = makeSpin("PauzeEdit1", 1);
+    pauzeEdit2_ = makeSpin("PauzeEdit2", 2);
+    auto* zitLayout = new QGridLayout(zitpauzes);
+    zitLayout->setVerticalSpacing(6);
+    auto* pauze1Label = new QLabel(QStringLiteral("Pauzes voor 3 X spelen"), zitpauzes);
+    pauze1Label->setBuddy(pauzeEdit1_);
+    auto* pauze2Label = new QLabel(QStringLiteral("Pauzes voor 2 X spelen"), zitpauzes);
+    pauze2Label->setBuddy(pauzeEdit2_);
+    zitLayout->addWidget(pauzeEdit1_, 0, 0);
+    zitLayout->addWidget(pauze1Label, 0, 1);
+    zitLayout->addWidget(pauzeEdit2_, 1, 0);
+    zitLayout->addWidget(pauze2Label, 1, 1);
+    zitLayout->setColumnStretch(1, 1);
+    zitLayout->setRowStretch(2, 1);
+
+    auto* optionsRow = new QHBoxLayout;
+    optionsRow->setSpacing(12);
+    optionsRow->addWidget(spelOpties, 1);
+    optionsRow->addWidget(zitpauzes, 1);
+
+    // The working and progress texts: up to three lines, on lime.
+    memo_ = new QPlainTextEdit(banenBox_);
+    memo_->setObjectName(QStringLiteral("RekenTxtMemo"));
+    memo_->setReadOnly(true);
+    memo_->setFocusPolicy(Qt::NoFocus);
+    memo_->setFrameShape(QFrame::Box);
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo_->document()->setDocumentMargin(2);
+    setBackground(memo_, QColor(0, 255, 0));
+    auto* memoSpace = new QWidget(banenBox_);
+    auto* memoLayout = new QVBoxLayout(memoSpace);
+    memoLayout->setContentsMargins(0, 0, 0, 0);
+    memoLayout->addWidget(memo_, 0, Qt::AlignTop);
+    memoSpace->setFixedHeight(3 * fontMetrics().lineSpacing() + 8);
+
+    auto* boxLayout = new QVBoxLayout(banenBox_);
+    boxLayout->setSpacing(10);
+    boxLayout->addLayout(gridRow);
+    boxLayout->addLayout(optionsRow);
+    boxLayout->addWidget(memoSpace);
+
+    // Warning line, progress, OK and help.
+    foutregelLabel_ = new QLabel(QStringLiteral("Te weinig banen"), this);
+    foutregelLabel_->setObjectName(QStringLiteral("FoutregelLabel"));
+    foutregelLabel_->setContentsMargins(6, 2, 6, 2);
+    setBackground(foutregelLabel_, QColor(0, 255, 255));
+    keepSpaceWhenHidden(foutregelLabel_);
+
+    progressLabel_ = new QLabel(QStringLiteral("Voortgang"), this);
+    progressLabel_->setObjectName(QStringLiteral("ProgressLabel"));
+    rekenProgress_ = new QProgressBar(this);
+    rekenProgress_->setObjectName(QStringLiteral("RekenProgress"));
+    rekenProgress_->setToolTip(QStringLiteral("Toont de voortgang van het rekenproces"));
+    rekenProgress_->setTextVisible(false);
+    keepSpaceWhenHidden(progressLabel_);
+    keepSpaceWhenHidden(rekenProgress_);
+
+    sluitBtn_ = new QPushButton(QStringLiteral("&OK"), this);
+    sluitBtn_->setObjectName(QStringLiteral("SluitBtn"));
+    connect(sluitBtn_, &QPushButton::clicked, this, &TSchemaForm::SluitBtnClick);
+    helpBtn_ = new QPushButton(QStringLiteral("&Help"), this);
+    helpBtn_->setObjectName(QStringLiteral("HelpSchbtn"));
+    connect(helpBtn_, &QPushButton::clicked, this, [this] { showHelp(helpContext_, this); });
+
+    auto* warningRow = new QHBoxLayout;
+    warningRow->addWidget(foutregelLabel_);
+    warningRow->addStretch(1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(8);
+    bottom->addWidget(progressLabel_);
+    bottom->addWidget(rekenProgress_, 1);
+    bottom->addSpacing(16);
+    bottom->addWidget(sluitBtn_);
+    bottom->addWidget(helpBtn_);
+
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(20, 16, 20, 14);
+    top->setSpacing(10);
+    top->addLayout(inputGrid);
+    top->addWidget(banenBox_);
+    top->addStretch(1);
+    top->addLayout(warningRow);
+    top->addLayout(bottom);
+
+    delayTimer_ = new QTimer(this);
+    delayTimer_->setObjectName(QStringLiteral("DelayTimer"));
+    delayTimer_->setSingleShot(true);
+
+    // Tab order: the inputs, "&Meer", then the grid (added when it is built), options, Start, Stop, OK.
+    QWidget* previous = nullptr;
+    for (QWidget* w : std::initializer_list<QWidget*>{inputs_[0], inputs_[1], inputs_[2], inputs_[3], inputs_[4],
+                                                      inputs_[5], moreBtn_, dameFirstBox_, variPairsBox_,
+                                                      groep1to2Box_, pauzeEdit1_, pauzeEdit2_, startBtn_,
+                                                      stopBtn_, rondePlusBtn_, rondeMinBtn_, sluitBtn_, helpBtn_}) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setDefault(false);
+}
+
+void TSchemaForm::buildGrid()
+{
+    const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int k = 1; k <= GridRows; ++k) {
+        if (!rowLabels_[size_t(k - 1)]) {
+            auto* label = new QLabel(QStringLiteral("Ronde %1").arg(k), banenBox_);
+            label->setObjectName(QStringLiteral("RondeLabel%1").arg(k));
+            rowLabels_[size_t(k - 1)] = label;
+            gridLayout_->addWidget(label, k, 0);
+        }
+        for (int i = 0; i < 3; ++i) {
+            if (grid_[size_t(i)][size_t(k - 1)])
+                continue;
+            const int tag = FirstGrid + GridRows * i + k - 1;
+            auto* edit = new QLineEdit(QStringLiteral("0"), banenBox_);
+            edit->setObjectName(QStringLiteral("BaanGridEdit%1").arg(tag));
+            edit->setProperty("tag", tag);
+            edit->setFixedWidth(3 * charWidth + 16);
+            edit->setAlignment(Qt::AlignRight);
+            edit->installEventFilter(this);
+            grid_[size_t(i)][size_t(k - 1)] = edit;
+            gridLayout_->addWidget(edit, k, i + 1, Qt::AlignHCenter);
+        }
+    }
+    // Tab order of the grid: down each column, then the options.
+    QWidget* previous = moreBtn_;
+    for (int i = 0; i < 3; ++i)
+        for (int k = 0; k < GridRows; ++k) {
+            setTabOrder(previous, grid_[size_t(i)][size_t(k)]);
+            previous = grid_[size_t(i)][size_t(k)];
+        }
+    setTabOrder(previous, dameFirstBox_);
+}
+
+QLineEdit* TSchemaForm::gridEdit(int tag) const
+{
+    if (tag < FirstGrid || tag > LastGrid)
+        return nullptr;
+    return grid_[size_t((tag - FirstGrid) / GridRows)][size_t((tag - FirstGrid) % GridRows)];
+}
+
+QLineEdit* TSchemaForm::inputEdit(int tag) const
+{
+    if (tag >= Heren && tag <= Datum)
+        return inputs_[size_t(tag - 1)];
+    return gridEdit(tag);
+}
+
+int TSchemaForm::tagOf(QObject* object) const
+{
+    return object ? object->property("tag").toInt() : 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening
+
+void TSchemaForm::setCategoryNames()
+{
+    const KeyData& keyData = state_.club.keyData();
+    SetGroupCodes(schedule_, view(keyData.group1Code), view(keyData.group2Code));
+    const bool men = sameCode(view(keyData.group1Code), "H");
+    const bool ladies = sameCode(view(keyData.group2Code), "D");
+    nherenLabel_->setText(men ? QStringLiteral("Aantal heren") : bytesText(schedule_.CategoryName[0].view()));
+    ndamesLabel_->setText(ladies ? QStringLiteral("Aantal dames") : bytesText(schedule_.CategoryName[1].view()));
+    herenLab_->setText(men ? QStringLiteral("Heren") : (QStringLiteral("Groep ") + fromCp1252(keyData.group1Code)).left(9));
+    damesLab_->setText(ladies ? QStringLiteral("Dames") : (QStringLiteral("Groep ") + fromCp1252(keyData.group2Code)).left(9));
+}
+
+bool TSchemaForm::prepare(int mode)
+{
+    state_.messages.lastErrorState = 0;
+    banenBox_->hide();
+    memo_->hide();
+    foutregelLabel_->hide();
+    rekenProgress_->hide();
+    progressLabel_->hide();
+    stopBtn_->setEnabled(false);
+    stopBtn_->show();
+    rondePlusBtn_->hide();
+    rondeMinBtn_->hide();
+    running_ = stopPending_ = closeAfterRun_ = false;
+    setInputsEnabled(true);
+
+    setCategoryNames();
+
+    const KeyData& keyData = state_.club.keyData();
+    for (int c = 0; c <= MaxCourts; ++c)
+        schedule_.CourtCodes[size_t(c)] = c;
+    if (keyData.options & 4) {
+        if (!banenDlg_)
+            banenDlg_ = std::make_unique<TBanenDlg>(state_, this);
+        OpenCourtCoding(state_, *banenDlg_, keyData.courts);
+    }
+
+    ScheduleSettings& in = schedule_.Settings;
+    if (mode == 1 || mode == 0) {
+        in.NumMen = in.NumLadies = 0;
+        in.NumDoublesRounds = keyData.doublesRounds;
+        in.NumMixedRounds = keyData.mixedRounds;
+        in.NumCourts = keyData.courts;
+        for (int r = 1; r <= GridRows; ++r)
+            schedule_.CourtsPerRound.mixed[size_t(r)] = 0;
+        playDate_ = state_.today;
+        in.PlayOptions = PlayOption::VariedPairs;
+        in.PauseOptions = 0;
+    }
+    for (auto& list : schedule_.PlayerTable)
+        list.fill(TNaamObj{});
+
+    if (mode == 1) {
+        if (!state_.club.members) {
+            state_.messages.showRoundMessage(0, 11, 0); // "Geen Schema mogelijk zonder Bestand"
+            return false;
+        }
+        // The members as the engine reads them: the stored bytes, kept alive for the views.
+        const MemberList& members = *state_.club.members;
+        std::vector<std::array<QByteArray, 4>> fields;
+        fields.reserve(size_t(members.count()));
+        std::vector<engine::MemberView> views;
+        views.reserve(size_t(members.count()));
+        for (int i = 1; i <= members.count(); ++i) {
+            const TLedenObj& r = members.at(i);
+            fields.push_back({r.raw(MemberField::Voornaam), r.raw(MemberField::Achternaam), r.raw(MemberField::Grp),
+                              r.raw(MemberField::Actie)});
+            const auto& f = fields.back();
+            views.push_back({r.clubNr(), view(f[0]), view(f[1]), view(f[2]), view(f[3])});
+        }
+        in.NumMen = BuildPlayerTable(schedule_, *host_, Men, views, view(keyData.group1Code));
+        in.NumLadies = BuildPlayerTable(schedule_, *host_, Ladies, views, view(keyData.group2Code));
+        if (in.NumMen == 0 || in.NumLadies == 0)
+            in.NumMixedRounds = 0;
+    }
+
+    writeInputs();
+
+    schedule_.ScheduleBusy = true;
+    rowsBuilt_ = false;
+    okClicked_ = false;
+    schedule_.CourtsPerRound = CourtsPerRoundTable{};
+    in.ScheduleMode = uint8_t(mode);
+    helpContext_ = 240 + mode;
+    gridOffset_ = 0;
+    resize(DefaultWidth, DefaultHeight);
+    return true;
+}
+
+void TSchemaForm::writeInputs()
+{
+    const ScheduleSettings& in = schedule_.Settings;
+    const int values[5] = {in.NumMen, in.NumLadies, in.NumDoublesRounds, in.NumMixedRounds, in.NumCourts};
+    for (int tag = Heren; tag <= Banen; ++tag)
+        inputs_[size_t(tag - 1)]->setText(QString::number(values[tag - 1]));
+    inputs_[Datum - 1]->setText(playDate_.toString(QStringLiteral("d-M-yyyy")));
+}
+
+void TSchemaForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    focusOn(inputs_[0]);
+}
+
+void TSchemaForm::focusOn(QWidget* widget)
+{
+    if (!widget)
+        return;
+    widget->setFocus(Qt::TabFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->selectAll();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Fields
+
+int TSchemaForm::storedValue(int tag) const
+{
+    const ScheduleSettings& in = schedule_.Settings;
+    switch (tag) {
+    case Heren: return in.NumMen;
+    case Dames: return in.NumLadies;
+    case Tandem: return in.NumDoublesRounds;
+    case Mix: return in.NumMixedRounds;
+    case Banen: return in.NumCourts;
+    default: break;
+    }
+    if (tag >= FirstGrid && tag <= LastGrid)
+        return gridValues_[size_t((tag - FirstGrid) / GridRows)][size_t((tag - FirstGrid) % GridRows)];
+    return 0;
+}
+
+void TSchemaForm::storeValue(int tag, int value)
+{
+    ScheduleSettings& in = schedule_.Settings;
+    switch (tag) {
+    case Heren: in.NumMen = value; return;
+    case Dames: in.NumLadies = value; return;
+    case Tandem: in.NumDoublesRounds = value; return;
+    case Mix: in.NumMixedRounds = value; return;
+    case Banen: in.NumCourts = value; return;
+    default: break;
+    }
+    if (tag >= FirstGrid && tag <= LastGrid)
+        gridValues_[size_t((tag - FirstGrid) / GridRows)][size_t((tag - FirstGrid) % GridRows)] = value;
+}
+
+// The text as a whole number; otherwise a beep, and the field shows the value in force again.
+bool TSchemaForm::takeCount(int tag, QLineEdit* edit, int* value)
+{
+    bool ok = false;
+    *value = edit->text().trimmed().toInt(&ok);
+    if (ok)
+        return true;
+    state_.messages.beep();
+    *value = storedValue(tag);
+    edit->setText(QString::number(*value));
+    return false;
+}
+
+bool TSchemaForm::takeDate(bool report)
+{
+    QLineEdit* edit = inputs_[Datum - 1];
+    const QString typed = edit->text();
+    QString text = typed.trimmed();
+    static const QRegularExpression separators(QStringLiteral("[-./]"));
+    if (!text.contains(separators)) {
+        switch (text.size()) {
+        case 1:
+        case 2: text += QLatin1Char('-') + QString::number(state_.today.month()); break;
+        case 4: text.insert(2, QLatin1Char('-')); break;
+        case 6:
+        case 8:
+            text.insert(4, QLatin1Char('-'));
+            text.insert(2, QLatin1Char('-'));
+            break;
+        default: break;
+        }
+    }
+    QDate date;
+    const QStringList parts = text.split(separators);
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,4}$"));
+    bool allDigits = parts.size() == 2 || parts.size() == 3;
+    for (const QString& p : parts)
+        allDigits = allDigits && digits.match(p).hasMatch();
+    if (allDigits) {
+        int year = state_.today.year();
+        if (parts.size() == 3) {
+            year = parts[2].toInt();
+            if (parts[2].size() <= 2)
+                year += 2000;
+            else if (parts[2].size() == 3)
+                year = 0;
+        }
+        if (parts[0].size() <= 2 && parts[1].size() <= 2)
+            date = QDate(year, parts[1].toInt(), parts[0].toInt());
+    }
+    if (!date.isValid()) {
+        if (report) {
+            focusOn(edit);
+            state_.messages.showMessageNo(typed, 0, 4, 8); // " is geen geldige datum"
+        } else {
+            state_.messages.beep();
+        }
+        return false;
+    }
+    playDate_ = date;
+    edit->setText(date.toString(QStringLiteral("d-M-yyyy")));
+    return true;
+}
+
+bool TSchemaForm::ValidateField(int tag)
+{
+    ScheduleSettings& in = schedule_.Settings;
+    if (tag == Datum)
+        return takeDate(true);
+    if (tag == DameFirst || tag == VariPairs || tag == Groep1to2) {
+        const uint16_t bit = tag == DameFirst ? PlayOption::LadiesFirst
+                           : tag == VariPairs ? PlayOption::VariedPairs
+                                              : PlayOption::GroupVsGroup;
+        QCheckBox* box = tag == DameFirst ? dameFirstBox_ : tag == VariPairs ? variPairsBox_ : groep1to2Box_;
+        in.PlayOptions = box->isChecked() ? uint16_t(in.PlayOptions | bit) : uint16_t(in.PlayOptions & ~bit);
+        return true;
+    }
+    QLineEdit* edit = inputEdit(tag);
+    if (!edit)
+        return true;
+    int value = 0;
+    if (!takeCount(tag, edit, &value))
+        return false;
+
+    const KeyData& keyData = state_.club.keyData();
+    const int memberCount = state_.club.memberCount();
+    int error = 0;
+    if (value < 0)
+        error = tag;
+    else if (tag == Heren && value > memberCount)
+        error = 11;
+    else if ((tag == Heren && value + in.NumLadies > memberCount) || (tag == Dames && in.NumMen + value > memberCount))
+        error = 12;
+    else if (tag == Tandem && value > keyData.doublesRounds)
+        error = 13;
+    else if (tag == Mix && value > keyData.mixedRounds)
+        error = 14;
+    else if ((tag == Banen || tag >= FirstGrid) && value > keyData.courts)
+        error = 20;
+    if (error == 0) {
+        storeValue(tag, value);
+        return true;
+    }
+    const bool tooLarge = error >= 10;
+    const QString message = QStringLiteral("Aantal ") + fieldName(tag)
+        + (tooLarge ? QStringLiteral("te groot: ") : QStringLiteral("foutief: ")) + edit->text()
+        + QString::fromUtf8(stateText(tooLarge ? 10 : 1)) + QStringLiteral("\n\r") + QString::fromUtf8(hintText(5));
+    state_.messages.lastErrorState = error;
+    state_.messages.showBericht(message, Error, Btn::OK, 0);
+    state_.messages.beep();
+    state_.messages.lastErrorState = 0;
+    return false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keys
+
+bool TSchemaForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int tag = tagOf(watched);
+    if (tag == 0)
+        return QDialog::eventFilter(watched, event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        fieldEnter(tag);
+        return true;
+    case Qt::Key_Escape:
+        schedule_.StopRequest = 27;
+        if (running_)
+            stopPending_ = true;
+        else
+            reject();
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        if (tag == Heren) {
+            if (QLineEdit* first = gridEdit(FirstGrid); first && first->isVisible() && first->isEnabled())
+                focusOn(first);
+            return true;
+        }
+        if (tag >= FirstGrid) {
+            moveInGrid(tag, key->key() == Qt::Key_Down ? 1 : -1);
+            return true;
+        }
+        break;
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp:
+        if (tag >= FirstGrid) {
+            if (schedule_.TotalRounds > GridRows)
+                scrollGrid(key->key() == Qt::Key_PageDown ? 1 : -1);
+            return true;
+        }
+        break;
+    default: break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TSchemaForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && running_) {
+        // Escape stops the calculation; the form stays open with what was computed.
+        schedule_.StopRequest = 27;
+        stopPending_ = true;
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TSchemaForm::fieldEnter(int tag)
+{
+    state_.messages.lastErrorState = 0;
+    if (!ValidateField(tag)) {
+        if (QLineEdit* edit = inputEdit(tag))
+            focusOn(edit);
+        return;
+    }
+    if (tag >= Heren && tag < Datum)
+        focusOn(inputs_[size_t(tag)]);
+    else if (tag == Datum)
+        focusOn(moreBtn_);
+    else if (tag == DameFirst)
+        focusOn(variPairsBox_);
+    else if (tag == VariPairs || tag == Groep1to2)
+        focusOn(groep1to2Box_);
+    else if (tag >= FirstGrid) {
+        QLineEdit* next = tag < LastGrid ? gridEdit(tag + 1) : nullptr;
+        if (next && next->isVisible() && next->isEnabled())
+            focusOn(next);
+        else
+            focusOn(startBtn_);
+    }
+}
+
+void TSchemaForm::moveInGrid(int tag, int step)
+{
+    QLineEdit* target = gridEdit(tag + step);
+    if (target && target->isVisible() && target->isEnabled())
+        focusOn(target);
+}
+
+// ---------------------------------------------------------------------------------------------
+// "&Meer", the court grid and the pause spins
+
+void TSchemaForm::MoreBtnClick()
+{
+    if (running_)
+        return;
+    ScheduleSettings& in = schedule_.Settings;
+    for (int tag = Heren; tag <= Banen; ++tag) {
+        int value = 0;
+        if (takeCount(tag, inputs_[size_t(tag - 1)], &value))
+            storeValue(tag, value);
+    }
+    takeDate(false);
+
+    if (!rowsBuilt_) {
+        buildGrid();
+        const bool used[3] = {in.NumMen > 0, in.NumLadies > 0,
+                              in.NumMixedRounds > 0 && in.NumMen > 0 && in.NumLadies > 0};
+        QLabel* headings[3] = {herenLab_, damesLab_, gemengdLab_};
+        for (int i = 0; i < 3; ++i) {
+            headings[i]->setVisible(used[i]);
+            for (QLineEdit* edit : grid_[size_t(i)]) {
+                edit->setVisible(used[i]);
+                edit->setEnabled(used[i]);
+            }
+        }
+        dameFirstBox_->setChecked(in.PlayOptions & PlayOption::LadiesFirst);
+        groep1to2Box_->setChecked(in.PlayOptions & PlayOption::GroupVsGroup);
+        banenBox_->show();
+        rowsBuilt_ = true;
+    }
+
+    DefaultCourts(schedule_, *host_);
+    inputs_[Mix - 1]->setText(QString::number(in.NumMixedRounds));
+    fillGrid();
+    if (in.NumMen == 0 || in.NumLadies == 0)
+        in.PlayOptions &= uint16_t(~PlayOption::LadiesFirst);
+    const int pauses = in.PauseOptions;
+    pauzeEdit1_->setValue(pauses & 3);
+    pauzeEdit2_->setValue((pauses >> 2) & 3);
+    const bool scrolls = schedule_.TotalRounds > GridRows;
+    rondePlusBtn_->setVisible(scrolls);
+    rondeMinBtn_->setVisible(scrolls);
+    focusOn(gridEdit(in.NumMen > 0 ? FirstGrid : FirstGrid + GridRows));
+}
+
+void TSchemaForm::fillGrid()
+{
+    if (!grid_[0][0])
+        return;
+    const int doubles = schedule_.Settings.NumDoublesRounds;
+    const auto& courts = schedule_.CourtsPerRound;
+    for (int k = 1; k <= GridRows; ++k) {
+        const int t = gridOffset_ + k;
+        rowLabels_[size_t(k - 1)]->setText(QStringLiteral("ronde ") + QString::number(t));
+        const int values[3] = {courts.men[size_t(t)], courts.ladies[size_t(t)],
+                               t > doubles && t - doubles <= MaxRounds ? courts.mixed[size_t(t - doubles)] : 0};
+        for (int i = 0; i < 3; ++i) {
+            gridValues_[size_t(i)][size_t(k - 1)] = values[i];
+            grid_[size_t(i)][size_t(k - 1)]->setText(QString::number(values[i]));
+        }
+    }
+}
+
+void TSchemaForm::storeGrid()
+{
+    if (!grid_[0][0])
+        return;
+    const int doubles = schedule_.Settings.NumDoublesRounds;
+    auto& courts = schedule_.CourtsPerRound;
+    for (int k = 1; k <= GridRows; ++k) {
+        const int t = gridOffset_ + k;
+        courts.men[size_t(t)] = uint8_t(gridValues_[0][size_t(k - 1)]);
+        courts.ladies[size_t(t)] = uint8_t(gridValues_[1][size_t(k - 1)]);
+        if (t > doubles && t - doubles <= MaxRounds)
+            courts.mixed[size_t(t - doubles)] = uint8_t(gridValues_[2][size_t(k - 1)]);
+    }
+}
+
+void TSchemaForm::scrollGrid(int step)
+{
+    if (running_ || !grid_[0][0])
+        return;
+    // What was typed in the visible rounds is taken over before they scroll away.
+    for (int tag = FirstGrid; tag <= LastGrid; ++tag) {
+        QLineEdit* edit = gridEdit(tag);
+        if (edit->isEnabled() && edit->text().trimmed() != QString::number(storedValue(tag)))
+            ValidateField(tag);
+    }
+    storeGrid();
+    gridOffset_ = std::clamp(gridOffset_ + step, 0, MaxGridOffset);
+    fillGrid();
+}
+
+void TSchemaForm::pauseChanged(int spin, int value)
+{
+    uint16_t& pauses = schedule_.Settings.PauseOptions;
+    const int shift = spin == 1 ? 0 : 2;
+    pauses = uint16_t((pauses & ~(3 << shift)) | ((value & 3) << shift));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start, Stop, OK and closing
+
+void TSchemaForm::setInputsEnabled(bool on)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{moreBtn_, dameFirstBox_, variPairsBox_, groep1to2Box_,
+                                                      pauzeEdit1_, pauzeEdit2_, startBtn_, rondePlusBtn_,
+                                                      rondeMinBtn_, sluitBtn_, helpBtn_})
+        w->setEnabled(on);
+    for (QLineEdit* edit : inputs_)
+        edit->setEnabled(on);
+    for (int i = 0; i < 3; ++i)
+        for (QLineEdit* edit : grid_[size_t(i)])
+            if (edit)
+                edit->setEnabled(on && !edit->isHidden());
+}
+
+void TSchemaForm::StartSchemaBtnClick()
+{
+    if (running_)
+        return;
+    running_ = true;
+    stopPending_ = false;
+    closeAfterRun_ = false;
+    setInputsEnabled(false);
+    bool focusTandem = false;
+
+    ScheduleSettings& in = schedule_.Settings;
+    state_.messages.lastErrorState = 0;
+    for (int tag = Heren; tag <= LastGrid; ++tag)
+        ValidateField(tag);
+    storeGrid();
+
+    bool go = PrepareStart(schedule_, *host_);
+    if (go) {
+        pauzeEdit1_->setValue(in.PauseOptions & 3);
+        pauzeEdit2_->setValue((in.PauseOptions >> 2) & 3);
+        const int matchRoundCount = matchRounds ? matchRounds() : 0;
+        if (matchRoundCount >= 1 && matchRoundCount <= schedule_.TotalRounds - 1) {
+            state_.messages.showBericht(QStringLiteral("Aantal schema ronden: ") + QString::number(schedule_.TotalRounds)
+                                            + QStringLiteral(" is groter dan het aantal rondes: ")
+                                            + QString::number(matchRoundCount) + QStringLiteral(" van de Match"),
+                                        Warning, Btn::OK, 0);
+            focusTandem = true;
+            state_.messages.lastErrorState = 1;
+        }
+        go = ConfirmStart(schedule_, *host_);
+    }
+    if (go) {
+        stopBtn_->setFocus();
+        RunCalculation(schedule_, *host_);
+    }
+
+    running_ = false;
+    setInputsEnabled(true);
+    if (go)
+        focusOn(sluitBtn_);
+    else if (focusTandem)
+        focusOn(inputs_[Tandem - 1]);
+    if (closeAfterRun_) {
+        closeAfterRun_ = false;
+        done(Aborted);
+    }
+}
+
+void TSchemaForm::StopSchemaBtnClick()
+{
+    hideMemo();
+    rekenProgress_->setValue(0);
+    schedule_.StopRequest = 27;
+    if (running_) {
+        stopPending_ = true;
+        closeAfterRun_ = true;
+        return;
+    }
+    done(Aborted);
+}
+
+void TSchemaForm::SluitBtnClick()
+{
+    if (running_)
+        return;
+    okClicked_ = true;
+    done(Accepted);
+}
+
+void TSchemaForm::done(int result)
+{
+    if (running_) {
+        // Nothing closes the form under a running calculation: a close asks it to stop, and the
+        // form closes once it has returned.
+        StopSchemaBtnClick();
+        return;
+    }
+    if (result != Accepted && !okClicked_
+        && state_.messages.ask(QStringLiteral("Wilt u niet verder rekenen kies dan \"Nee\"")))
+        return;
+    QDialog::done(result);
+}
+
+void TSchemaForm::closeEvent(QCloseEvent* event)
+{
+    if (running_) {
+        event->ignore();
+        StopSchemaBtnClick();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// What the calculation shows
+
+void TSchemaForm::showWarningLine(const QString& text)
+{
+    foutregelLabel_->setText(text);
+    foutregelLabel_->show();
+}
+
+void TSchemaForm::hideWarningLine()
+{
+    foutregelLabel_->hide();
+}
+
+void TSchemaForm::waitForDelayTimer(int milliseconds)
+{
+    QEventLoop loop;
+    connect(delayTimer_, &QTimer::timeout, &loop, &QEventLoop::quit);
+    delayTimer_->start(milliseconds);
+    loop.exec();
+    delayTimer_->stop();
+}
+
+void TSchemaForm::setMemoLine(int line, const QString& text, int height)
+{
+    if (line == 0)
+        memoLines_.clear();
+    while (memoLines_.size() <= line)
+        memoLines_.append(QString());
+    memoLines_[line] = text;
+    memo_->setPlainText(memoLines_.join(QLatin1Char('\n')));
+    // 25, 45 and 65 pixels hold one, two and three lines.
+    const int lines = std::clamp((height - 5) / 20, 1, 3);
+    memo_->setFixedHeight(lines * fontMetrics().lineSpacing() + 2 * memo_->frameWidth()
+                          + 2 * int(memo_->document()->documentMargin()) + 2);
+    memo_->show();
+}
+
+void TSchemaForm::hideMemo()
+{
+    memo_->hide();
+}
+
+void TSchemaForm::setStopShown(bool shown)
+{
+    stopBtn_->setVisible(shown);
+    stopBtn_->setEnabled(shown);
+    if (!shown && stopBtn_->hasFocus())
+        sluitBtn_->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TSchemaForm& scheduleForm(AppState& state, TTandem12X& window)
+{
+    if (auto* form = window.findChild<TSchemaForm*>(QStringLiteral("TSchemaForm"), Qt::FindDirectChildrenOnly))
+        return *form;
+    return *new TSchemaForm(state, &window);
+}
+
+void OpenScheduleSetup(AppState& state, TTandem12X& window, int mode)
+{
+    TSchemaForm& form = scheduleForm(state, window);
+    if (!form.prepare(mode))
+        return;
+    if (TSchemaForm::aboutToShow)
+        TSchemaForm::aboutToShow(form);
+    const int result = form.exec();
+    if (result == TSchemaForm::Accepted) {
+        form.hideMemo();
+        state.schedule->ScheduleBusy = false;
+        window.setOverviewGroup(true);
+        if (state.club.keyData().keepGames != 0)
+            window.setMatchGroup(true);
+        window.activateWindow();
+    } else if (result == TSchemaForm::Aborted) {
+        form.hideMemo();
+        state.schedule->ScheduleBusy = false;
+    } else {
+        state.messages.showInfo(QStringLiteral("Berekening gestopt"));
+        window.activateWindow();
+    }
+}
+
+} // namespace tandemx
