@@ -1,0 +1,122 @@
+// The overviews of an evening the calculation made: the tables built from the schedule must agree with
+// the counters the calculation kept (times played, opponents per round).
+#include "OverviewFixture.h"
+#include "engine/ScheduleStart.h"
+#include "overviews/OverviewLayout.h"
+#include "overviews/OverviewLines.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+namespace tandemx::overviews {
+namespace {
+
+using namespace testing;
+
+class QuietHost : public engine::ScheduleHost {
+public:
+    int showBericht(std::string_view text, int, int) override
+    {
+        messages.emplace_back(text);
+        return engine::Bericht::ResultOk;
+    }
+    void beep() override {}
+    int lastErrorState() const override { return lastError; }
+    void setLastErrorState(int state) override { lastError = state; }
+    uint16_t keyDataOptions() const override { return 0; }
+    void showFoutregel(std::string_view) override {}
+    void delay(int) override {}
+    void showWorkingText(int, std::string_view) override {}
+    void showProgressLine(std::string_view, int, int) override {}
+    void resetProgress(int) override {}
+    void stepProgress() override {}
+    bool breakTest() override { return false; }
+
+    std::vector<std::string> messages;
+    int lastError = 0;
+};
+
+std::unique_ptr<ScheduleState> calculatedEvening(uint16_t playOptions)
+{
+    auto s = std::make_unique<ScheduleState>();
+    QuietHost host;
+    engine::SetGroupCodes(*s, "H", "D");
+    const char* men[] = {"Aart", "Bas", "Cor", "Dirk", "Eef", "Frits", "Gijs", "Huub", "Ivo"};
+    const char* ladies[] = {"Ank", "Bep", "Cis", "Door", "Emma", "Fien", "Gea"};
+    for (int j = 1; j <= 9; ++j)
+        setName(*s, Men, j, men[j - 1], "Man");
+    for (int j = 1; j <= 7; ++j)
+        setName(*s, Ladies, j, ladies[j - 1], "Vrouw");
+    for (int j = 1; j <= 9; ++j)
+        s->PlayerTable[Men][size_t(j)].PlayerCode = 'X';
+    for (int j = 1; j <= 7; ++j)
+        s->PlayerTable[Ladies][size_t(j)].PlayerCode = 'X';
+    s->Settings = {9, 7, 3, 2, 3, playOptions, 0, 1};
+    engine::DefaultCourts(*s, host);
+    s->Settings.PlayOptions = playOptions;
+    s->Settings.PauseOptions = 0;
+    engine::StartSchedule(*s, host);
+    EXPECT_TRUE(s->SolutionFound);
+    return s;
+}
+
+TEST(CalculatedEvening, TablesAgreeWithTheCalculation)
+{
+    for (uint16_t options : {uint16_t(0), uint16_t(engine::PlayOption::LadiesFirst)}) {
+        auto s = calculatedEvening(options);
+        std::vector<std::string> errors;
+        FillPlayerTables(*s, {[&](const std::string& text) { errors.push_back(text); }, nullptr});
+        EXPECT_TRUE(errors.empty()) << (errors.empty() ? std::string() : errors.front());
+        const int rounds = totalRounds(*s);
+        ASSERT_EQ(rounds, 5);
+
+        // Times played counts the rounds in which the court schedule shows a court.
+        std::map<std::string, int> courtsShown;
+        const OverviewLines court = buildCourtSchedule(*s, groupHeadings(*s), false);
+        ASSERT_EQ(court.size(), 1u + 9u + 1u + 7u);
+        EXPECT_EQ(court[0], options ? "DAMES  " : "HEREN  ");
+        for (const std::string& line : court) {
+            const auto fields = listRow(line);
+            if (fields.size() == 1)
+                continue;
+            ASSERT_EQ(fields.size(), 3u + 5u) << line;
+            courtsShown[fields[0]] = int(std::count_if(fields.begin() + 3, fields.end(),
+                                                       [](const std::string& f) { return f != "-"; }));
+        }
+        const OverviewLines times = buildTimesPlayed(*s, groupHeadings(*s));
+        ASSERT_EQ(times.size(), 1u + 9u);
+        for (size_t i = 1; i < times.size(); ++i) {
+            const auto fields = listRow(times[i]);
+            EXPECT_EQ(std::stoi(fields[2]), courtsShown[fields[0]]) << times[i];
+            if (i <= 7) {
+                EXPECT_EQ(std::stoi(fields[5]), courtsShown[fields[3]]) << times[i];
+            }
+        }
+
+        // Every opponent recorded for a round plays on the player's court in that round; in the mixed
+        // rounds a man's second opponent is a lady, a lady's first opponent a man.
+        const int doubles = s->Run.NumDoublesRounds;
+        for (int g = Men; g <= Ladies; ++g) {
+            for (int n = 1; n <= s->players(g); ++n) {
+                for (int r = 1; r <= rounds; ++r) {
+                    const int own = s->PlayerCourtTable[size_t(g)][size_t(r)].player[size_t(n)];
+                    const auto opponents = s->Counters[size_t(g)].RoundOpponents[size_t(n)][size_t(r)];
+                    if (own == 0) {
+                        EXPECT_EQ(opponents[0], 0);
+                        continue;
+                    }
+                    for (int slot = 0; slot < 2; ++slot) {
+                        const int list = r <= doubles ? g : (slot == 0 ? Men : Ladies);
+                        EXPECT_EQ(s->PlayerCourtTable[size_t(list)][size_t(r)].player[opponents[size_t(slot)]], own)
+                            << "list " << g << " player " << n << " round " << r << " slot " << slot;
+                    }
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace tandemx::overviews
