@@ -34,7 +34,9 @@ public:
     // A message-table entry with an optional round, as an error; sets LastErrorState to the round.
     void ShowRoundMessage(int prefixNumber, int number, int round);
 
-    // The steps, one gender or category at a time (CurrentRound must be set).
+    // The steps of a round, one gender or category at a time (CurrentRound must be set). The searches
+    // leave their outcome in SolutionFound, TooFewPlayers, TooManyMustPlay, the RoundResult and the
+    // working pool.
     void SearchDoublesRound(int gender, int courts);
     void FormMatches(int gender);
     void StoreRound(int category, int round);
@@ -61,14 +63,10 @@ private:
     void buildMustPlayList(int gender, const AvailabilityRecord& availability);
     bool mustPlayCheck(int gender) const;
     bool balanceCheck(int gender, const AvailabilityRecord& availability, int minStart) const;
-    void copyOut(int category, int chosen);
     void buildWorkingPool(PairList<MaxDoublesPairs>* doubles, PairList<MaxMixedPairs>* mixed, int chosen);
-    void choose(int gender2, Pair p, int position);
-    void unchoose();
 
     ScheduleState& s_;
     ScheduleHost& host_;
-    int searchCategory_ = 0;
 };
 
 } // namespace tandemx::engine

@@ -1,6 +1,7 @@
 // The single steps of a round: messages and warning line, pool order, weights, match forming, store,
 // and the mixed history rule.
 #include "EngineTestSupport.h"
+#include "messages/MessageTable.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,20 @@ TEST(ShowRoundMessage, ComposesPrefixReasonAndRound)
     ScheduleEngine(s, host).ShowRoundMessage(7, 2, 3);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(host.lastError, 5);
+}
+
+// The engine composes round messages in a fixed buffer; they read as the message table composes them.
+TEST(ShowRoundMessage, SameTextAsTheMessageTable)
+{
+    for (int prefix : {0, 7, 8, 9})
+        for (int number : {2, 3, 4, 7, 9, 11})
+            for (int round : {0, 1, 9, 10, 20, 21, 24}) {
+                RecordingHost host;
+                ScheduleState s;
+                ScheduleEngine(s, host).ShowRoundMessage(prefix, number, round);
+                ASSERT_EQ(host.messages.size(), 1u);
+                EXPECT_EQ(host.messages[0], composeRoundMessage(prefix, number, round)) << prefix << " " << number << " " << round;
+            }
 }
 
 TEST(ShowFoutregel, TextByNumberAndCategory)
