@@ -19,6 +19,8 @@ PreparedOverview prepareOverview(int kind, engine::ScheduleState& state, const G
     const int mode = state.Settings.ScheduleMode;
     if (mode != 1 && mode != 2)
         return result;
+    if ((kind < PairSchedule || kind > ChangeGrid) && kind != GamesOverview)
+        return result;
     result.kind = kind;
     result.captionRow = CaptionRow(kind, mode);
     FillPlayerTables(state, hooks);

@@ -1,7 +1,14 @@
 #pragma once
 // Everything of showing an overview that needs no window: the schedule check, the work tables, the
 // heading, the lines and the layout. The overview window calls prepareOverview and applies the result;
-// tandemx-cli prints its lines.
+// tandemx-cli prints its lines. In the window:
+//
+//   auto p = prepareOverview(kind, schedule, messageHooks(messages, gamesOfOpenMatch), matchNumber);
+//   if (!p.show) return;                       // no schedule, or the refused change grid
+//   Resulthead: lineText(p.heading), width p.headingWidth
+//   list view:  p.layout.columns, one row per listRow(line) of p.lines (texts through lineText)
+//   grid:       changeGridRows(p.lines, p.gridHeader) when p.layout.useGrid
+//   hints:      hint(kind, x, rounds, ladies > 0) with names only; hintZone(...) < 0 cancels the hint
 #include "overviews/OverviewLayout.h"
 #include "overviews/OverviewLines.h"
 

@@ -465,6 +465,8 @@ OverviewLines buildOverview(int kind, const ScheduleState& s, const GroupHeading
         return {};
     if (kind == ChangeGrid && mode != 1)
         return {};
+    if ((kind < PairSchedule || kind > ChangeGrid) && kind != GamesOverview)
+        return {};
     switch (CaptionRow(kind, mode)) {
     case 1:
         return buildPairSchedule(s);

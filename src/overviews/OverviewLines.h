@@ -63,7 +63,8 @@ OverviewLines buildCrossTable(const engine::ScheduleState& state, const GroupHea
 OverviewLines buildGames(const engine::ScheduleState& state, const GroupHeadings& headings);       // 10, 15
 
 // The lines of an overview kind for the state's ScheduleMode, chosen by CaptionRow. Empty without a
-// schedule (mode 0) and for the change grid (kind 5) of a numbered schedule. Run FillPlayerTables
+// schedule (mode 0), for a kind other than 1..5 and 10, and for the change grid (kind 5) of a
+// numbered schedule. Run FillPlayerTables
 // first: the court schedule, change grid and games read the work tables.
 OverviewLines buildOverview(int kind, const engine::ScheduleState& state, const GroupHeadings& headings);
 OverviewLines buildOverview(int kind, const engine::ScheduleState& state);

@@ -101,6 +101,26 @@ TEST(PairSchedule, SectionLineEveryOtherRoundRuledLineOfRoundOneAndEmptyListSkip
     EXPECT_EQ(lines, expected);
 }
 
+TEST(PairSchedule, MixedRoundsOnlyTakeTheirRuledLineFromTheFirstRound)
+{
+    auto s = smallEvening();
+    s->Run = {2, 2, 0, 2, 1};
+    setRange(*s, 1, engine::MixedDoubles, 1, 1);
+    setRange(*s, 2, engine::MixedDoubles, 2, 2);
+    setCourt(*s, 1, 1, 1, 1, 2, 2);
+    setCourt(*s, 2, 2, 2, 1, 1, 2);
+    const OverviewLines expected = {
+        " ,Schema,Gemengd Tandem",
+        "1,Jan,Vries,,Piet,Bakker,   7",
+        "1,Els,Kok,,Mia,Smit,   7",
+        ruled(1),
+        "2,Piet,Bakker,,Jan,Vries,   12",
+        "2,Els,Kok,,Mia,Smit,   12",
+        ruled(1),
+    };
+    EXPECT_EQ(buildPairSchedule(*s), expected);
+}
+
 TEST(PairSchedule, PlayerPartCutAt48)
 {
     auto s = smallEvening();

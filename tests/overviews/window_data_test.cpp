@@ -283,6 +283,8 @@ TEST(PrepareOverview, NoScheduleRefusedGridAndMessages)
     EXPECT_EQ(sink.shown[0].text, "Geen baanpaar op baan:  2 in ronde: 1");
     EXPECT_EQ(sink.shown[0].kind, Error);
 
+    EXPECT_FALSE(prepareOverview(6, *s).show); // not an overview kind
+
     sink.shown.clear();
     const PreparedOverview games = prepareOverview(GamesOverview, *s, {}, 4);
     EXPECT_EQ(games.heading, "UITVOER van GAMES, Match: 4");
