@@ -130,6 +130,16 @@ const std::vector<EdgeCase>& edgeCases()
         // Nine men: the man who paused in round 1 must play in a round without places.
         {"no courts, a must-play player", {.men = 9, .doubles = 2, .courts = 2, .menCourts = {2, 0}},
          V{" Wilt U stoppen", "Geen oplossing heren-tandem     Banen te weinig ! :  in ronde : 2"}, nullptr},
+        // After the empty round all nine must play on two courts: the first complete choice fails the
+        // must-play check and is kept, and the round is reported.
+        {"more must-play players than places", {.men = 9, .doubles = 3, .courts = 2, .menCourts = {2, 0, 2}},
+         V{" Wilt U stoppen", "Geen oplossing heren-tandem     Banen te weinig ! :  in ronde : 2",
+           "Geen oplossing heren-tandem     Banen te weinig ! :  in ronde : 3"},
+         [](const ScheduleState& s) {
+             EXPECT_EQ(s.ScheduleTable[3].range[0].last, 2);
+             EXPECT_TRUE(s.TooManyMustPlay);
+             EXPECT_FALSE(s.SolutionFound);
+         }},
         {"no courts, a must-play player, court warnings off", {.men = 9, .doubles = 2, .courts = 2, .menCourts = {2, 0}},
          {}, nullptr, 16},
         {"3 men and 10 ladies on one mixed court: must-play for the men", {.men = 3, .ladies = 10, .mixed = 4, .courts = 1},
