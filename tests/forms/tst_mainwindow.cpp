@@ -3,11 +3,13 @@
 #include "forms/TConfigDial.h"
 #include "forms/TTandem12X.h"
 #include "forms/TestSupport.h"
+#include "forms/WindowList.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -59,6 +61,8 @@ private slots:
     void cancelledSaveDialogSavesNothing();
     void closingAsksOnlyWhileTheListIsShown();
     void menuIconsTogglesTheToolBar();
+    void windowListFollowsOpenWindows();
+    void maximiseStoresTheFlagInTheKeyData();
     void cleanup() { TConfigDial::aboutToShow = nullptr; }
 };
 
@@ -178,6 +182,45 @@ void TestMainWindow::menuIconsTogglesTheToolBar()
     item(w, "Nieuw1")->trigger();
     QVERIFY(!t.state.club.members);
     QVERIFY(item(w, "Nieuw1")->isEnabled());
+}
+
+void TestMainWindow::windowListFollowsOpenWindows()
+{
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    auto* beeld = w.findChild<QMenu*>("Beeld1");
+    QWidget overview;
+    overview.setWindowTitle("Schema Resultaten");
+    QVERIFY(!w.windowList()->add(&overview)); // not visible: no entry
+    overview.show();
+    QVERIFY(w.windowList()->add(&overview, "Selecteer Uitvoer venster"));
+    QCOMPARE(beeld->actions().size(), 2);
+    QCOMPARE(beeld->actions().last()->text(), QString("Schema Resultaten"));
+    QCOMPARE(beeld->actions().last()->statusTip(), QString("Selecteer Uitvoer venster"));
+    overview.close();
+    QCOMPARE(beeld->actions().size(), 1);
+    QVERIFY(!w.windowList()->isOpen(&overview));
+}
+
+void TestMainWindow::maximiseStoresTheFlagInTheKeyData()
+{
+    QTemporaryDir dir;
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    answerKeyData("4");
+    item(w, "Nieuw1")->trigger();
+    t.files.answers.push_back(dir.filePath("club.tdm"));
+    item(w, "Bewaren1")->trigger();
+    QAction* maximise = item(w, "Maximaalscherm1");
+    maximise->trigger();
+    QCOMPARE(maximise->text(), QString("Normaal scherm"));
+    QVERIFY(t.state.club.printSettings.printFlags & PrintFlag::Maximized);
+    QCOMPARE(uint8_t(readAll(dir.filePath("club.cfg")).at(65 + 201)) & PrintFlag::Maximized, int(PrintFlag::Maximized));
+    maximise->trigger();
+    QCOMPARE(maximise->text(), QString("Maximaal scherm"));
+    QCOMPARE(uint8_t(readAll(dir.filePath("club.cfg")).at(65 + 201)) & PrintFlag::Maximized, 0);
 }
 
 QTEST_MAIN(TestMainWindow)
