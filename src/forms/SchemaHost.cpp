@@ -63,8 +63,11 @@ void SchemaHost::delay(int milliseconds)
     sinceEvents_.restart();
 }
 
-void SchemaHost::showWorkingText(int, std::string_view line)
+void SchemaHost::showWorkingText(int state, std::string_view line)
 {
+    // A new run (state 1) starts with an empty memo; later states only replace the first line.
+    if (state == 1)
+        form_.clearMemo();
     form_.setMemoLine(0, text(line), 25);
 }
 

@@ -610,6 +610,7 @@ bool TSchemaForm::takeDate(bool report)
         if (report) {
             focusOn(edit);
             state_.messages.showMessageNo(typed, 0, 4, 8); // " is geen geldige datum"
+            state_.messages.lastErrorState = 0;
         } else {
             state_.messages.beep();
         }
@@ -998,8 +999,6 @@ void TSchemaForm::waitForDelayTimer(int milliseconds)
 
 void TSchemaForm::setMemoLine(int line, const QString& text, int height)
 {
-    if (line == 0)
-        memoLines_.clear();
     while (memoLines_.size() <= line)
         memoLines_.append(QString());
     memoLines_[line] = text;
@@ -1009,6 +1008,12 @@ void TSchemaForm::setMemoLine(int line, const QString& text, int height)
     memo_->setFixedHeight(lines * fontMetrics().lineSpacing() + 2 * memo_->frameWidth()
                           + 2 * int(memo_->document()->documentMargin()) + 2);
     memo_->show();
+}
+
+void TSchemaForm::clearMemo()
+{
+    memoLines_.clear();
+    memo_->clear();
 }
 
 void TSchemaForm::hideMemo()

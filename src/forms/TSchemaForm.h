@@ -68,6 +68,7 @@ public:
     void hideWarningLine();
     void waitForDelayTimer(int milliseconds);
     void setMemoLine(int line, const QString& text, int height);
+    void clearMemo();
     void hideMemo();
     QProgressBar* progressBar() const { return rekenProgress_; }
     QLabel* progressLabel() const { return progressLabel_; }
