@@ -39,8 +39,9 @@ void TTandem12X::openFile()
     openPath(*path);
 }
 
-bool TTandem12X::openPath(const QString& path)
+bool TTandem12X::openPath(const QString& chosen)
 {
+    const QString path = QFileInfo(chosen).absoluteFilePath();
     if (!openMemberFile(state_, path, [this] { ShowConfig(state_, true, this); }))
         return false;
     applyPrintSettings();

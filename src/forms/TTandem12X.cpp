@@ -259,7 +259,10 @@ void TTandem12X::buildStatusBar()
     for (int i = 0; i < 4; ++i) {
         panels_[i] = new QLabel(QString::fromLatin1(texts[i]), bar);
         panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i));
-        panels_[i]->setMinimumWidth(widths[i]);
+        if (i == 0)
+            panels_[i]->setMinimumWidth(widths[i]);
+        else
+            panels_[i]->setFixedWidth(widths[i]);
         panels_[i]->setFrameShape(QFrame::StyledPanel);
         bar->addWidget(panels_[i], i == 0 ? 1 : 0);
     }
@@ -312,7 +315,13 @@ void TTandem12X::tick()
 
 void TTandem12X::showHint(const QString& hint) { panels_[0]->setText(hint); }
 
-void TTandem12X::setStatusName(const QString& name) { panels_[1]->setText(name); }
+void TTandem12X::setStatusName(const QString& name)
+{
+    // The panel keeps its width; a long path shows its end, and the whole of it as a tooltip.
+    const QFontMetrics metrics(panels_[1]->font());
+    panels_[1]->setText(metrics.elidedText(name, Qt::ElideLeft, panels_[1]->width() - 8));
+    panels_[1]->setToolTip(name);
+}
 
 bool TTandem12X::event(QEvent* event)
 {
