@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSet>
 #include <QTimer>
 
 #include <functional>
@@ -133,6 +134,7 @@ private slots:
     void startRunsAndOkEnablesTheOverviews();
     void stopAndEscapeDuringARun_data();
     void stopAndEscapeDuringARun();
+    void longSearchStaysResponsiveAndStopEndsIt();
     void closingWithoutOkAsks();
 };
 
@@ -644,6 +646,52 @@ void TestSchemaForm::stopAndEscapeDuringARun()
         QCOMPARE(c.ts.sink.texts(), (QStringList{report, CloseQuestion}));
         QVERIFY(!w.findChild<QAction*>("Parenschema1")->isEnabled());
     }
+}
+
+// Sixteen numbered men and fifteen ladies on three courts: the search of the second mixed round runs
+// for minutes.
+// The form keeps handling events during it, and Stop ends it.
+void TestSchemaForm::longSearchStaysResponsiveAndStopEndsIt()
+{
+    SetupClub c(16, 15, 20);
+    c.keyData().courts = 3;
+    c.keyData().options = 16;
+    // Messages are compared below; a run that ends by itself is skipped.
+    c.ts.sink.onUnexpected([](const ScriptedMessageSink::Shown&) {});
+    TSchemaForm f(c.state);
+    showForm(f, 2);
+    typeEnter(edit(f, "HerenEdit"), "16");
+    typeEnter(edit(f, "DamesEdit"), "15");
+    typeEnter(edit(f, "BanenEdit"), "3");
+    QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
+    int ticks = 0;
+    QSet<int> barValues;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, &f, [&] {
+        if (!f.running())
+            return;
+        barValues << child<QProgressBar>(f, "RekenProgress")->value();
+        if (++ticks == 100) {
+            ticker.stop();
+            c.ts.sink.expect(Result::No); // the close question after the run: close
+            QTest::mouseClick(button(f, "StopSchemaBtn"), Qt::LeftButton);
+        }
+    });
+    ticker.start(10);
+    QTest::mouseClick(button(f, "StartSchemaBtn"), Qt::LeftButton);
+    if (ticks < 100)
+        QSKIP("the calculation finished before Stop was pressed: no long search to stop");
+    // The bar moved while the search ran; the search ended in the round that was stopped.
+    QVERIFY(barValues.size() > 2);
+    QCOMPARE(c.ts.sink.texts(), QStringList{CloseQuestion});
+    QCOMPARE(c.schedule().StopRequest, uint8_t(27));
+    // (It is the second mixed round: the doubles rounds and the first mixed round are stored.)
+    QCOMPARE(c.schedule().CurrentRound, 2);
+    QCOMPARE(c.schedule().ScheduleTable[4].range[1].last, 3);
+    QCOMPARE(c.schedule().ScheduleTable[5].range[2].last, 3);
+    QCOMPARE(c.schedule().ScheduleTable[6].range[2].last, 0);
+    QVERIFY(!f.isVisible());
+    QCOMPARE(f.result(), int(TSchemaForm::Aborted));
 }
 
 void TestSchemaForm::closingWithoutOkAsks()
