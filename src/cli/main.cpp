@@ -22,6 +22,8 @@ int main(int argc, char** argv)
         return tandemx::cli::runMembers(args);
     if (command == QLatin1String("schedule"))
         return tandemx::cli::runSchedule(args);
+    if (command == QLatin1String("matches"))
+        return tandemx::cli::runMatches(args);
     std::fputs(qPrintable(usage), stderr);
     return 2;
 }

@@ -1,0 +1,166 @@
+// tandemx-cli matches FILE.tdm [--format json|text]: the match file beside a member file — per match
+// its header, every member's score record and the court scores per round that are not zero.
+#include "cli/Commands.h"
+
+#include "matches/MatchFile.h"
+#include "records/MemberFile.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace tandemx::cli {
+namespace {
+
+int fail(const QString& text)
+{
+    std::fprintf(stderr, "tandemx-cli: %s\n", qPrintable(QString(text).replace(u'\r', u' ').replace(u'\n', u' ')));
+    return 2;
+}
+
+QString modeName(int mode) { return mode == 1 ? QStringLiteral("Sets") : QStringLiteral("Games"); }
+
+QString memberName(const MemberList& list, int position)
+{
+    if (position > list.count())
+        return {};
+    const TLedenObj& r = list.at(position);
+    return (r.voornaam().trimmed() + QStringLiteral(" ") + r.achternaam().trimmed()).trimmed();
+}
+
+// Calls f(round, court) for every court of a round with a score other than 0.
+template <typename F>
+void forEachCourtScore(const TMatchCalcObj& m, F f)
+{
+    for (int round = 0; round < int(m.scores.size()); ++round)
+        for (int court = 1; court <= MaxScoreCourts; ++court)
+            for (int place = 1; place <= ScorePlaces; ++place)
+                if (m.scores[size_t(round)].at(court, place) != 0) {
+                    f(round, court);
+                    break;
+                }
+}
+
+QJsonObject matchJson(const TMatchCalcObj& m, const MemberList& list)
+{
+    QJsonObject o;
+    o["matchNr"] = m.header.MatchNr;
+    o["inputMode"] = m.header.InputMode;
+    o["inputModeName"] = modeName(m.header.InputMode);
+    o["matchRounds"] = m.header.MatchRounds;
+    o["matchDate"] = m.header.matchDate();
+    QJsonArray members;
+    for (int i = 1; i < int(m.calcs.size()); ++i) {
+        const TCalcObj& c = m.calcs[size_t(i)];
+        QJsonObject r;
+        r["position"] = i;
+        r["name"] = memberName(list, i);
+        r["clubNr"] = c.ClubNr;
+        r["games"] = c.Games;
+        r["totalGames"] = c.TotalGames;
+        r["gamesPlace"] = c.GamesPlace;
+        r["sets"] = c.Sets;
+        r["totalSets"] = c.TotalSets;
+        r["setsPlace"] = c.SetsPlace;
+        members.append(r);
+    }
+    o["members"] = members;
+    QJsonArray scores;
+    forEachCourtScore(m, [&](int round, int court) {
+        QJsonArray places;
+        for (int p = 1; p <= ScorePlaces; ++p)
+            places.append(m.scores[size_t(round)].at(court, p));
+        scores.append(QJsonObject{{"round", round}, {"court", court}, {"places", places}});
+    });
+    o["courtScores"] = scores;
+    return o;
+}
+
+void writeText(QTextStream& out, const TMatchCalcObj& m, const MemberList& list)
+{
+    out << "Match " << m.header.MatchNr << "  " << modeName(m.header.InputMode) << "  ronden "
+        << m.header.MatchRounds << "  datum " << m.header.matchDate() << "\n";
+    auto num = [](int v, int width) { return QString::number(v).rightJustified(width); };
+    out << "    Nr  Club  " << QStringLiteral("Naam").leftJustified(32)
+        << " Games Tot.Gms Plaats  Sets Tot.Sets Plaats\n";
+    for (int i = 1; i < int(m.calcs.size()); ++i) {
+        const TCalcObj& c = m.calcs[size_t(i)];
+        out << num(i, 6) << num(c.ClubNr, 6) << "  " << memberName(list, i).leftJustified(32) << num(c.Games, 6)
+            << num(c.TotalGames, 8) << num(c.GamesPlace, 7) << num(c.Sets, 6) << num(c.TotalSets, 9)
+            << num(c.SetsPlace, 7) << "\n";
+    }
+    forEachCourtScore(m, [&](int round, int court) {
+        out << "  Ronde " << num(round, 2) << "  baan " << num(court, 2) << ":";
+        for (int p = 1; p <= ScorePlaces; ++p)
+            out << num(m.scores[size_t(round)].at(court, p), 4);
+        out << "\n";
+    });
+}
+
+} // namespace
+
+int runMatches(const QStringList& args)
+{
+    QString file;
+    QString format = QStringLiteral("json");
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--format") && i + 1 < args.size())
+            format = args[++i];
+        else if (args[i].startsWith(QLatin1String("--")) || !file.isEmpty())
+            return fail(QStringLiteral("unknown argument: ") + args[i]);
+        else
+            file = args[i];
+    }
+    if (file.isEmpty())
+        return fail(QStringLiteral("usage: tandemx-cli matches FILE.tdm [--format json|text]"));
+    if (format != QLatin1String("json") && format != QLatin1String("text"))
+        return fail(QStringLiteral("unknown format: ") + format);
+
+    const auto config = readKeyDataFile(configFileName(file));
+    QString error;
+    const auto list = readMemberFile(file, config ? config->keyData.clubSize : 0, &error);
+    if (!list)
+        return fail(error);
+
+    const QString path = matchFileName(file);
+    QFile in(path);
+    if (!in.exists())
+        return fail(matchMessage(MatchListMissing) + QStringLiteral(": ") + path);
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(path + QStringLiteral(": ") + in.errorString());
+    const MatchFileContents contents = readMatchFile(in, list->count());
+    if (contents.errorState != 0)
+        return fail(matchMessage(contents.errorState) + QStringLiteral("match: ") + QString::number(contents.errorMatch)
+                    + QStringLiteral(" (") + path + QStringLiteral(")"));
+
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    if (format == QLatin1String("json")) {
+        QJsonObject root;
+        root["file"] = path;
+        root["memberFile"] = file;
+        root["memberCount"] = list->count();
+        root["fileMemberCount"] = contents.fileMemberCount >= 0 ? QJsonValue(contents.fileMemberCount) : QJsonValue();
+        root["matchCount"] = int(contents.matches.size());
+        QJsonArray matches;
+        for (const TMatchCalcObj& m : contents.matches)
+            matches.append(matchJson(m, *list));
+        root["matches"] = matches;
+        out << QJsonDocument(root).toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    out << "Matchbestand: " << path << "\n";
+    out << "Leden: " << list->count();
+    if (contents.fileMemberCount >= 0 && contents.fileMemberCount != list->count())
+        out << " (bestand: " << contents.fileMemberCount << ")";
+    out << "  Matches: " << contents.matches.size() << "\n";
+    for (const TMatchCalcObj& m : contents.matches)
+        writeText(out, m, *list);
+    return 0;
+}
+
+} // namespace tandemx::cli
