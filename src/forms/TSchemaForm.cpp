@@ -143,14 +143,13 @@ void TSchemaForm::buildControls()
         auto* label = new QLabel(QString::fromLatin1(in.label), this);
         label->setObjectName(QString::fromLatin1(in.labelName));
         label->setBuddy(edit);
-        // Columns: men/ladies, rounds, courts/date.
-        const int row = (tag - 1) % 2;
-        const int column = (tag - 1) / 2;
-        inputGrid->addWidget(label, row, column * 3);
-        inputGrid->addWidget(edit, row, column * 3 + 1);
-        if (column < 2)
-            inputGrid->setColumnMinimumWidth(column * 3 + 2, 12);
+        // Two columns: men, ladies, courts; doubles rounds, mixed rounds, date.
+        static constexpr int rows[6] = {0, 1, 0, 1, 2, 2};
+        static constexpr int columns[6] = {0, 0, 1, 1, 0, 1};
+        inputGrid->addWidget(label, rows[tag - 1], columns[tag - 1] * 3);
+        inputGrid->addWidget(edit, rows[tag - 1], columns[tag - 1] * 3 + 1);
     }
+    inputGrid->setColumnMinimumWidth(2, 20);
     inputs_[Datum - 1]->setToolTip(QStringLiteral("Speeldatum"));
     nherenLabel_ = findChild<QLabel*>(QStringLiteral("NherenLabel"));
     ndamesLabel_ = findChild<QLabel*>(QStringLiteral("NDamesLabel"));
@@ -162,8 +161,9 @@ void TSchemaForm::buildControls()
     moreBtn_->setProperty("tag", More);
     moreBtn_->setToolTip(QStringLiteral("Voor het selecteren van de banen en starten"));
     connect(moreBtn_, &QPushButton::clicked, this, &TSchemaForm::MoreBtnClick);
-    inputGrid->setColumnStretch(9, 1);
-    inputGrid->addWidget(moreBtn_, 1, 10);
+    moreBtn_->setMinimumWidth(10 * charWidth + 16);
+    inputGrid->setColumnStretch(6, 1);
+    inputGrid->addWidget(moreBtn_, 2, 7);
 
     // The court grid with its options, Start and Stop.
     banenBox_ = new QGroupBox(QStringLiteral("Banen Indeling"), this);
@@ -899,6 +899,8 @@ void TSchemaForm::StartSchemaBtnClick()
 
     bool go = PrepareStart(schedule_, *host_);
     if (go) {
+        // The court check may have lowered courts: the grid shows what will be used.
+        fillGrid();
         pauzeEdit1_->setValue(in.PauseOptions & 3);
         pauzeEdit2_->setValue((in.PauseOptions >> 2) & 3);
         const int matchRoundCount = matchRounds ? matchRounds() : 0;

@@ -508,8 +508,10 @@ void TestSchemaForm::startChecks()
         QCOMPARE(warning->text(), warningLine);
     QCOMPARE(c.schedule().ScheduleTable[1].range[0].last > 0, runs);
     QCOMPARE(child<QPlainTextEdit>(f, "RekenTxtMemo")->isVisible(), runs);
-    if (men == 5) // lowered to what five men can fill
+    if (men == 5) { // lowered to what five men can fill, and shown so
         QCOMPARE(c.schedule().CourtsPerRound.men[1], uint8_t(1));
+        QCOMPARE(gridColumn(f, 0), (QStringList{"1", "1", "1", "1", "2", "2"}));
+    }
     if (matchRounds == 3)
         QCOMPARE(focusName(), QString("TandemEdit"));
     QVERIFY(button(f, "StartSchemaBtn")->isEnabled());
