@@ -12,7 +12,8 @@ int main(int argc, char** argv)
     args.removeFirst();
     const QString usage = QStringLiteral(
         "usage: tandemx-cli members FILE.tdm [--format json|text]\n"
-        "       tandemx-cli schedule [--members FILE.tdm | --men N --ladies N] [options]\n");
+        "       tandemx-cli schedule [--members FILE.tdm | --men N --ladies N] [options]\n"
+        "       tandemx-cli matches FILE.tdm [--format json|text]\n");
     if (args.isEmpty()) {
         std::fputs(qPrintable(usage), stderr);
         return 2;
