@@ -569,10 +569,12 @@ void TestSchemaForm::stopAndEscapeDuringARun_data()
 {
     QTest::addColumn<bool>("escape");
     QTest::addColumn<int>("afterRound"); // 0: as soon as Stop can be pressed
-    QTest::newRow("Stop at once") << false << 0;
-    QTest::newRow("Stop in round 2") << false << 2;
-    QTest::newRow("Escape at once") << true << 0;
-    QTest::newRow("Escape in round 2") << true << 2;
+    QTest::addColumn<bool>("byKey");     // Stop by its mnemonic Alt+T
+    QTest::newRow("Stop at once") << false << 0 << false;
+    QTest::newRow("Stop in round 2") << false << 2 << false;
+    QTest::newRow("Alt+T in round 2") << false << 2 << true;
+    QTest::newRow("Escape at once") << true << 0 << false;
+    QTest::newRow("Escape in round 2") << true << 2 << false;
 }
 
 // A run with progress lines waits half a second before every round; Stop or Escape comes during
@@ -581,6 +583,7 @@ void TestSchemaForm::stopAndEscapeDuringARun()
 {
     QFETCH(bool, escape);
     QFETCH(int, afterRound);
+    QFETCH(bool, byKey);
     SetupClub c(8, 8);
     c.keyData().courts = 4;
     c.keyData().options = 17 | 2;
@@ -612,7 +615,10 @@ void TestSchemaForm::stopAndEscapeDuringARun()
             } else {
                 c.ts.sink.expect(Result::Ok); // the stopped round's report
                 c.ts.sink.expect(Result::No); // the close question after the run: close
-                QTest::mouseClick(stop, Qt::LeftButton);
+                if (byKey)
+                    QTest::keyClick(&f, Qt::Key_T, Qt::AltModifier);
+                else
+                    QTest::mouseClick(stop, Qt::LeftButton);
             }
         });
         poll->start();
