@@ -23,6 +23,10 @@ void TTandem12X::newFile()
     if (!confirmed)
         return;
     club.members = createMemberList(club.keyData(), club.memberFileName);
+    // A new list starts without the previous file's matches.
+    state_.matches = MatchData{};
+    if (club.keyData().keepGames == 1)
+        LoadMatchFile(state_, state_.matches);
     showMemberList();
     nieuw1->setEnabled(false);
     nieuwSpdBtn->setEnabled(false);
@@ -44,6 +48,9 @@ bool TTandem12X::openPath(const QString& chosen)
     const QString path = QFileInfo(chosen).absoluteFilePath();
     if (!openMemberFile(state_, path, [this] { ShowConfig(state_, true, this); }))
         return false;
+    state_.matches = MatchData{};
+    if (state_.club.keyData().keepGames == 1)
+        LoadMatchFile(state_, state_.matches);
     applyPrintSettings();
     setFileGroup(true);
     const QString bare = QFileInfo(path).fileName();
@@ -68,7 +75,12 @@ bool TTandem12X::saveCommand(bool askName, bool confirmBackup, bool report)
     setStatusName(club.memberFileName);
     nieuw1->setEnabled(true);
     nieuwSpdBtn->setEnabled(true);
-    return saveConfig(state_, club.memberFileName);
+    bool ok = saveConfig(state_, club.memberFileName);
+    // Matches made before the list had a name are written beside it now.
+    if (club.keyData().keepGames == 1 && state_.matches.MatchCount() > 0
+        && state_.matches.memberFile != club.memberFileName)
+        ok = SaveMatchFile(state_, state_.matches) && ok;
+    return ok;
 }
 
 void TTandem12X::closeMemberView()

@@ -7,6 +7,7 @@
 #include "state/Seams.h"
 
 #include "engine/ScheduleTables.h"
+#include "matches/MatchFile.h"
 
 #include <memory>
 #include <optional>
@@ -49,6 +50,8 @@ struct AppState {
     Club club;
     // The schedule tables: filled by the set-up window, read by the overviews and the game input.
     std::unique_ptr<engine::ScheduleState> schedule;
+    // The matches of the open member file (kept only with KeepGames).
+    MatchData matches;
 };
 
 // Key-data file handling for the open member file.
