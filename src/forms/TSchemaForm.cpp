@@ -101,6 +101,7 @@ TSchemaForm::TSchemaForm(AppState& state, QWidget* parent)
 {
     setObjectName(QStringLiteral("TSchemaForm"));
     setWindowTitle(QStringLiteral("Schema Opzet"));
+    applyWindowFontSize();
     buildControls();
     resize(DefaultWidth, DefaultHeight);
 }
@@ -129,7 +130,7 @@ void TSchemaForm::buildControls()
     };
     auto* inputGrid = new QGridLayout;
     inputGrid->setHorizontalSpacing(8);
-    inputGrid->setVerticalSpacing(8);
+    inputGrid->setVerticalSpacing(6);
     for (int tag = Heren; tag <= Datum; ++tag) {
         const Input& in = specs[tag - 1];
         auto* edit = new QLineEdit(QString::fromLatin1(in.text), this);
@@ -171,7 +172,7 @@ void TSchemaForm::buildControls()
 
     gridLayout_ = new QGridLayout;
     gridLayout_->setHorizontalSpacing(12);
-    gridLayout_->setVerticalSpacing(3);
+    gridLayout_->setVerticalSpacing(2);
     auto* schemaLab = new QLabel(QStringLiteral("Baanschema :"), banenBox_);
     schemaLab->setObjectName(QStringLiteral("BaanschemaLab"));
     herenLab_ = new QLabel(QStringLiteral("Heren"), banenBox_);
@@ -285,7 +286,8 @@ void TSchemaForm::buildControls()
     memoSpace->setFixedHeight(3 * fontMetrics().lineSpacing() + 8);
 
     auto* boxLayout = new QVBoxLayout(banenBox_);
-    boxLayout->setSpacing(10);
+    boxLayout->setSpacing(6);
+    boxLayout->setContentsMargins(10, 6, 10, 6);
     boxLayout->addLayout(gridRow);
     boxLayout->addLayout(optionsRow);
     boxLayout->addWidget(memoSpace);
@@ -326,8 +328,8 @@ void TSchemaForm::buildControls()
     bottom->addWidget(helpBtn_);
 
     auto* top = new QVBoxLayout(this);
-    top->setContentsMargins(20, 16, 20, 14);
-    top->setSpacing(10);
+    top->setContentsMargins(18, 12, 18, 10);
+    top->setSpacing(6);
     top->addLayout(inputGrid);
     top->addWidget(banenBox_);
     top->addStretch(1);
@@ -420,9 +422,20 @@ void TSchemaForm::setCategoryNames()
     damesLab_->setText(ladies ? QStringLiteral("Dames") : (QStringLiteral("Groep ") + fromCp1252(keyData.group2Code)).left(9));
 }
 
+void TSchemaForm::applyWindowFontSize()
+{
+    // The program's window font size; the family stays the desktop's.
+    if (state_.club.windowFontSize > 0 && font().pointSize() != state_.club.windowFontSize) {
+        QFont f = font();
+        f.setPointSize(state_.club.windowFontSize);
+        setFont(f);
+    }
+}
+
 bool TSchemaForm::prepare(int mode)
 {
     state_.messages.lastErrorState = 0;
+    applyWindowFontSize();
     banenBox_->hide();
     memo_->hide();
     foutregelLabel_->hide();

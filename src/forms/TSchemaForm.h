@@ -87,6 +87,7 @@ protected:
 
 private:
     void buildControls();
+    void applyWindowFontSize();
     void buildGrid();
     void setCategoryNames();
     void writeInputs();
