@@ -104,6 +104,7 @@ TResultsForm::TResultsForm(AppState& state, QWidget* parent) : QWidget(parent, Q
     listView_->header()->setSectionsMovable(false);
     listView_->header()->setStretchLastSection(false);
     listView_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    listView_->setTextElideMode(Qt::ElideNone); // the dash rows end where their column does
     listView_->viewport()->setMouseTracking(true);
     listView_->viewport()->installEventFilter(this);
     list->leftPressed = [this](const QPoint& pos) { ListViewMouseDown(pos); };
@@ -203,7 +204,10 @@ void TResultsForm::ShowOverview(int kind)
     groepKopLab1_->hide();
     change_.reset();
     setGuide({});
-    hint_.clear();
+    if (!hint_.isEmpty()) {
+        hint_.clear();
+        emit hintChanged(hint_);
+    }
     listView_->setToolTip(QString());
 
     applyTextFont();
@@ -224,7 +228,9 @@ void TResultsForm::ShowOverview(int kind)
     printBtn_->setVisible(layout_.printExportVisible);
     redBtn_->setVisible(layout_.printExportVisible);
 
-    QSize size(layout_.windowWidth, layout_.windowHeight);
+    // The grid's width is that of its columns: room for its scroll bar and frame comes on top.
+    extraWidth_ = layout_.useGrid ? grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth() : 0;
+    QSize size(std::max(layout_.windowWidth, layout_.listWidth + extraWidth_ + 40), layout_.windowHeight);
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size());
     resize(size);
@@ -278,6 +284,7 @@ void TResultsForm::fillGrid(const std::string& header)
     const auto rows = overviews::changeGridRows(lines_, header);
     const auto& columns = layout_.columns;
     grid_->clear();
+    grid_->clearSpans();
     grid_->setColumnCount(int(columns.size()));
     grid_->setRowCount(rows.empty() ? 0 : int(rows.size()) - 1);
     QStringList captions;
@@ -302,6 +309,9 @@ void TResultsForm::fillGrid(const std::string& header)
             }
             grid_->setItem(int(r) - 1, int(c), item);
         }
+        // The second list's heading reads across the name columns.
+        if (heading && columns.size() >= 3)
+            grid_->setSpan(int(r) - 1, 0, 1, 3);
     }
     if (grid_->rowCount() > 0)
         grid_->setCurrentCell(0, overviews::FirstRoundColumn < grid_->columnCount() ? overviews::FirstRoundColumn : 0,
@@ -312,7 +322,7 @@ void TResultsForm::layOut()
 {
     const int w = width();
     const int h = height();
-    const int listWidth = std::max(100, std::min(layout_.listWidth, w - 20));
+    const int listWidth = std::max(100, std::min(layout_.listWidth + extraWidth_, w - 20));
     const int listLeft = std::max(10, (w - listWidth) / 2);
     const int bottomSpace = layout_.windowHeight - layout_.listTop - layout_.listHeight;
     const int listHeight = std::max(80, h - layout_.listTop - bottomSpace);

@@ -87,6 +87,7 @@ private:
     int kind_ = 0;
     int captionRow_ = 0;
     int headingWidth_ = 225;
+    int extraWidth_ = 0;
     overviews::OverviewLines lines_;
     overviews::OverviewLayout layout_;
     overviews::ScheduleChange change_;
