@@ -10,11 +10,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -135,6 +138,7 @@ private slots:
     void changeGridRefusals();
     void numberedScheduleRefusesTheChangeGrid();
     void nothingWithoutASchedule();
+    void helpButtonOpensItsTopic();
 };
 
 // Each overview through its command: heading, columns and their widths, the first rows.
@@ -307,10 +311,15 @@ void TestResultsForm::hintsFollowTheMouse()
     QCOMPARE(panel0->text(), QString("Tegenspeler "));
 }
 
-// Eef sits out in round 1 and Aart plays on court 1: swapping them by two clicks and Enter.
+// Eef sits out in round 1 and Aart plays on court 1: swapping them by two clicks and Enter. The
+// courts are coded (positions 1 and 2 are courts 7 and 12), so the grid shows codes.
 void TestResultsForm::changeGridSwapsThroughClicksAndEnter()
 {
     Evening e;
+    e.t.state.club.config->keyData.options |= 4;
+    e.t.state.club.config->keyData.courts = 2;
+    e.s.CourtCodes[1] = 7;
+    e.s.CourtCodes[2] = 12;
     e.item("Wijzigen1")->trigger();
     TResultsForm& f = e.form();
     QTableWidget* grid = f.grid();
@@ -328,7 +337,7 @@ void TestResultsForm::changeGridSwapsThroughClicksAndEnter()
     QCOMPARE(cell(grid, 3, 3), QString("_"));
     QCOMPARE(cell(grid, 3, 4), QString("-"));
     QCOMPARE(cell(grid, 4, 1), QString("Aart"));
-    QCOMPARE(cell(grid, 4, 4), QString("1"));
+    QCOMPARE(cell(grid, 4, 4), QString("7"));
     QCOMPARE(cell(grid, 6, 0), QString("DAMES"));
     QCOMPARE(f.focusWidget(), grid);
 
@@ -345,10 +354,10 @@ void TestResultsForm::changeGridSwapsThroughClicksAndEnter()
     const int aartPlayed = s.Counters[Men].TimesPlayed[1];
     e.t.sink.expect(Result::Ok);
     QTest::keyClick(grid, Qt::Key_Return);
-    QCOMPARE(e.t.sink.texts().last(), QString("Wissel paar: 3 op baan: 0\r    met paar: 4 op baan: 1"));
+    QCOMPARE(e.t.sink.texts().last(), QString("Wissel paar: 3 op baan: 0\r    met paar: 4 op baan: 7"));
     QCOMPARE(e.t.sink.shown.back().kind, int(Information));
     QVERIFY(!guide->isVisible());
-    QCOMPARE(cell(grid, 3, 4), QString("1"));
+    QCOMPARE(cell(grid, 3, 4), QString("7"));
     QCOMPARE(cell(grid, 4, 4), QString("-"));
     QCOMPARE(int(s.Counters[Men].TimesPlayed[5]), eefPlayed + 1);
     QCOMPARE(int(s.Counters[Men].TimesPlayed[1]), aartPlayed - 1);
@@ -361,8 +370,8 @@ void TestResultsForm::changeGridSwapsThroughClicksAndEnter()
     // The court schedule shows the swap.
     QTest::mouseClick(e.child<QPushButton>("StopBtn"), Qt::LeftButton);
     e.item("BaanSchema1")->trigger();
-    QCOMPARE(e.row(3), QStringList({"Eef", "Mol", "", "1", "1", "1"}));
-    QCOMPARE(e.row(4), QStringList({"Aart", "Vos", "", "-", "1", "2"}));
+    QCOMPARE(e.row(3), QStringList({"Eef", "Mol", "", "7", "7", "7"}));
+    QCOMPARE(e.row(4), QStringList({"Aart", "Vos", "", "-", "7", "12"}));
     QVERIFY(e.t.sink.allAnswersUsed());
 }
 
@@ -436,6 +445,22 @@ void TestResultsForm::nothingWithoutASchedule()
     e.form().ShowOverview(1);
     QVERIFY(!e.form().isVisible());
     QVERIFY(!e.item("Parenschema1")->isEnabled());
+}
+
+void TestResultsForm::helpButtonOpensItsTopic()
+{
+    Evening e;
+    e.item("Parenschema1")->trigger();
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "HelpViewer" && w->isVisible()) {
+                shown = w->findChild<QTextBrowser*>()->toPlainText();
+                static_cast<QDialog*>(w)->reject();
+            }
+    });
+    QTest::mouseClick(e.child<QPushButton>("HelpResBtn"), Qt::LeftButton);
+    QVERIFY2(shown.contains("250"), qPrintable(shown));
 }
 
 QTEST_MAIN(TestResultsForm)
