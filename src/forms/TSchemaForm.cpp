@@ -906,8 +906,12 @@ void TSchemaForm::StartSchemaBtnClick()
 
     ScheduleSettings& in = schedule_.Settings;
     state_.messages.lastErrorState = 0;
-    for (int tag = Heren; tag <= LastGrid; ++tag)
+    for (int tag = Heren; tag <= LastGrid; ++tag) {
+        // A column that is not shown keeps its values and is not checked.
+        if (QLineEdit* edit = gridEdit(tag); edit && edit->isHidden())
+            continue;
         ValidateField(tag);
+    }
     storeGrid();
 
     bool go = PrepareStart(schedule_, *host_);

@@ -1,5 +1,6 @@
 // The schedule set-up window driven through its real fields, keys and buttons: opening, field checks,
 // "&Meer" and the court grid, Start with its checks and questions, the run, Stop and Escape, closing.
+#include "forms/AppWiring.h"
 #include "forms/TSchemaForm.h"
 #include "forms/TTandem12X.h"
 #include "forms/TestSupport.h"
@@ -717,7 +718,10 @@ void TestSchemaForm::closingWithoutOkAsks()
             f.close();
         });
     };
-    OpenScheduleSetup(c.state, w, 1);
+    // Through the menu command, as the program wires it.
+    wireWindows(w);
+    w.setFileGroup(true);
+    w.findChild<QAction*>("SchemametNamen1")->trigger();
     QVERIFY(openAfterJa);
     QCOMPARE(c.ts.sink.texts(), (QStringList{CloseQuestion, CloseQuestion, "Berekening gestopt"}));
     QCOMPARE(c.ts.sink.shown.back().kind, int(Information));
