@@ -41,6 +41,7 @@ private:
     AppState& state_;
     TSchemaForm& form_;
     QElapsedTimer sinceEvents_;
+    unsigned calls_ = 0;
     int progress_ = 0;
     int progressMax_ = 0;
 };
