@@ -1,0 +1,121 @@
+#include "forms/MatchWiring.h"
+
+#include "forms/TMatchSelDlg.h"
+#include "forms/TSchemaForm.h"
+#include "forms/TTandem12X.h"
+#include "forms/WindowList.h"
+#include "matches/MatchScores.h"
+
+#include <QAction>
+
+namespace tandemx {
+
+namespace {
+enum Command { NieuweMatch = 1, OpenMatch = 2, VerwijderMatch = 3, InvoerGames = 4, KopieVanGames = 6 };
+constexpr int LastMatchNumber = 40; // "&Nieuwe Match" is off while this match is open
+}
+
+MatchWindows::MatchWindows(TTandem12X& window, AppState& state) : QObject(&window), window_(window), state_(state)
+{
+    setObjectName(QStringLiteral("MatchWindows"));
+}
+
+MatchWindows* MatchWindows::of(TTandem12X& window)
+{
+    return window.findChild<MatchWindows*>(QStringLiteral("MatchWindows"), Qt::FindDirectChildrenOnly);
+}
+
+TMatchSelDlg& MatchWindows::selection()
+{
+    if (!selection_)
+        selection_ = new TMatchSelDlg(state_, &window_);
+    return *selection_;
+}
+
+bool MatchWindows::matchChosen() const
+{
+    const MatchData& data = state_.matches;
+    return chosenMatch_ > 0 && data.CurrentMatch.match == chosenMatch_ && data.memberFile == chosenFile_
+        && data.match(chosenMatch_) != nullptr;
+}
+
+int MatchWindows::chosenMatchRounds() const
+{
+    return matchChosen() ? state_.matches.CurrentMatch.header.MatchRounds : 0;
+}
+
+void MatchWindows::markChosen(bool chosen)
+{
+    chosenMatch_ = chosen ? state_.matches.CurrentMatch.match : 0;
+    chosenFile_ = state_.matches.memberFile;
+}
+
+void MatchWindows::command(int kind)
+{
+    switch (kind) {
+    case NieuweMatch:
+    case OpenMatch:
+        selectAndOpenMatch(kind);
+        break;
+    case VerwijderMatch:
+        DeleteLastMatch(state_, state_.matches, true);
+        break;
+    case InvoerGames:
+        gameInput();
+        break;
+    case KopieVanGames:
+        copyScores();
+        break;
+    default:
+        break;
+    }
+}
+
+void MatchWindows::selectAndOpenMatch(int kind)
+{
+    const bool chosen = selection().SelectMatch(kind);
+    markChosen(chosen);
+    if (!chosen)
+        return;
+    if (state_.matches.CurrentMatch.match == LastMatchNumber && !window_.matchItems.empty())
+        window_.matchItems.front()->setEnabled(false);
+}
+
+void MatchWindows::gameInput()
+{
+    if (!matchChosen())
+        markChosen(selection().SelectMatch(TMatchSelDlg::FromGameInput));
+    if (!matchChosen())
+        return;
+    gameInputMode_ = state_.matches.CurrentMatch.header.InputMode;
+}
+
+void MatchWindows::copyScores()
+{
+    const MemberList* members = state_.club.members ? &*state_.club.members : nullptr;
+    const engine::ScheduleState& schedule = *state_.schedule;
+    const auto positions = members ? playerPositions(*members, schedule) : std::nullopt;
+    if (!positions) {
+        // The member list no longer agrees with the schedule: nobody can be credited safely.
+        state_.messages.showBericht(matchMessage(NoPairFound), Error, Btn::OK, 0);
+        return;
+    }
+    auto* setup = window_.findChild<TSchemaForm*>(QStringLiteral("TSchemaForm"), Qt::FindDirectChildrenOnly);
+    const QDate playDate = setup ? setup->playDate() : state_.today;
+    CopyScoresToMatch(state_.matches, schedule, playDate, gameInputMode_, *positions, state_.club.memberCount(),
+                      state_.messages);
+}
+
+void wireMatches(TTandem12X& window, AppState& state)
+{
+    if (MatchWindows::of(window))
+        return;
+    auto* windows = new MatchWindows(window, state);
+    QObject::connect(&window, &TTandem12X::matchCommandRequested, windows, [windows](int kind) {
+        if (kind != 5) // "Uitvoer Games" opens the overview window
+            windows->command(kind);
+    });
+    scheduleForm(state, window).matchRounds = [windows] { return windows->chosenMatchRounds(); };
+}
+
+} // namespace tandemx

@@ -1,0 +1,51 @@
+#pragma once
+// Connects the main window's "&Match" commands to the match windows: "&Nieuwe Match" (1) and "&Open
+// Match" (2) choose a match and open the match window, "&Verwijder Match" (3) removes the last match,
+// "Invoer Games" (4) opens the game input, "Kopie van Games" (6) credits the games entered to the
+// members of the open match. "Uitvoer Games" (5) belongs to the overview window.
+#include <QObject>
+
+namespace tandemx {
+
+struct AppState;
+class TMatchSelDlg;
+class TTandem12X;
+
+void wireMatches(TTandem12X& window, AppState& state);
+
+// The match windows of one main window and the program-wide match-chosen flag.
+class MatchWindows : public QObject {
+    Q_OBJECT
+public:
+    MatchWindows(TTandem12X& window, AppState& state);
+
+    // Runs the "&Match" command of this kind (1..4, 6).
+    void command(int kind);
+
+    // A match was chosen in the selection and is still the current match of the same match list.
+    bool matchChosen() const;
+    // The round count of the chosen match, 0 without one (the set-up window compares it).
+    int chosenMatchRounds() const;
+    // The input mode the game input was last opened with (0 games until then).
+    int gameInputMode() const { return gameInputMode_; }
+
+    TMatchSelDlg& selection();
+
+    // The match windows of a main window (created by wireMatches).
+    static MatchWindows* of(TTandem12X& window);
+
+private:
+    void selectAndOpenMatch(int kind);
+    void gameInput();
+    void copyScores();
+    void markChosen(bool chosen);
+
+    TTandem12X& window_;
+    AppState& state_;
+    TMatchSelDlg* selection_ = nullptr;
+    int chosenMatch_ = 0;
+    QString chosenFile_;
+    int gameInputMode_ = 0;
+};
+
+} // namespace tandemx
