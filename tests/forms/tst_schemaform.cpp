@@ -131,6 +131,8 @@ private slots:
     void gridScrollsWithTenRounds();
     void startChecks_data();
     void startChecks();
+    void pauseSpinsAtStart_data();
+    void pauseSpinsAtStart();
     void startRunsAndOkEnablesTheOverviews_data();
     void startRunsAndOkEnablesTheOverviews();
     void stopAndEscapeDuringARun_data();
@@ -517,6 +519,50 @@ void TestSchemaForm::startChecks()
         QCOMPARE(focusName(), QString("TandemEdit"));
     QVERIFY(button(f, "StartSchemaBtn")->isEnabled());
     QVERIFY(button(f, "MoreBtn")->isEnabled());
+}
+
+void TestSchemaForm::pauseSpinsAtStart_data()
+{
+    QTest::addColumn<int>("threeTimes");
+    QTest::addColumn<int>("twoTimes");
+    QTest::addColumn<int>("pauseLevel");
+    QTest::addColumn<int>("threeTimesShown");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("as proposed") << 1 << 1 << 3 << 1 << 0;
+    QTest::newRow("none") << 0 << 0 << 0 << 0 << 0;
+    // Bit 1 of the "3 X" value is dropped with a beep.
+    QTest::newRow("3 X is 2") << 2 << 1 << 2 << 0 << 1;
+    QTest::newRow("3 X is 3") << 3 << 2 << 5 << 1 << 1;
+    QTest::newRow("2 X is 3") << 0 << 3 << 6 << 0 << 0;
+}
+
+void TestSchemaForm::pauseSpinsAtStart()
+{
+    QFETCH(int, threeTimes);
+    QFETCH(int, twoTimes);
+    QFETCH(int, pauseLevel);
+    QFETCH(int, threeTimesShown);
+    QFETCH(int, beeps);
+    SetupClub c(12, 10);
+    c.keyData().courts = 4;
+    TSchemaForm f(c.state);
+    showForm(f, 1);
+    QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
+    auto* spin3 = child<QSpinBox>(f, "PauzeEdit1");
+    auto* spin2 = child<QSpinBox>(f, "PauzeEdit2");
+    spin3->setFocus();
+    spin3->selectAll();
+    QTest::keyClicks(spin3, QString::number(threeTimes));
+    spin2->setFocus();
+    spin2->selectAll();
+    QTest::keyClicks(spin2, QString::number(twoTimes));
+    QCOMPARE(c.schedule().Settings.PauseOptions, uint16_t(threeTimes | twoTimes << 2));
+    const int beepsBefore = c.ts.sink.beeps;
+    QTest::mouseClick(button(f, "StartSchemaBtn"), Qt::LeftButton);
+    QCOMPARE(c.ts.sink.beeps - beepsBefore, beeps);
+    QCOMPARE(int(c.schedule().PauseLevel), pauseLevel);
+    QCOMPARE(spin3->value(), threeTimesShown);
+    QCOMPARE(spin2->value(), twoTimes);
 }
 
 void TestSchemaForm::startRunsAndOkEnablesTheOverviews_data()
