@@ -30,6 +30,9 @@ TBanenDlg::TBanenDlg(AppState& state, QWidget* parent)
     // The position is chosen with the buttons; the number shown is never read back as a position.
     baanEdit_->setReadOnly(true);
     baanEdit_->setFocusPolicy(Qt::NoFocus);
+    QPalette shown = baanEdit_->palette();
+    shown.setColor(QPalette::Base, shown.color(QPalette::Window));
+    baanEdit_->setPalette(shown);
     baanEdit_->setAlignment(Qt::AlignRight);
     baanCodeEdit_ = new QLineEdit(QStringLiteral("2"), this);
     baanCodeEdit_->setObjectName(QStringLiteral("BaanCodeEdit"));
