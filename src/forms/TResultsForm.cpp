@@ -235,6 +235,20 @@ void TResultsForm::ShowOverview(int kind)
         size = size.boundedTo(screen->availableGeometry().size());
     resize(size);
     layOut();
+    if (!placed_) {
+        // The first time over the middle of the main window; after that where the user left it.
+        placed_ = true;
+        if (const QWidget* main = parentWidget()) {
+            QRect frame(QPoint(), size);
+            frame.moveCenter(main->frameGeometry().center());
+            if (const QScreen* screen = main->screen()) {
+                const QRect avail = screen->availableGeometry();
+                frame.moveLeft(std::clamp(frame.left(), avail.left(), std::max(avail.left(), avail.right() - frame.width())));
+                frame.moveTop(std::clamp(frame.top(), avail.top(), std::max(avail.top(), avail.bottom() - frame.height())));
+            }
+            move(frame.topLeft());
+        }
+    }
     show();
     raise();
     activateWindow();

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -112,6 +113,14 @@ struct Evening {
 } // namespace
 
 QWidget* viewport(QAbstractItemView* view) { return view->viewport(); }
+
+// Moves the mouse over a list view (delivered to its viewport whatever window lies on top).
+void hover(QAbstractItemView* view, QPoint pos)
+{
+    QWidget* port = view->viewport();
+    QMouseEvent move(QEvent::MouseMove, pos, port->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(port, &move);
+}
 
 // Clicks a cell of the change grid (table row = grid row - 1).
 void clickCell(QTableWidget* grid, int gridRow, int column)
@@ -300,14 +309,14 @@ void TestResultsForm::hintsFollowTheMouse()
     } cases[] = {{30, "Ronde "}, {100, "Eerste Tandem-paar"}, {400, "Tweede Tandem-paar"}, {600, "Speel-baan"},
                  {300, "Ronde "}};
     for (const auto& c : cases) {
-        QTest::mouseMove(viewport(list), QPoint(c.x, 30));
+        hover(list, QPoint(c.x, 30));
         QCOMPARE(panel0->text(), QString(c.hint));
         QCOMPARE(list->toolTip(), QString(c.hint));
     }
     e.form().ShowOverview(4);
-    QTest::mouseMove(viewport(list), QPoint(100, 30));
+    hover(list, QPoint(100, 30));
     QCOMPARE(panel0->text(), QString("Naam "));
-    QTest::mouseMove(viewport(list), QPoint(300, 30));
+    hover(list, QPoint(300, 30));
     QCOMPARE(panel0->text(), QString("Tegenspeler "));
 }
 
@@ -432,7 +441,7 @@ void TestResultsForm::numberedScheduleRefusesTheChangeGrid()
     QCOMPARE(e.row(0), QStringList({" ", "Schema", "Tandem"}));
     auto* panel0 = e.window.findChild<QLabel*>("Panel0");
     const QString before = panel0->text();
-    QTest::mouseMove(viewport(e.form().listView()), QPoint(100, 30));
+    hover(e.form().listView(), QPoint(100, 30));
     QCOMPARE(panel0->text(), before);
     QCOMPARE(e.form().listView()->toolTip(), QString());
 }
