@@ -89,7 +89,10 @@ std::vector<CellUpdate> applyChange(ScheduleState& s, const CourtCoding& coding,
                                     const ChangeSlot& slot2, int column, Messages& messages)
 {
     // Group and rows: rows below the first list count from the second list's heading row.
-    const std::array<int, 2> order = listOrder(s);
+    std::array<int, 2> order = listOrder(s);
+    // A list without players has no rows (nor heading): the grid then holds the other list alone.
+    if (s.players(order[0]) <= 0)
+        std::swap(order[0], order[1]);
     const int listedFirst = std::clamp(int(s.players(order[0])), 0, engine::MaxPlayers);
     int row1 = slot1.row;
     int row2 = slot2.row;

@@ -112,6 +112,25 @@ TEST(ScheduleChange, SitOutSwappedWithAPlayerOnACourt)
     }
 }
 
+// An evening of men only with "Dames op de 1e banen" set: the grid holds the men's rows alone.
+TEST(ScheduleChange, OneListOnlyWithTheOtherListedFirst)
+{
+    Fixture f;
+    f.s->Run.NumLadies = 0;
+    f.s->Run.NumMixedRounds = 0;
+    f.s->LadiesFirst = true;
+    f.open();
+    ASSERT_EQ(f.grid.size(), 6u);
+    ASSERT_EQ(f.cell(4, 1), "Ed");
+    ASSERT_EQ(f.cell(1, 1), "Bram");
+    ScheduleChange change;
+    change.click(4, 4, f.cell(4, 4), f.messages);
+    change.click(1, 4, f.cell(1, 4), f.messages);
+    f.sink.expect(Result::Ok);
+    EXPECT_EQ(change.enter(4, *f.s, Coded, f.messages), (std::vector<CellUpdate>{{4, 4, "7"}, {1, 4, "-"}}));
+    EXPECT_EQ(f.places(1, 1), (std::array<uint8_t, 4>{1, 2, 3, 5}));
+}
+
 // In a mixed round only the places of the group move: man 2 and lady 2 share court 1, and swapping
 // the man must leave the lady where she is.
 TEST(ScheduleChange, MixedRoundMovesMenBetweenTheMensPlaces)
