@@ -26,7 +26,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 namespace tandemx {
@@ -120,7 +119,7 @@ void TSchemaForm::buildControls()
         const char* text;
         int chars;
     };
-    const Input specs[6] = {
+    const Input inputSpecs[6] = {
         {"HerenEdit", "Aantal heren", "NherenLabel", "24", 4},
         {"DamesEdit", "Aantal dames", "NDamesLabel", "24", 4},
         {"TandemEdit", "Aantal tandem", "TandemLabel", "4", 4},
@@ -132,7 +131,7 @@ void TSchemaForm::buildControls()
     inputGrid->setHorizontalSpacing(8);
     inputGrid->setVerticalSpacing(6);
     for (int tag = Heren; tag <= Datum; ++tag) {
-        const Input& in = specs[tag - 1];
+        const Input& in = inputSpecs[tag - 1];
         auto* edit = new QLineEdit(QString::fromLatin1(in.text), this);
         edit->setObjectName(QString::fromLatin1(in.name));
         edit->setProperty("tag", tag);
