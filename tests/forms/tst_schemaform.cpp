@@ -293,6 +293,7 @@ void TestSchemaForm::enterAndArrowKeysMoveThroughTheFields()
     QCOMPARE(focusName(), QString("MoreBtn"));
     // Before "&Meer" there is no grid to go down into.
     QTest::keyClick(edit(f, "HerenEdit"), Qt::Key_Down);
+    QCOMPARE(focusName(), QString("MoreBtn"));
 
     QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
     QCOMPARE(focusName(), QString("BaanGridEdit11"));
