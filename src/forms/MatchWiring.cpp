@@ -1,5 +1,6 @@
 #include "forms/MatchWiring.h"
 
+#include "forms/TMatchForm.h"
 #include "forms/TMatchSelDlg.h"
 #include "forms/TSchemaForm.h"
 #include "forms/TTandem12X.h"
@@ -12,7 +13,7 @@ namespace tandemx {
 
 namespace {
 enum Command { NieuweMatch = 1, OpenMatch = 2, VerwijderMatch = 3, InvoerGames = 4, KopieVanGames = 6 };
-constexpr int LastMatchNumber = 40; // "&Nieuwe Match" is off while this match is open
+const QString MatchWindowHint = QStringLiteral("Selecteer MatchScore venster");
 }
 
 MatchWindows::MatchWindows(TTandem12X& window, AppState& state) : QObject(&window), window_(window), state_(state)
@@ -30,6 +31,24 @@ TMatchSelDlg& MatchWindows::selection()
     if (!selection_)
         selection_ = new TMatchSelDlg(state_, &window_);
     return *selection_;
+}
+
+TMatchForm& MatchWindows::matchForm()
+{
+    if (matchForm_)
+        return *matchForm_;
+    matchForm_ = new TMatchForm(state_, &window_);
+    TTandem12X* main = &window_;
+    TMatchForm* form = matchForm_;
+    connect(form, &TMatchForm::lastMatchOpen, main, [main] {
+        if (!main->matchItems.empty())
+            main->matchItems.front()->setEnabled(false); // "&Nieuwe Match"
+    });
+    connect(form, &TMatchForm::closing, main, [main, form] {
+        main->windowList()->remove(form);
+        main->activateWindow();
+    });
+    return *matchForm_;
 }
 
 bool MatchWindows::matchChosen() const
@@ -77,7 +96,13 @@ void MatchWindows::selectAndOpenMatch(int kind)
     markChosen(chosen);
     if (!chosen)
         return;
-    if (state_.matches.CurrentMatch.match == LastMatchNumber && !window_.matchItems.empty())
+    // A match window that is open goes first, without taking anything over.
+    TMatchForm& form = matchForm();
+    if (form.isVisible())
+        form.Schrap();
+    form.OpenMatchForm();
+    window_.windowList()->add(&form, MatchWindowHint);
+    if (form.matchNumber() == TMatchForm::LastMatch && !window_.matchItems.empty())
         window_.matchItems.front()->setEnabled(false);
 }
 

@@ -8,6 +8,7 @@
 namespace tandemx {
 
 struct AppState;
+class TMatchForm;
 class TMatchSelDlg;
 class TTandem12X;
 
@@ -30,6 +31,7 @@ public:
     int gameInputMode() const { return gameInputMode_; }
 
     TMatchSelDlg& selection();
+    TMatchForm& matchForm();
 
     // The match windows of a main window (created by wireMatches).
     static MatchWindows* of(TTandem12X& window);
@@ -43,6 +45,7 @@ private:
     TTandem12X& window_;
     AppState& state_;
     TMatchSelDlg* selection_ = nullptr;
+    TMatchForm* matchForm_ = nullptr;
     int chosenMatch_ = 0;
     QString chosenFile_;
     int gameInputMode_ = 0;
