@@ -1,5 +1,6 @@
 #include "forms/MatchWiring.h"
 
+#include "forms/TInvoerForm.h"
 #include "forms/TMatchForm.h"
 #include "forms/TMatchSelDlg.h"
 #include "forms/TSchemaForm.h"
@@ -49,6 +50,24 @@ TMatchForm& MatchWindows::matchForm()
         main->activateWindow();
     });
     return *matchForm_;
+}
+
+TInvoerForm& MatchWindows::gameInputForm()
+{
+    if (gameInput_)
+        return *gameInput_;
+    gameInput_ = new TInvoerForm(state_, &window_);
+    TTandem12X* main = &window_;
+    TInvoerForm* form = gameInput_;
+    connect(form, &TInvoerForm::scoresAccepted, main, [main] {
+        if (!main->matchItems.empty())
+            main->matchItems.front()->setEnabled(false); // "&Nieuwe Match"
+    });
+    connect(form, &TInvoerForm::closing, main, [main, form] {
+        main->windowList()->remove(form);
+        main->activateWindow();
+    });
+    return *gameInput_;
 }
 
 bool MatchWindows::matchChosen() const
@@ -108,11 +127,20 @@ void MatchWindows::selectAndOpenMatch(int kind)
 
 void MatchWindows::gameInput()
 {
+    if (gameInput_ && window_.windowList()->isOpen(gameInput_)) {
+        window_.windowList()->raise(gameInput_);
+        return;
+    }
     if (!matchChosen())
         markChosen(selection().SelectMatch(TMatchSelDlg::FromGameInput));
     if (!matchChosen())
         return;
-    gameInputMode_ = state_.matches.CurrentMatch.header.InputMode;
+    const CurrentMatchState& current = state_.matches.CurrentMatch;
+    TInvoerForm& form = gameInputForm();
+    if (!form.OpenGameInput(current.match, current.header.InputMode))
+        return;
+    gameInputMode_ = form.inputMode();
+    window_.windowList()->add(&form);
 }
 
 void MatchWindows::copyScores()

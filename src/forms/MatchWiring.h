@@ -8,6 +8,7 @@
 namespace tandemx {
 
 struct AppState;
+class TInvoerForm;
 class TMatchForm;
 class TMatchSelDlg;
 class TTandem12X;
@@ -32,6 +33,7 @@ public:
 
     TMatchSelDlg& selection();
     TMatchForm& matchForm();
+    TInvoerForm& gameInputForm();
 
     // The match windows of a main window (created by wireMatches).
     static MatchWindows* of(TTandem12X& window);
@@ -46,6 +48,7 @@ private:
     AppState& state_;
     TMatchSelDlg* selection_ = nullptr;
     TMatchForm* matchForm_ = nullptr;
+    TInvoerForm* gameInput_ = nullptr;
     int chosenMatch_ = 0;
     QString chosenFile_;
     int gameInputMode_ = 0;
