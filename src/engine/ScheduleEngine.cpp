@@ -70,6 +70,11 @@ void ScheduleEngine::progressLine(int category)
     host_.delay(500);
 }
 
+bool ScheduleEngine::stopRequested() const
+{
+    return s_.StopRequest == 27 || s_.StopRequest == 3;
+}
+
 bool ScheduleEngine::userBreak()
 {
     if (!host_.breakTest())
@@ -205,13 +210,14 @@ void ScheduleEngine::buildDoublesPool(int gender)
 
 void ScheduleEngine::CalculateSchedule()
 {
+    // Cleared before the first wait, so a Stop pressed while the working text shows is kept.
+    s_.StopRequest = 0;
     host_.showWorkingText(1, " Ik ben aan het rekenen ....  wacht");
     host_.delay(100);
     s_.ScheduleBusy = true;
     buildDoublesPool(Men);
     for (auto& round : s_.ScheduleTable)
         round.range = {};
-    s_.StopRequest = 0;
     host_.resetProgress(s_.TotalRounds);
 
     doublesPhase(Men);
@@ -244,10 +250,11 @@ void ScheduleEngine::doublesPhase(int gender)
         try {
             progressLine(gender);
             SearchDoublesRound(gender, courts);
+            // A search the user stopped is no failed round: nothing is reported.
+            if (stopRequested())
+                return;
             if (!s_.SolutionFound)
                 reportFailure(prefix, round);
-            if (s_.StopRequest == 27 || s_.StopRequest == 3)
-                return;
             FormMatches(gender);
             StoreRound(gender, round);
             if (s_.VariedPairs)
@@ -701,12 +708,12 @@ void ScheduleEngine::mixedPhase()
         try {
             progressLine(MixedDoubles);
             SearchMixedRound(courts, R);
+            if (stopRequested())
+                return;
             if (s_.RoundResult[MixedDoubles].count < 2 * courts)
                 ShowRoundMessage(RoundMessage::MixedPrefix, RoundMessage::SelectionFailed, R);
             if (!s_.SolutionFound)
                 reportFailure(RoundMessage::MixedPrefix, R);
-            if (s_.StopRequest == 27 || s_.StopRequest == 3)
-                return;
             StoreRound(MixedDoubles, R);
             if (s_.VariedPairs)
                 UpdateMixedHistory();

@@ -54,6 +54,7 @@ public:
 
 private:
     bool userBreak();
+    bool stopRequested() const;
     void progressLine(int category);
     void reportFailure(int prefixNumber, int round);
     void doublesPhase(int gender);

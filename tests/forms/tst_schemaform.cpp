@@ -658,10 +658,8 @@ void TestSchemaForm::stopAndEscapeDuringARun()
             // A click on the disabled Start and a close both leave the run alone.
             QTest::mouseClick(button(f, "StartSchemaBtn"), Qt::LeftButton);
             if (escape) {
-                c.ts.sink.expect(Result::Ok); // the stopped round's report
                 QTest::keyClick(stop, Qt::Key_Escape);
             } else {
-                c.ts.sink.expect(Result::Ok); // the stopped round's report
                 c.ts.sink.expect(Result::No); // the close question after the run: close
                 if (byKey)
                     QTest::keyClick(&f, Qt::Key_T, Qt::AltModifier);
@@ -691,15 +689,14 @@ void TestSchemaForm::stopAndEscapeDuringARun()
     QCOMPARE(s.ScheduleTable[1].range[0].last > 0, afterRound == 2);
     QCOMPARE(s.ScheduleTable[2].range[0].last, 0);
     QCOMPARE(s.ScheduleTable[1].range[1].last, 0);
-    // The search of the round that was stopped reports that it found nothing.
-    const QString report = QStringLiteral("Geen oplossing heren-tandem      in ronde : %1").arg(afterRound > 0 ? afterRound : 1);
+    // The round that was stopped is not reported as a failed search.
     if (escape) {
         QVERIFY(stillOpen);
-        QCOMPARE(c.ts.sink.texts(), QStringList{report});
+        QCOMPARE(c.ts.sink.texts(), QStringList());
         QVERIFY(w.findChild<QAction*>("Parenschema1")->isEnabled());
     } else {
         // Stop closes the form after the close question, without "Berekening gestopt".
-        QCOMPARE(c.ts.sink.texts(), (QStringList{report, CloseQuestion}));
+        QCOMPARE(c.ts.sink.texts(), QStringList{CloseQuestion});
         QVERIFY(!w.findChild<QAction*>("Parenschema1")->isEnabled());
     }
 }
