@@ -5,6 +5,7 @@
 //                        [--ladies-first] [--varied-pairs] [--group-vs-group] [--pause3 N] [--pause2 N]
 //                        [--options N] [--format json|text]
 #include "cli/Commands.h"
+#include "overviews/Overview.h"
 
 #include "engine/ScheduleEngine.h"
 #include "engine/ScheduleStart.h"
@@ -299,9 +300,9 @@ void applyCourts(std::array<uint8_t, MaxRounds + 1>& target, const std::optional
         target[i + 1] = uint8_t((*values)[i]);
 }
 
-} // namespace
-
-int runSchedule(const QStringList& args)
+// The schedule of the given inputs, printed as JSON or text, or (overviewKind 1..4) as the lines of
+// that overview.
+int runCalculation(const QStringList& args, int overviewKind)
 {
     Options o;
     try {
@@ -394,9 +395,41 @@ int runSchedule(const QStringList& args)
 
     StartSchedule(*state, host);
 
-    const QByteArray out = o.text ? writeText(*state, host, mode) : writeJson(*state, host, mode);
+    QByteArray out;
+    if (overviewKind > 0) {
+        overviews::FillHooks hooks;
+        hooks.error = [](const std::string& message) {
+            std::fprintf(stderr, "tandemx-cli overview: %s\n", qPrintable(text(message)));
+        };
+        const auto prepared = overviews::prepareOverview(overviewKind, *state, hooks);
+        for (const std::string& line : prepared.lines)
+            out += overviews::lineText(line).toUtf8() + '\n';
+    } else {
+        out = o.text ? writeText(*state, host, mode) : writeJson(*state, host, mode);
+    }
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     return 0;
+}
+
+} // namespace
+
+int runSchedule(const QStringList& args) { return runCalculation(args, 0); }
+
+int runOverview(const QStringList& args)
+{
+    QStringList rest = args;
+    const qsizetype at = rest.indexOf(QStringLiteral("--kind"));
+    bool ok = false;
+    const int kind = at >= 0 && at + 1 < rest.size() ? rest.at(at + 1).toInt(&ok) : 0;
+    if (!ok || kind < 1 || kind > 4) {
+        std::fputs("tandemx-cli overview: --kind 1..4 is needed (1 pair schedule, 2 court schedule, "
+                   "3 times played, 4 cross table)\n", stderr);
+        return 2;
+    }
+    rest.remove(at, 2);
+    if (rest.contains(QStringLiteral("--format")))
+        return fail(QStringLiteral("overview prints its lines; --format does not apply"));
+    return runCalculation(rest, kind);
 }
 
 } // namespace tandemx::cli

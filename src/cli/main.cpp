@@ -13,6 +13,7 @@ int main(int argc, char** argv)
     const QString usage = QStringLiteral(
         "usage: tandemx-cli members FILE.tdm [--format json|text]\n"
         "       tandemx-cli schedule [--members FILE.tdm | --men N --ladies N] [options]\n"
+        "       tandemx-cli overview --kind 1..4 [the inputs of schedule]\n"
         "       tandemx-cli matches FILE.tdm [--format json|text]\n");
     if (args.isEmpty()) {
         std::fputs(qPrintable(usage), stderr);
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
         return tandemx::cli::runMembers(args);
     if (command == QLatin1String("schedule"))
         return tandemx::cli::runSchedule(args);
+    if (command == QLatin1String("overview"))
+        return tandemx::cli::runOverview(args);
     if (command == QLatin1String("matches"))
         return tandemx::cli::runMatches(args);
     std::fputs(qPrintable(usage), stderr);

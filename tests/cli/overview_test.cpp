@@ -1,0 +1,57 @@
+// tandemx-cli overview: the lines of an overview after the calculation, one per line.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+namespace {
+
+struct OverviewRun {
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+OverviewRun overview(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(TANDEMX_CLI), QStringList{QStringLiteral("overview")} + args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+} // namespace
+
+// Four men and four ladies, one doubles round on one court each, one mixed round on two courts: the
+// men take court 1 with (1,2) against (3,4), the ladies court 2 likewise; the fresh mixed pool gives
+// (1,1) against (2,2) and (3,3) against (4,4). Numbered cells are "   " + letter + number in two places.
+TEST(OverviewCommand, NumberedPairSchedule)
+{
+    const OverviewRun r = overview({"--kind", "1", "--men", "4", "--ladies", "4", "--doubles", "1", "--mixed", "1",
+                                    "--courts", "2"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, " ,Schema,Tandem\n"
+                     "   1,   H 1,   H 2   ,,   H 3,   H 4,   1\n"
+                     "   1,   D 1,   D 2   ,,   D 3,   D 4,   2\n"
+                     "   \n"
+                     "      \n"
+                     " ,Schema,Gemengd Tandem\n"
+                     "   2,   H 1,   D 1   ,,   H 2,   D 2,   1\n"
+                     "   2,   H 3,   D 3   ,,   H 4,   D 4,   2\n"
+                     "   \n");
+}
+
+TEST(OverviewCommand, TimesPlayedOfTheSampleClubAndRefusals)
+{
+    const OverviewRun r = overview({"--kind", "3", "--members", TANDEMX_EXAMPLES "/tennisclub.tdm"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<QByteArray> lines = r.out.split('\n');
+    EXPECT_EQ(lines.first(), "DAMES  , , ,HEREN  ");
+    EXPECT_EQ(lines.size(), 1 + 17 + 1); // heading, 17 rows, the empty end
+    for (const QStringList& args : {QStringList{"--men", "4"}, QStringList{"--kind", "5"},
+                                    QStringList{"--kind", "2", "--format", "json"},
+                                    QStringList{"--kind", "1", "--courts", "40"}}) {
+        const OverviewRun bad = overview(args);
+        EXPECT_EQ(bad.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(bad.out.isEmpty());
+        EXPECT_EQ(bad.err.count('\n'), 1);
+    }
+}
