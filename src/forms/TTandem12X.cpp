@@ -259,10 +259,11 @@ void TTandem12X::buildStatusBar()
     for (int i = 0; i < 4; ++i) {
         panels_[i] = new QLabel(QString::fromLatin1(texts[i]), bar);
         panels_[i]->setObjectName(QStringLiteral("Panel%1").arg(i));
-        if (i == 0)
-            panels_[i]->setMinimumWidth(widths[i]);
-        else
+        // The file name panel keeps its width (a long path is shortened); the others grow with their text.
+        if (i == 1)
             panels_[i]->setFixedWidth(widths[i]);
+        else
+            panels_[i]->setMinimumWidth(widths[i]);
         panels_[i]->setFrameShape(QFrame::StyledPanel);
         bar->addWidget(panels_[i], i == 0 ? 1 : 0);
     }
