@@ -1,5 +1,6 @@
 // The schedule calculation, from "&Start" to the closing text: a typical club evening and the largest
 // evenings the limits allow (200 players, 32 courts, 24 rounds).
+#include "engine/QuietHost.h"
 #include "engine/ScheduleEngine.h"
 #include "engine/ScheduleStart.h"
 
@@ -10,25 +11,6 @@
 namespace {
 
 using namespace tandemx::engine;
-
-class QuietHost : public ScheduleHost {
-public:
-    int showBericht(std::string_view, int, int) override { return ++messages, Bericht::ResultNo; }
-    void beep() override {}
-    int lastErrorState() const override { return lastError; }
-    void setLastErrorState(int state) override { lastError = state; }
-    uint16_t keyDataOptions() const override { return 17; }
-    void showFoutregel(std::string_view) override {}
-    void delay(int) override {}
-    void showWorkingText(int, std::string_view) override {}
-    void showProgressLine(std::string_view, int, int) override {}
-    void resetProgress(int) override {}
-    void stepProgress() override {}
-    bool breakTest() override { return ++candidates, false; }
-
-    int messages = 0, lastError = 0;
-    long long candidates = 0;
-};
 
 // Arguments: men, ladies, doubles rounds, mixed rounds, courts (numbered players, both pause spins 1).
 void Evening(benchmark::State& bench)
@@ -47,7 +29,7 @@ void Evening(benchmark::State& bench)
         StartSchedule(*s, host);
         benchmark::DoNotOptimize(s->ScheduleTable);
         candidates = host.candidates;
-        messages = host.messages;
+        messages = int(host.messages.size());
     }
     bench.counters["candidates"] = double(candidates);
     bench.counters["messages"] = messages;

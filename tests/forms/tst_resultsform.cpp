@@ -1,5 +1,6 @@
 // The overview window "Schema Resultaten" on a calculated evening, driven through the main window's
 // commands, its list view, popup menu, change grid and buttons.
+#include "engine/QuietHost.h"
 #include "engine/ScheduleStart.h"
 #include "forms/ResultsWiring.h"
 #include "forms/TResultsForm.h"
@@ -31,22 +32,6 @@ using engine::Men;
 
 namespace {
 
-class QuietHost : public engine::ScheduleHost {
-public:
-    int showBericht(std::string_view, int, int) override { return engine::Bericht::ResultOk; }
-    void beep() override {}
-    int lastErrorState() const override { return 0; }
-    void setLastErrorState(int) override {}
-    uint16_t keyDataOptions() const override { return 0; }
-    void showFoutregel(std::string_view) override {}
-    void delay(int) override {}
-    void showWorkingText(int, std::string_view) override {}
-    void showProgressLine(std::string_view, int, int) override {}
-    void resetProgress(int) override {}
-    void stepProgress() override {}
-    bool breakTest() override { return false; }
-};
-
 void setName(engine::ScheduleState& s, int gender, int number, const std::string& first, const std::string& last)
 {
     auto& entry = s.PlayerTable[size_t(gender)][size_t(number)];
@@ -59,7 +44,7 @@ void setName(engine::ScheduleState& s, int gender, int number, const std::string
 // ladies' court each) and one mixed round on two courts.
 void calculate(engine::ScheduleState& s, int mode)
 {
-    QuietHost host;
+    engine::QuietHost host(0);
     engine::SetGroupCodes(s, "H", "D");
     const char* men[][2] = {{"Aart", "Vos"}, {"Bas", "de Boer"}, {"Cor", "Mol"}, {"Dirk", "Bos"}, {"Eef", "Mol"}};
     const char* ladies[][2] = {{"Ank", "Kok"}, {"Bep", "Smit"}, {"Cis", "Berg"}, {"Door", "Kok"}};

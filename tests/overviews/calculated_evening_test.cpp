@@ -1,6 +1,7 @@
 // The overviews of an evening the calculation made: the tables built from the schedule must agree with
 // the counters the calculation kept (times played, opponents per round).
 #include "OverviewFixture.h"
+#include "engine/QuietHost.h"
 #include "engine/ScheduleStart.h"
 #include "overviews/OverviewLayout.h"
 #include "overviews/OverviewLines.h"
@@ -15,33 +16,10 @@ namespace {
 
 using namespace testing;
 
-class QuietHost : public engine::ScheduleHost {
-public:
-    int showBericht(std::string_view text, int, int) override
-    {
-        messages.emplace_back(text);
-        return engine::Bericht::ResultOk;
-    }
-    void beep() override {}
-    int lastErrorState() const override { return lastError; }
-    void setLastErrorState(int state) override { lastError = state; }
-    uint16_t keyDataOptions() const override { return 0; }
-    void showFoutregel(std::string_view) override {}
-    void delay(int) override {}
-    void showWorkingText(int, std::string_view) override {}
-    void showProgressLine(std::string_view, int, int) override {}
-    void resetProgress(int) override {}
-    void stepProgress() override {}
-    bool breakTest() override { return false; }
-
-    std::vector<std::string> messages;
-    int lastError = 0;
-};
-
 std::unique_ptr<ScheduleState> calculatedEvening(uint16_t playOptions)
 {
     auto s = std::make_unique<ScheduleState>();
-    QuietHost host;
+    engine::QuietHost host(0);
     engine::SetGroupCodes(*s, "H", "D");
     const char* men[] = {"Aart", "Bas", "Cor", "Dirk", "Eef", "Frits", "Gijs", "Huub", "Ivo"};
     const char* ladies[] = {"Ank", "Bep", "Cis", "Door", "Emma", "Fien", "Gea"};
