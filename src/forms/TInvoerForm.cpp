@@ -62,6 +62,8 @@ TInvoerForm::TInvoerForm(AppState& state, QWidget* parent) : QWidget(parent, Qt:
     grid_->horizontalHeader()->setFixedHeight(HeaderHeight);
     grid_->verticalHeader()->setDefaultSectionSize(RowHeight);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The five columns fill the width; a vertical scroll bar may cover the last pixels of the games.
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->keyHandler = [this](QKeyEvent* e) { return gridKey(e); };
     grid_->leavesEditor = [](int key) {
         return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_PageUp

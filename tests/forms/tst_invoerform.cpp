@@ -170,6 +170,7 @@ private slots:
     void opensOnRoundOneWithThePairsOfEachCourt();
     void typedGamesGoToThePlacesOfTheCourt();
     void roundsStayWithinTheMatch();
+    void atMostTwelveCourtsAreVisible();
     void keysMoveBetweenTheGamesCells();
     void aCellThatIsNoNumberKeepsTheRound();
     void okAsksToSaveAndClosingAsksUnlessConfirmed();
@@ -257,6 +258,25 @@ void TestInvoerForm::roundsStayWithinTheMatch()
         QCOMPARE(f.round(), expected);
     }
     QCOMPARE(text(f, "RondeLabel"), QString("Ronde: 3"));
+}
+
+void TestInvoerForm::atMostTwelveCourtsAreVisible()
+{
+    for (int courts : {9, 12, 14}) {
+        Evening e;
+        e.s.Run.NumCourts = courts; // courts the schedule left empty show no names
+        TInvoerForm& f = e.open();
+        ScoreGrid* g = f.grid();
+        QCOMPARE(g->rowCount(), courts);
+        const int visible = std::min(courts, 12);
+        QCOMPARE(g->height(), visible * 36 + 32);
+        QCOMPARE(f.height(), visible * 36 + 32 + 150);
+        QCOMPARE(g->cell(courts, 0), QString::number(courts));
+        QCOMPARE(g->cell(courts, 1), QString("\n"));
+        QVERIFY(g->rowViewportPosition(visible - 1) + 36 <= g->viewport()->height());
+        if (courts > visible)
+            QVERIFY(g->rowViewportPosition(visible) + 36 > g->viewport()->height());
+    }
 }
 
 void TestInvoerForm::keysMoveBetweenTheGamesCells()

@@ -146,6 +146,7 @@ private slots:
     void opensWithEveryMatchUpToTheChosenOne();
     void typedGamesAreRankedOverTheSeason();
     void sharedPlacesSkipTheNext();
+    void setsModeRanksBySetsAndClearsGameTotals();
     void aMemberWhoDidNotPlayKeepsTypedGamesOut();
     void keysMoveAsTheGridExpects();
     void sluitRefusesCellsThatAreNoNumber();
@@ -269,6 +270,25 @@ void TestMatchForm::sharedPlacesSkipTheNext()
     QTest::mouseClick(button(f, "RekenBtn"), Qt::LeftButton);
     QCOMPARE(s.column(1, &TCalcObj::TotalGames), ints({12, 3, 15, 9, 15}));
     QCOMPARE(s.column(1, &TCalcObj::GamesPlace), ints({3, 5, 1, 4, 1}));
+}
+
+void TestMatchForm::setsModeRanksBySetsAndClearsGameTotals()
+{
+    Season s(2);
+    for (int m = 1; m <= M; ++m) {
+        s.data.match(1)->calcs[size_t(m)].Sets = int16_t(m);
+        s.data.match(2)->calcs[size_t(m)].Sets = int16_t(2 * m);
+        s.data.match(2)->calcs[size_t(m)].TotalGames = 99;
+    }
+    s.data.match(2)->header.InputMode = 1;
+    TMatchForm& f = s.open(2);
+    QTest::mouseClick(button(f, "RekenBtn"), Qt::LeftButton);
+    QCOMPARE(s.column(2, &TCalcObj::TotalSets), ints({3, 6, 9, 12, 15}));
+    QCOMPARE(s.column(2, &TCalcObj::SetsPlace), ints({5, 4, 3, 2, 1}));
+    QCOMPARE(s.column(1, &TCalcObj::TotalGames), ints({0, 0, 0, 0, 0}));
+    QCOMPARE(s.column(2, &TCalcObj::TotalGames), ints({0, 0, 0, 0, 0}));
+    // The total box sums the running totals of the mode.
+    QCOMPARE(f.findChild<QLineEdit*>("TotalTxt")->text(), QString("45"));
 }
 
 void TestMatchForm::aMemberWhoDidNotPlayKeepsTypedGamesOut()
