@@ -109,6 +109,15 @@ void MatchWindows::command(int kind)
     }
 }
 
+void MatchWindows::closeWindows()
+{
+    if (matchForm_ && matchForm_->isVisible())
+        matchForm_->Schrap();
+    if (gameInput_ && gameInput_->isVisible())
+        gameInput_->Schrap();
+    markChosen(false);
+}
+
 void MatchWindows::selectAndOpenMatch(int kind)
 {
     const bool chosen = selection().SelectMatch(kind);

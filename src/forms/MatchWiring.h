@@ -24,6 +24,10 @@ public:
     // Runs the "&Match" command of this kind (1..4, 6).
     void command(int kind);
 
+    // Closes the match window and the game input without taking anything over, and forgets the
+    // chosen match: for when the match list is replaced (another member file, a new list).
+    void closeWindows();
+
     // A match was chosen in the selection and is still the current match of the same match list.
     bool matchChosen() const;
     // The round count of the chosen match, 0 without one (the set-up window compares it).

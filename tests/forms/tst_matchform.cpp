@@ -376,6 +376,15 @@ void TestMatchForm::closingAsksUnlessConfirmed()
     QCOMPARE(int(s.t.sink.shown.size()), before);
     QCOMPARE(s.data.match(2)->calcs[1].Games, int16_t(0));
     QVERIFY(!s.window.windowList()->isOpen(&f));
+
+    // When the match list is replaced the window goes the same way, and no match is chosen.
+    s.open(2);
+    QVERIFY(MatchWindows::of(s.window)->matchChosen());
+    MatchWindows::of(s.window)->closeWindows();
+    QVERIFY(!f.isVisible());
+    QVERIFY(!s.window.windowList()->isOpen(&f));
+    QVERIFY(!MatchWindows::of(s.window)->matchChosen());
+    QCOMPARE(int(s.t.sink.shown.size()), before);
 }
 
 void TestMatchForm::gegevensShowsTheMatchParameters()
