@@ -1,5 +1,6 @@
 // tandemx-cli matches FILE.tdm [--format json|text]: the match file beside a member file — per match
 // its header, every member's score record and the court scores per round that are not zero.
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
 #include "matches/MatchFile.h"
@@ -15,12 +16,6 @@
 
 namespace tandemx::cli {
 namespace {
-
-int fail(const QString& text)
-{
-    std::fprintf(stderr, "tandemx-cli: %s\n", qPrintable(QString(text).replace(u'\r', u' ').replace(u'\n', u' ')));
-    return 2;
-}
 
 QString modeName(int mode) { return mode == 1 ? QStringLiteral("Sets") : QStringLiteral("Games"); }
 
@@ -105,20 +100,10 @@ void writeText(QTextStream& out, const TMatchCalcObj& m, const MemberList& list)
 
 int runMatches(const QStringList& args)
 {
-    QString file;
-    QString format = QStringLiteral("json");
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--format") && i + 1 < args.size())
-            format = args[++i];
-        else if (args[i].startsWith(QLatin1String("--")) || !file.isEmpty())
-            return fail(QStringLiteral("unknown argument: ") + args[i]);
-        else
-            file = args[i];
-    }
-    if (file.isEmpty())
-        return fail(QStringLiteral("usage: tandemx-cli matches FILE.tdm [--format json|text]"));
-    if (format != QLatin1String("json") && format != QLatin1String("text"))
-        return fail(QStringLiteral("unknown format: ") + format);
+    const auto arguments = parseFileArguments(args, QStringLiteral("usage: tandemx-cli matches FILE.tdm [--format json|text]"));
+    if (!arguments)
+        return 2;
+    const QString file = arguments->file;
 
     const auto config = readKeyDataFile(configFileName(file));
     QString error;
@@ -139,7 +124,7 @@ int runMatches(const QStringList& args)
 
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
-    if (format == QLatin1String("json")) {
+    if (!arguments->text) {
         QJsonObject root;
         root["file"] = path;
         root["memberFile"] = file;

@@ -1,4 +1,5 @@
 // tandemx-cli members FILE.tdm [--format json|text]: the key data and every member of a member file.
+#include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
 #include "records/MemberFile.h"
@@ -46,30 +47,14 @@ QJsonObject keyDataJson(const KeyData& k)
     return o;
 }
 
-int fail(const QString& text)
-{
-    std::fprintf(stderr, "tandemx-cli: %s\n", qPrintable(QString(text).replace(u'\r', u' ').replace(u'\n', u' ')));
-    return 2;
-}
-
 } // namespace
 
 int runMembers(const QStringList& args)
 {
-    QString file;
-    QString format = QStringLiteral("json");
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--format") && i + 1 < args.size())
-            format = args[++i];
-        else if (args[i].startsWith(QLatin1String("--")) || !file.isEmpty())
-            return fail(QStringLiteral("unknown argument: ") + args[i]);
-        else
-            file = args[i];
-    }
-    if (file.isEmpty())
-        return fail(QStringLiteral("usage: tandemx-cli members FILE.tdm [--format json|text]"));
-    if (format != QLatin1String("json") && format != QLatin1String("text"))
-        return fail(QStringLiteral("unknown format: ") + format);
+    const auto arguments = parseFileArguments(args, QStringLiteral("usage: tandemx-cli members FILE.tdm [--format json|text]"));
+    if (!arguments)
+        return 2;
+    const QString file = arguments->file;
 
     const auto config = readKeyDataFile(configFileName(file));
     const KeyData keyData = config ? config->keyData : KeyData{};
@@ -81,7 +66,7 @@ int runMembers(const QStringList& args)
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     const TLedenObj& header = list->header();
-    if (format == QLatin1String("json")) {
+    if (!arguments->text) {
         QJsonObject root;
         root["file"] = file;
         root["keyData"] = config ? QJsonValue(keyDataJson(keyData)) : QJsonValue();

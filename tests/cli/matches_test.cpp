@@ -3,6 +3,8 @@
 #include "matches/MatchFile.h"
 #include "records/MemberFile.h"
 
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -10,25 +12,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace tandemx;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-CliRun matches(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TANDEMX_CLI), QStringList{QStringLiteral("matches")} + args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+CliRun matches(const QStringList& args) { return runCli(QStringLiteral("matches"), args); }
 
 QJsonObject parse(const QByteArray& text)
 {

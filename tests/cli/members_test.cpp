@@ -1,27 +1,17 @@
 // tandemx-cli members: every field of the sample club, and one-line errors for files it cannot read.
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
 
-struct MembersRun {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-MembersRun members(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TANDEMX_CLI), QStringList{QStringLiteral("members")} + args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+CliRun members(const QStringList& args) { return runCli(QStringLiteral("members"), args); }
 
 const QString kSample = QStringLiteral(TANDEMX_EXAMPLES "/tennisclub.tdm");
 
@@ -29,7 +19,7 @@ const QString kSample = QStringLiteral(TANDEMX_EXAMPLES "/tennisclub.tdm");
 
 TEST(MembersCommand, PrintsKeyDataAndEveryMemberOfTheSampleClub)
 {
-    const MembersRun r = members({kSample});
+    const CliRun r = members({kSample});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject root = QJsonDocument::fromJson(r.out).object();
     EXPECT_EQ(root["memberCount"].toInt(), 40);
@@ -47,7 +37,7 @@ TEST(MembersCommand, PrintsKeyDataAndEveryMemberOfTheSampleClub)
     EXPECT_EQ(third["email"].toString(), "pieter@voorbeeld.nl");
     EXPECT_EQ(list[39].toObject()["voornaam"].toString(), QString::fromUtf8("Renée"));
 
-    const MembersRun text = members({kSample, "--format", "text"});
+    const CliRun text = members({kSample, "--format", "text"});
     ASSERT_EQ(text.exitCode, 0);
     EXPECT_TRUE(text.out.contains("Aantal leden: 40"));
     EXPECT_TRUE(text.out.contains("Molenaar"));
@@ -68,7 +58,7 @@ TEST(MembersCommand, DamagedOrMissingFilesGiveOneLineAndStatusTwo)
     const QStringList cases = {dir.filePath("missing.tdm"), write("empty.tdm", {}), write("short.tdm", QByteArray(50, 'x')),
                                write("negative.tdm", negative)};
     for (const QString& file : cases) {
-        const MembersRun r = members({file});
+        const CliRun r = members({file});
         EXPECT_EQ(r.exitCode, 2) << file.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << file.toStdString();
         EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();

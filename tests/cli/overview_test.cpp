@@ -1,22 +1,12 @@
 // tandemx-cli overview: the lines of an overview after the calculation, one per line.
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
-#include <QProcess>
 
 namespace {
 
-struct OverviewRun {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-OverviewRun overview(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TANDEMX_CLI), QStringList{QStringLiteral("overview")} + args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+CliRun overview(const QStringList& args) { return runCli(QStringLiteral("overview"), args); }
 
 } // namespace
 
@@ -25,7 +15,7 @@ OverviewRun overview(const QStringList& args)
 // (1,1) against (2,2) and (3,3) against (4,4). Numbered cells are "   " + letter + number in two places.
 TEST(OverviewCommand, NumberedPairSchedule)
 {
-    const OverviewRun r = overview({"--kind", "1", "--men", "4", "--ladies", "4", "--doubles", "1", "--mixed", "1",
+    const CliRun r = overview({"--kind", "1", "--men", "4", "--ladies", "4", "--doubles", "1", "--mixed", "1",
                                     "--courts", "2"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, " ,Schema,Tandem\n"
@@ -41,7 +31,7 @@ TEST(OverviewCommand, NumberedPairSchedule)
 
 TEST(OverviewCommand, TimesPlayedOfTheSampleClubAndRefusals)
 {
-    const OverviewRun r = overview({"--kind", "3", "--members", TANDEMX_EXAMPLES "/tennisclub.tdm"});
+    const CliRun r = overview({"--kind", "3", "--members", TANDEMX_EXAMPLES "/tennisclub.tdm"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QList<QByteArray> lines = r.out.split('\n');
     EXPECT_EQ(lines.first(), "DAMES  , , ,HEREN  ");
@@ -49,7 +39,7 @@ TEST(OverviewCommand, TimesPlayedOfTheSampleClubAndRefusals)
     for (const QStringList& args : {QStringList{"--men", "4"}, QStringList{"--kind", "5"},
                                     QStringList{"--kind", "2", "--format", "json"},
                                     QStringList{"--kind", "1", "--courts", "40"}}) {
-        const OverviewRun bad = overview(args);
+        const CliRun bad = overview(args);
         EXPECT_EQ(bad.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(bad.out.isEmpty());
         EXPECT_EQ(bad.err.count('\n'), 1);

@@ -2,29 +2,19 @@
 // file with player codes, the text format and the refused inputs.
 #include "records/MemberFile.h"
 
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-CliRun schedule(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TANDEMX_CLI), QStringList{QStringLiteral("schedule")} + args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+CliRun schedule(const QStringList& args) { return runCli(QStringLiteral("schedule"), args); }
 
 QJsonObject parse(const QByteArray& text)
 {
