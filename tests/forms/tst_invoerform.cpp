@@ -175,6 +175,7 @@ private slots:
     void aCellThatIsNoNumberKeepsTheRound();
     void okAsksToSaveAndClosingAsksUnlessConfirmed();
     void kopieVanGamesCreditsTheMembers();
+    void setsAreCreditedAsSets();
     void cleanup() { TMatchSelDlg::aboutToShow = nullptr; }
 };
 
@@ -423,6 +424,31 @@ void TestInvoerForm::kopieVanGamesCreditsTheMembers()
     e.item("KopievanGames1")->trigger();
     QCOMPARE(e.t.sink.texts().last(), QString("Geen Paar gevonden"));
     QCOMPARE(e.data.match(1)->calcs[1].Games, int16_t(0));
+}
+
+void TestInvoerForm::setsAreCreditedAsSets()
+{
+    Evening e;
+    e.data.match(1)->header.InputMode = 1;
+    LoadHeader(e.data, 1);
+    TInvoerForm& f = e.open();
+    QCOMPARE(f.inputMode(), 1);
+    typeCourt(f.grid(), 1, "2", "1");
+    e.t.sink.expect(Result::No); // "Scores bewaren ?"
+    QTest::mouseClick(button(f, "SluitBtn2"), Qt::LeftButton);
+    e.t.sink.expect(Result::Yes);
+    e.item("KopievanGames1")->trigger();
+    const CourtPlayers c = courtPlayers(e.s, 1, 1);
+    const int winners[] = {1, 2}, losers[] = {3, 4};
+    for (int p : winners) {
+        const TCalcObj& r = e.data.match(1)->calcs[size_t(e.position[size_t(placeGender(c.kind, p))][size_t(c.players[size_t(p - 1)])])];
+        QCOMPARE(r.Sets, int16_t(2));
+        QCOMPARE(r.Games, int16_t(0));
+        QCOMPARE(r.TotalSets, int16_t(2));
+    }
+    for (int p : losers)
+        QCOMPARE(e.data.match(1)->calcs[size_t(e.position[size_t(placeGender(c.kind, p))][size_t(c.players[size_t(p - 1)])])].Sets,
+                 int16_t(1));
 }
 
 QTEST_MAIN(TestInvoerForm)

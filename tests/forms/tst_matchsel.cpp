@@ -291,6 +291,16 @@ void TestMatchSel::enterInTheNumberBoxShowsThatMatch()
     QCOMPARE(int(c.data.CurrentMatch.header.MatchRounds), 8);
     QCOMPARE(int(c.data.CurrentMatch.header.InputMode), 1);
     QVERIFY(MatchWindows::of(c.window)->matchChosen());
+    // A double click in the number box shows the typed match as Enter does.
+    answerSelection([&](TMatchSelDlg& d) {
+        auto* box = child<QComboBox>(d, "MatchSelBox");
+        typeInto(box, "2");
+        QTest::mouseDClick(box->lineEdit(), Qt::LeftButton);
+        QCOMPARE(child<QDateEdit>(d, "DatePicker")->date(), QDate(2026, 11, 2));
+    });
+    c.item("OpenMatch1")->trigger();
+    QCOMPARE(c.data.CurrentMatch.match, 3); // cancelled: as it was, but no longer chosen
+    QVERIFY(!MatchWindows::of(c.window)->matchChosen());
 }
 
 void TestMatchSel::refusedNumbersCloseAsCancelled()
