@@ -152,6 +152,17 @@ void TInvoerForm::layOut()
     const int visible = std::min(12, courts());
     const int gridHeight = visible * RowHeight + 32;
     resize(width(), gridHeight + 150);
+    placeControls(gridHeight);
+}
+
+void TInvoerForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeControls(grid_->height());
+}
+
+void TInvoerForm::placeControls(int gridHeight)
+{
     const int left = (width() - GridWidth - 90) / 2;
     grid_->setGeometry(left, GridTop, GridWidth, gridHeight);
     matchlabel_->move(left, 12);

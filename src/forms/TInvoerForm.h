@@ -53,10 +53,12 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void fillGrid();
     void layOut();
+    void placeControls(int gridHeight);
     bool gridKey(QKeyEvent* event);
     TScoreObj* roundScores();
     int courts() const;
