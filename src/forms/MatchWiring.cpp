@@ -1,8 +1,10 @@
 #include "forms/MatchWiring.h"
 
+#include "forms/ResultsWiring.h"
 #include "forms/TInvoerForm.h"
 #include "forms/TMatchForm.h"
 #include "forms/TMatchSelDlg.h"
+#include "forms/TResultsForm.h"
 #include "forms/TSchemaForm.h"
 #include "forms/TTandem12X.h"
 #include "forms/WindowList.h"
@@ -178,6 +180,16 @@ void wireMatches(TTandem12X& window, AppState& state)
             windows->command(kind);
     });
     scheduleForm(state, window).matchRounds = [windows] { return windows->chosenMatchRounds(); };
+    // The games overview shows the games of the current match.
+    TResultsForm& overview = resultsForm(window, state);
+    overview.matchNumber = [&state] { return state.matches.current() ? state.matches.CurrentMatch.match : 0; };
+    overview.games = [&state](int round, int court, int place) {
+        const TMatchCalcObj* match = state.matches.current();
+        if (!match || round < 1 || round >= int(match->scores.size()) || court < 1 || court > MaxScoreCourts
+            || place < 1 || place > ScorePlaces)
+            return 0;
+        return int(match->scores[size_t(round)].at(court, place));
+    };
 }
 
 } // namespace tandemx

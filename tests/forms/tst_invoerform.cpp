@@ -2,6 +2,8 @@
 // window's "Invoer Games", and "Kopie van Games" crediting what was typed to the members.
 #include "engine/ScheduleStart.h"
 #include "forms/MatchWiring.h"
+#include "forms/ResultsWiring.h"
+#include "forms/TResultsForm.h"
 #include "forms/ScoreGrid.h"
 #include "forms/TInvoerForm.h"
 #include "forms/TMatchSelDlg.h"
@@ -245,6 +247,15 @@ void TestInvoerForm::typedGamesGoToThePlacesOfTheCourt()
     QCOMPARE(f.round(), 1);
     QCOMPARE(g->cell(1, 2), QString("6"));
     QCOMPARE(g->cell(2, 4), QString("7"));
+    // The games overview reads the stored games of the current match.
+    TResultsForm& overview = resultsForm(e.window, e.t.state);
+    QCOMPARE(overview.matchNumber(), 1);
+    QCOMPARE(overview.games(1, 2, 3), 7);
+    QCOMPARE(overview.games(3, 1, 2), 3);
+    QCOMPARE(overview.games(25, 1, 1), 0);
+    e.data.CurrentMatch.match = 0;
+    QCOMPARE(overview.matchNumber(), 0);
+    QCOMPARE(overview.games(1, 2, 3), 0);
 }
 
 void TestInvoerForm::roundsStayWithinTheMatch()
