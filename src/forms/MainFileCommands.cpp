@@ -16,12 +16,22 @@ namespace tandemx {
 void TTandem12X::newFile()
 {
     Club& club = state_.club;
+    // Cancelling the key-data dialog leaves the open list with its own name and key data.
+    const QString oldName = club.memberFileName;
+    const std::optional<TConfigObj> oldConfig = club.config;
+    const PrintSettings oldPrintSettings = club.printSettings;
     club.memberFileName = NoFileName;
     setStatusName(NoFileName);
     const bool confirmed = ShowConfig(state_, true, this, [this] { nieuw1->setEnabled(true); });
-    memberView_->refreshCounters();
-    if (!confirmed)
+    if (!confirmed) {
+        club.memberFileName = oldName;
+        club.config = oldConfig;
+        club.printSettings = oldPrintSettings;
+        setStatusName(oldName);
+        memberView_->refreshCounters();
         return;
+    }
+    memberView_->refreshCounters();
     club.members = createMemberList(club.keyData(), club.memberFileName);
     // A new list starts without the previous file's matches.
     state_.matches = MatchData{};

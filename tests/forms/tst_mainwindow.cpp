@@ -61,6 +61,7 @@ private slots:
     void cancelledSaveDialogSavesNothing();
     void closingAsksOnlyWhileTheListIsShown();
     void menuIconsTogglesTheToolBar();
+    void cancelledNewKeepsTheOpenListWithItsNameAndKeyData();
     void windowListFollowsOpenWindows();
     void maximiseStoresTheFlagInTheKeyData();
     void cleanup() { TConfigDial::aboutToShow = nullptr; }
@@ -182,6 +183,29 @@ void TestMainWindow::menuIconsTogglesTheToolBar()
     item(w, "Nieuw1")->trigger();
     QVERIFY(!t.state.club.members);
     QVERIFY(item(w, "Nieuw1")->isEnabled());
+}
+
+void TestMainWindow::cancelledNewKeepsTheOpenListWithItsNameAndKeyData()
+{
+    QTemporaryDir dir;
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    answerKeyData("6");
+    item(w, "Nieuw1")->trigger();
+    t.state.club.config->keyData.clubName = "De Baan";
+    t.files.answers.push_back(dir.filePath("club.tdm"));
+    item(w, "Bewaren1")->trigger();
+    const QByteArray keyFile = readAll(dir.filePath("club.cfg"));
+
+    answerKeyData("4", false);
+    item(w, "Nieuw1")->trigger();
+    QCOMPARE(t.state.club.memberFileName, dir.filePath("club.tdm"));
+    QCOMPARE(t.state.club.keyData().clubName, QByteArray("De Baan"));
+    QCOMPARE(t.state.club.members->count(), 6);
+    // A save afterwards writes the club's own key data again, not the defaults.
+    item(w, "Bewaren1")->trigger();
+    QCOMPARE(readAll(dir.filePath("club.cfg")), keyFile);
 }
 
 void TestMainWindow::windowListFollowsOpenWindows()
