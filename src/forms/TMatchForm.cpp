@@ -152,11 +152,16 @@ void TMatchForm::OpenMatchForm()
     grid_->setFont(font);
     resize(width(), OpenHeight);
 
-    QStringList titles = QStringLiteral("Ix,Club\nNr.,Voornaam,Achternaam,Grp,Actie").split(QLatin1Char(','));
+    titles_ = QStringLiteral("Ix,Club,Voornaam,Achternaam,Grp,Actie").split(QLatin1Char(','));
     for (int b = 1; b <= matchNr_; ++b)
-        titles << QStringLiteral("Games\n") + data.match(b)->header.matchDate().left(5);
-    titles << QStringLiteral("Tot.Gms") << QStringLiteral("Plaats");
-    grid_->setShape(state_.club.memberCount(), titles);
+        titles_ << QStringLiteral("Games");
+    titles_ << QStringLiteral("Tot.Gms") << QStringLiteral("Plaats");
+    // Drawn: "Club" over "Nr.", and each "Games" over the day and month of its match.
+    QStringList shown = titles_;
+    shown[Club] = QStringLiteral("Club\nNr.");
+    for (int b = 1; b <= matchNr_; ++b)
+        shown[Actie + b] += QLatin1Char('\n') + data.match(b)->header.matchDate().left(5);
+    grid_->setShape(state_.club.memberCount(), shown);
     for (int c = 0; c < grid_->columnCount(); ++c)
         grid_->setColumnWidth(c, c <= Actie ? kFixedWidths[c] : 50);
 

@@ -48,6 +48,9 @@ public:
     int activeMen() const { return activeMen_; }
     int activeLadies() const { return activeLadies_; }
     ScoreGrid* grid() const { return grid_; }
+    // The title of a grid column as the printout and export name it ("Club", "Games"); the grid
+    // draws some of them over two lines.
+    QString headerCell(int column) const { return column >= 0 && column < titles_.size() ? titles_[column] : QString(); }
     // One comma-separated line per member row, as the last filling of the grid built them.
     const QStringList& exportLines() const { return exportLines_; }
 
@@ -85,6 +88,7 @@ private:
     int activeLadies_ = 0;
     bool closingConfirmed_ = true;
     QStringList exportLines_;
+    QStringList titles_;
 
     ScoreGrid* grid_ = nullptr;
     QLabel* aantalHrntxt_ = nullptr;

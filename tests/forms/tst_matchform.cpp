@@ -172,6 +172,9 @@ void TestMatchForm::opensWithEveryMatchUpToTheChosenOne()
         titles << g->cell(0, c);
     QCOMPARE(titles, QStringList({"Ix", "Club\nNr.", "Voornaam", "Achternaam", "Grp", "Actie", "Games\n05-03",
                                   "Games\n12-03", "Tot.Gms", "Plaats"}));
+    QCOMPARE(f.headerCell(1), QString("Club"));
+    QCOMPARE(f.headerCell(7), QString("Games"));
+    QCOMPARE(f.headerCell(9), QString("Plaats"));
     QList<int> widths;
     for (int c = 0; c < g->columnCount(); ++c)
         widths << g->columnWidth(c);
