@@ -1,0 +1,75 @@
+#include "printing/MemberListPrint.h"
+
+#include "printing/OverviewPrint.h"
+
+namespace tandemx::printing {
+
+int memberListColumns(bool addressView)
+{
+    return addressView ? 7 : 6;
+}
+
+int printMemberList(PrintCanvas& canvas, PrintSettings& settings, const PrintMetrics& metrics,
+                    const MemberListDocument& doc)
+{
+    settings.lineHeight = int16_t(metrics.lineHeight);
+    settings.leftMargin = uint16_t(3 * metrics.charWidth);
+    const int lineHeight = metrics.lineHeight;
+    const int left = settings.leftMargin;
+    const int scale = pageScale(settings);
+    std::vector<int> widths;
+    for (int w : doc.screenWidths)
+        widths.push_back(printedWidth(canvas.pageWidth(), w));
+
+    int linesOnPage = 0;
+    int y = 0;
+    int lastX = left;
+    int pages = 1;
+
+    auto printRow = [&](QStringList row) {
+        int x = left;
+        for (size_t c = 0; c < widths.size(); ++c) {
+            canvas.drawText(x - metrics.charWidth, y, QStringLiteral("|"));
+            const QString cell = qsizetype(c) < row.size() ? row[qsizetype(c)] : QString();
+            if (!cell.isEmpty())
+                canvas.drawText(x, y, cell);
+            x += widths[c];
+        }
+        lastX = x;
+        y += lineHeight;
+        ++linesOnPage;
+    };
+    auto ruledLine = [&] {
+        canvas.drawLine(left, y, lastX, y);
+        y += lineHeight / 2;
+        ++linesOnPage;
+    };
+    auto titleBlock = [&] {
+        y = 2 * lineHeight;
+        canvas.drawText(left, y, doc.caption);
+        canvas.drawText(left + canvas.textWidth(doc.caption) + left, y, doc.fileName);
+        y += 2 * lineHeight;
+        linesOnPage += 2;
+        QStringList titles = doc.rows.empty() ? QStringList() : doc.rows.front();
+        if (titles.isEmpty())
+            titles << QString();
+        titles[0] = QStringLiteral(" Nr.");
+        printRow(titles);
+        ruledLine();
+    };
+
+    titleBlock();
+    for (size_t r = 1; r < doc.rows.size(); ++r) {
+        printRow(doc.rows[r]);
+        if (scale * linesOnPage / 100 >= int(settings.pageLength) - 1) {
+            canvas.newPage();
+            ++pages;
+            linesOnPage = 0;
+            titleBlock();
+        }
+    }
+    ruledLine();
+    return pages;
+}
+
+} // namespace tandemx::printing

@@ -1,0 +1,27 @@
+#pragma once
+// The member list printout: the grid as it is shown, laid out without windows.
+#include "printing/PrintMetrics.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace tandemx::printing {
+
+struct MemberListDocument {
+    QString caption;           // the main window's caption
+    QString fileName;          // MemberFileName
+    std::vector<int> screenWidths; // the printed grid columns (1..6, or 1..7 in the address view)
+    std::vector<QStringList> rows; // row 0 the column titles, then the member rows in display order
+};
+
+// The printed columns of the grid: 1 to 6, or 1 to 7 in the address view (the Ix column 0 is not
+// printed).
+int memberListColumns(bool addressView);
+
+// Lays the list out (document begun by the caller). Sets the line height of the settings to the
+// metrics' line height and the left margin to 3 x CharWidth; both stay. Returns the number of pages.
+int printMemberList(PrintCanvas& canvas, PrintSettings& settings, const PrintMetrics& metrics,
+                    const MemberListDocument& doc);
+
+} // namespace tandemx::printing
