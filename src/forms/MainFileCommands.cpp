@@ -1,5 +1,6 @@
 // The main window's file commands: New, Open, the save commands, closing the member view and the
 // program.
+#include "forms/MatchWiring.h"
 #include "forms/MemberView.h"
 #include "forms/TConfigDial.h"
 #include "forms/TTandem12X.h"
@@ -33,7 +34,8 @@ void TTandem12X::newFile()
     }
     memberView_->refreshCounters();
     club.members = createMemberList(club.keyData(), club.memberFileName);
-    // A new list starts without the previous file's matches.
+    // A new list starts without the previous file's matches; match windows of the old list close.
+    closeMatchWindows();
     state_.matches = MatchData{};
     if (club.keyData().keepGames == 1)
         LoadMatchFile(state_, state_.matches);
@@ -41,6 +43,12 @@ void TTandem12X::newFile()
     nieuw1->setEnabled(false);
     nieuwSpdBtn->setEnabled(false);
     club.fileLoaded = true;
+}
+
+void TTandem12X::closeMatchWindows()
+{
+    if (MatchWindows* windows = MatchWindows::of(*this))
+        windows->closeWindows();
 }
 
 void TTandem12X::openFile()
@@ -58,6 +66,7 @@ bool TTandem12X::openPath(const QString& chosen)
     const QString path = QFileInfo(chosen).absoluteFilePath();
     if (!openMemberFile(state_, path, [this] { ShowConfig(state_, true, this); }))
         return false;
+    closeMatchWindows();
     state_.matches = MatchData{};
     if (state_.club.keyData().keepGames == 1)
         LoadMatchFile(state_, state_.matches);

@@ -86,6 +86,8 @@ private:
     void newMember();
     void editMember();
     void layOutMemberView();
+    // The match windows belong to the list they were opened for.
+    void closeMatchWindows();
 
     AppState& state_;
     MemberView* memberView_ = nullptr;

@@ -7,6 +7,7 @@
 #include "forms/TTandem12X.h"
 #include "forms/TestSupport.h"
 #include "forms/WindowList.h"
+#include "state/FileCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -153,6 +154,7 @@ private slots:
     void closingAsksUnlessConfirmed();
     void gegevensShowsTheMatchParameters();
     void matchFortyTurnsNewMatchOff();
+    void openingAnotherListClosesTheMatchWindow();
     void cleanup() { TMatchSelDlg::aboutToShow = nullptr; }
 };
 
@@ -417,4 +419,21 @@ void TestMatchForm::matchFortyTurnsNewMatchOff()
 }
 
 QTEST_MAIN(TestMatchForm)
+// A match window belongs to the list it was opened for: opening another member file closes it, so its
+// rows can never be taken over into the other club's matches.
+void TestMatchForm::openingAnotherListClosesTheMatchWindow()
+{
+    Season s;
+    TMatchForm& f = s.open(2);
+    QVERIFY(f.isVisible());
+    const QString other = s.dir.filePath("other.tdm");
+    s.t.state.club.memberFileName = other;
+    s.t.state.club.config->keyData.keepGames = 0;
+    QVERIFY(saveMemberList(s.t.state, false));
+    QVERIFY(saveConfig(s.t.state, other));
+    QVERIFY(s.window.openPath(other));
+    QVERIFY(!f.isVisible());
+    QCOMPARE(s.t.state.matches.MatchCount(), 0);
+}
+
 #include "tst_matchform.moc"
