@@ -3,7 +3,7 @@
 //   tandemx-cli schedule [--members FILE.tdm | --men N --ladies N] [--doubles R] [--mixed R]
 //                        [--courts C] [--men-courts a,b,..] [--ladies-courts a,b,..] [--mixed-courts a,b,..]
 //                        [--ladies-first] [--varied-pairs] [--group-vs-group] [--pause3 N] [--pause2 N]
-//                        [--options N] [--format json|text]
+//                        [--options N] [--format json|text] [--engine fast|reference]
 #include "cli/Commands.h"
 #include "overviews/Overview.h"
 
@@ -85,6 +85,7 @@ struct Options {
     uint16_t playOptions = 0;
     int pause3 = 1, pause2 = 1;
     bool text = false;
+    EngineMode engine = EngineMode::Fast;
 };
 
 Options parseArguments(const QStringList& args)
@@ -133,6 +134,11 @@ Options parseArguments(const QStringList& args)
             if (f != u"json" && f != u"text")
                 throw UsageError{QStringLiteral("--format must be json or text")};
             o.text = f == u"text";
+        } else if (arg == u"--engine") {
+            const QString e = value();
+            if (e != u"fast" && e != u"reference")
+                throw UsageError{QStringLiteral("--engine must be fast or reference")};
+            o.engine = e == u"reference" ? EngineMode::Reference : EngineMode::Fast;
         } else {
             throw UsageError{QStringLiteral("unknown argument: ") + arg};
         }
@@ -301,8 +307,8 @@ void applyCourts(std::array<uint8_t, MaxRounds + 1>& target, const std::optional
 }
 
 // The schedule of the given inputs, printed as JSON or text, or (overviewKind 1..4) as the lines of
-// that overview.
-int runCalculation(const QStringList& args, int overviewKind)
+// that overview, or handed to `output`.
+int runCalculation(const QStringList& args, int overviewKind, const OverviewOutput& output = nullptr)
 {
     Options o;
     try {
@@ -313,9 +319,11 @@ int runCalculation(const QStringList& args, int overviewKind)
     const int mode = o.members.isEmpty() ? 2 : 1;
 
     KeyData keyData;
+    std::optional<TConfigObj> config;
     std::optional<MemberList> members;
     if (mode == 1) {
-        if (auto config = readKeyDataFile(configFileName(o.members)))
+        config = readKeyDataFile(configFileName(o.members));
+        if (config)
             keyData = config->keyData;
         QString error;
         members = readMemberFile(o.members, keyData.clubSize, &error);
@@ -325,6 +333,7 @@ int runCalculation(const QStringList& args, int overviewKind)
     const uint16_t keyOptions = o.options ? uint16_t(*o.options) : (mode == 1 ? keyData.options : uint16_t(17));
 
     auto state = std::make_unique<ScheduleState>();
+    state->Engine = o.engine;
     CliHost host(keyOptions);
     ScheduleSettings& in = state->Settings;
     in.ScheduleMode = uint8_t(mode);
@@ -402,6 +411,8 @@ int runCalculation(const QStringList& args, int overviewKind)
             std::fprintf(stderr, "tandemx-cli overview: %s\n", qPrintable(text(message)));
         };
         const auto prepared = overviews::prepareOverview(overviewKind, *state, hooks);
+        if (output)
+            return output(OverviewResult{*state, prepared, keyData, config});
         for (const std::string& line : prepared.lines)
             out += overviews::lineText(line).toUtf8() + '\n';
     } else {
@@ -415,9 +426,15 @@ int runCalculation(const QStringList& args, int overviewKind)
 
 int runSchedule(const QStringList& args) { return runCalculation(args, 0); }
 
+int runOverviewOutput(const QStringList& args, int kind, const OverviewOutput& output)
+{
+    return runCalculation(args, kind, output);
+}
+
 int runOverview(const QStringList& args)
 {
     QStringList rest = args;
+    const bool exportText = rest.removeAll(QStringLiteral("--export")) > 0;
     const qsizetype at = rest.indexOf(QStringLiteral("--kind"));
     bool ok = false;
     const int kind = at >= 0 && at + 1 < rest.size() ? rest.at(at + 1).toInt(&ok) : 0;
@@ -429,6 +446,8 @@ int runOverview(const QStringList& args)
     rest.remove(at, 2);
     if (rest.contains(QStringLiteral("--format")))
         return fail(QStringLiteral("overview prints its lines; --format does not apply"));
+    if (exportText)
+        return runCalculation(rest, kind, writeOverviewExport);
     return runCalculation(rest, kind);
 }
 

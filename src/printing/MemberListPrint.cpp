@@ -1,12 +1,30 @@
 #include "printing/MemberListPrint.h"
 
 #include "printing/OverviewPrint.h"
+#include "records/MemberList.h"
+#include "records/MemberOps.h"
 
 namespace tandemx::printing {
 
 int memberListColumns(bool addressView)
 {
     return addressView ? 7 : 6;
+}
+
+MemberListDocument memberListDocument(const MemberList& members, bool addressView, const QString& caption,
+                                      const QString& fileName)
+{
+    MemberListDocument doc;
+    doc.caption = caption;
+    doc.fileName = fileName;
+    const int columns = memberListColumns(addressView);
+    const QList<int> widths = gridColumnWidths(addressView);
+    for (int c = 1; c <= columns && c < widths.size(); ++c)
+        doc.screenWidths.push_back(widths[c]);
+    doc.rows.push_back(gridTitles(addressView).mid(1, columns));
+    for (int i = 1; i <= members.count(); ++i)
+        doc.rows.push_back(gridCells(members.at(i), addressView).mid(1, columns));
+    return doc;
 }
 
 int printMemberList(PrintCanvas& canvas, PrintSettings& settings, const PrintMetrics& metrics,

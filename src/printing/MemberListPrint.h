@@ -6,6 +6,10 @@
 
 #include <vector>
 
+namespace tandemx {
+class MemberList;
+}
+
 namespace tandemx::printing {
 
 struct MemberListDocument {
@@ -18,6 +22,10 @@ struct MemberListDocument {
 // The printed columns of the grid: 1 to 6, or 1 to 7 in the address view (the Ix column 0 is not
 // printed).
 int memberListColumns(bool addressView);
+
+// The document of a member list as the grid shows it fresh from the records.
+MemberListDocument memberListDocument(const MemberList& members, bool addressView, const QString& caption,
+                                      const QString& fileName);
 
 // Lays the list out (document begun by the caller). Sets the line height of the settings to the
 // metrics' line height and the left margin to 3 x CharWidth; both stay. Returns the number of pages.

@@ -1,7 +1,9 @@
 #include "printing/OverviewPrint.h"
 
 #include "engine/ScheduleTables.h"
+#include "overviews/Overview.h"
 #include "overviews/OverviewLayout.h"
+#include "overviews/OverviewTexts.h"
 #include "records/Cp1252.h"
 
 #include <QSaveFile>
@@ -223,6 +225,23 @@ void fillFromLines(OverviewDocument& doc, const std::vector<std::pair<std::strin
         doc.rows.push_back(row);
     }
     doc.lines = lines;
+}
+
+OverviewDocument overviewDocument(const overviews::PreparedOverview& prepared, const engine::ScheduleState& schedule,
+                                  const KeyData& keyData, const QDate& playDate)
+{
+    OverviewDocument doc;
+    doc.kind = prepared.kind;
+    doc.rounds = overviews::totalRounds(schedule);
+    doc.bothLists = schedule.Settings.NumMen > 0 && schedule.Settings.NumLadies > 0;
+    doc.clubName = keyData.clubName;
+    doc.title = overviews::overviewTitle(prepared.kind);
+    doc.header = selectionHeader(schedule, keyData.group1(), keyData.group2(), playDate);
+    std::vector<std::pair<std::string, int>> columns;
+    for (const auto& column : prepared.layout.columns)
+        columns.emplace_back(column.caption, column.width);
+    fillFromLines(doc, columns, prepared.lines);
+    return doc;
 }
 
 int printedWidth(int pageWidth, int screenWidth)

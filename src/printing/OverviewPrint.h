@@ -12,8 +12,14 @@
 #include <string>
 #include <vector>
 
-namespace tandemx::engine {
+namespace tandemx {
+struct KeyData;
+namespace engine {
 struct ScheduleState;
+}
+namespace overviews {
+struct PreparedOverview;
+}
 }
 
 namespace tandemx::printing {
@@ -57,6 +63,11 @@ struct OverviewDocument {
 // Columns and rows taken from the overview lines and their layout (every line one row).
 void fillFromLines(OverviewDocument& doc, const std::vector<std::pair<std::string, int>>& captionsAndWidths,
                    const overviews::OverviewLines& lines);
+
+// The document of a prepared overview: club name and group codes of the key data, the title of the
+// kind, the layout's columns and one row per line.
+OverviewDocument overviewDocument(const overviews::PreparedOverview& prepared, const engine::ScheduleState& schedule,
+                                  const KeyData& keyData, const QDate& playDate);
 
 // Printed column width: page width x screen width / 800.
 int printedWidth(int pageWidth, int screenWidth);
