@@ -88,6 +88,7 @@ int BuildPlayerTable(ScheduleState& state, ScheduleHost& host, int gender, std::
         if (count <= MaxPlayers) {
             TNaamObj& entry = list[size_t(count)];
             entry.memberNumber = uint8_t(member.clubNr & 0xFF);
+            entry.clubNr = int16_t(member.clubNr);
             assignPadded(entry.firstName, member.voornaam);
             assignPadded(entry.lastName, member.achternaam);
             entry.PlayerCode = code;

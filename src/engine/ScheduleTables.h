@@ -55,6 +55,7 @@ struct ShortString {
 // One entry of the PlayerTable.
 struct TNaamObj {
     uint8_t memberNumber = 0;    // low 8 bits of ClubNr (players with names only)
+    int16_t clubNr = 0;          // the whole ClubNr: which member this player is (players with names only)
     ShortString<24> firstName;
     ShortString<40> lastName;
     uint8_t PlayerCode = 0;

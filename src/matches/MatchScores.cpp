@@ -46,29 +46,26 @@ bool RankMatch(MatchData& data, int n, int mode, int memberCount)
 
 std::optional<PlayerPositions> playerPositions(const MemberList& members, const engine::ScheduleState& schedule)
 {
+    // Each player is found again by the club number the schedule was made with, so a list that was
+    // shuffled, sorted or edited since still credits every game to the member who played it.
     PlayerPositions positions{};
-    const std::string_view codes[2] = {schedule.Group1Code.view(), schedule.Group2Code.view()};
     for (int gender : {engine::Men, engine::Ladies}) {
+        const int players = std::min(schedule.players(gender), engine::MaxPlayers);
         const auto& table = schedule.PlayerTable[size_t(gender)];
-        int count = 0;
-        for (int i = 1; i <= members.count(); ++i) {
-            const TLedenObj& r = members.at(i);
-            const QByteArray actie = r.raw(MemberField::Actie);
-            const QByteArray grp = r.raw(MemberField::Grp);
-            if (actie.isEmpty() || uint8_t(actie[0]) <= uint8_t('0'))
-                continue;
-            if (!engine::sameCode(std::string_view(grp.constData(), size_t(grp.size())), codes[gender]))
-                continue;
-            if (++count > engine::MaxPlayers)
-                return std::nullopt;
-            if (table[size_t(count)].memberNumber != uint8_t(r.clubNr() & 0xFF))
-                return std::nullopt;
-            positions[size_t(gender)][size_t(count)] = int16_t(i);
+        for (int p = 1; p <= players; ++p) {
+            const int16_t clubNr = table[size_t(p)].clubNr;
+            int found = 0;
+            for (int i = 1; i <= members.count(); ++i) {
+                if (members.at(i).clubNr() != clubNr)
+                    continue;
+                if (found)
+                    return std::nullopt; // two members share the number: whose games are these?
+                found = i;
+            }
+            if (!found)
+                return std::nullopt; // the member has left the list
+            positions[size_t(gender)][size_t(p)] = int16_t(found);
         }
-        // A player the list no longer holds.
-        for (int p = count + 1; p <= engine::MaxPlayers; ++p)
-            if (table[size_t(p)].memberNumber != 0)
-                return std::nullopt;
     }
     return positions;
 }

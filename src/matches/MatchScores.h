@@ -24,10 +24,9 @@ bool RankMatch(MatchData& data, int n, int mode, int memberCount);
 // position in the member list (0: unknown).
 using PlayerPositions = std::array<std::array<int16_t, engine::MaxPlayers + 1>, 2>;
 
-// The positions of the players of a schedule with names, found the way the player table was built
-// (members taking part in each group, in list order). Nothing when the member list no longer agrees
-// with the player table (a member's club number differs from the one the schedule holds), for
-// example after the list was shuffled or edited.
+// The positions of the players of a schedule with names, each member found by the club number the
+// schedule was made with. Nothing when a player's member is no longer in the list, or two members
+// share that club number.
 std::optional<PlayerPositions> playerPositions(const MemberList& members, const engine::ScheduleState& schedule);
 
 // "Kopie van Games": after the question, credits the court scores of every round of the schedule to

@@ -92,6 +92,7 @@ struct Evening {
             const int gender = m.grp[0] == 'H' ? Men : Ladies;
             auto& entry = s.PlayerTable[size_t(gender)][size_t(++count[gender])];
             entry.memberNumber = uint8_t(m.clubNr);
+            entry.clubNr = int16_t(m.clubNr);
             entry.firstName.assign((std::string(m.first) + std::string(24, ' ')).substr(0, 24));
             entry.lastName.assign((std::string(m.last) + std::string(40, ' ')).substr(0, 40));
             entry.PlayerCode = 'X';
@@ -428,9 +429,9 @@ void TestInvoerForm::kopieVanGamesCreditsTheMembers()
     QCOMPARE(e.t.sink.texts().last(), QString("Datum van Schema is niet gelijk aan Match-datum"));
     QCOMPARE(e.data.match(1)->calcs[1].Games, int16_t(0));
 
-    // A member list that no longer agrees with the schedule credits nobody.
+    // A player whose member is no longer in the list (its club number changed) credits nobody.
     e.data.CurrentMatch.header.setMatchDate(QStringLiteral("10-12-2026"));
-    e.t.state.club.members->exchange(1, 3);
+    e.t.state.club.members->at(1).setClubNr(999);
     e.t.sink.expect(Result::Ok);
     e.item("KopievanGames1")->trigger();
     QCOMPARE(e.t.sink.texts().last(), QString("Geen Paar gevonden"));

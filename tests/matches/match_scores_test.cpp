@@ -133,8 +133,12 @@ struct Copy : ::testing::Test {
         s.Group2Code.assign("D");
         for (int p = 1; p <= 4; ++p) {
             s.PlayerTable[engine::Men][size_t(p)].memberNumber = uint8_t(kClubNr[2 * p - 2]);
+            s.PlayerTable[engine::Men][size_t(p)].clubNr = kClubNr[2 * p - 2];
             s.PlayerTable[engine::Ladies][size_t(p)].memberNumber = uint8_t(kClubNr[2 * p - 1]);
+            s.PlayerTable[engine::Ladies][size_t(p)].clubNr = kClubNr[2 * p - 1];
         }
+        s.Run.NumMen = 4;
+        s.Run.NumLadies = 4;
         s.Run.NumDoublesRounds = 1;
         s.Run.NumMixedRounds = 1;
         s.ScheduleTable[1].range = {engine::CourtRange{1, 1}, engine::CourtRange{2, 2}, engine::CourtRange{0, 0}};
@@ -256,7 +260,7 @@ TEST_F(Copy, ADateWithoutLeadingZerosIsTheSameDate)
     EXPECT_TRUE(copy(0));
 }
 
-TEST_F(Copy, PlayerPositionsNeedTheListTheScheduleWasMadeFrom)
+TEST_F(Copy, PlayerPositionsFollowTheMembersByClubNumber)
 {
     const auto positions = playerPositions(members, *schedule);
     ASSERT_TRUE(positions);
@@ -264,13 +268,22 @@ TEST_F(Copy, PlayerPositionsNeedTheListTheScheduleWasMadeFrom)
     EXPECT_EQ((*positions)[engine::Ladies][4], 8);
     EXPECT_EQ((*positions)[engine::Men][5], 0);
 
+    // Shuffled after the schedule was made: man 1 (member 1) and man 2 (member 3) changed places.
     MemberList shuffled = members;
     shuffled.exchange(1, 3);
-    EXPECT_FALSE(playerPositions(shuffled, *schedule));
+    const auto moved = playerPositions(shuffled, *schedule);
+    ASSERT_TRUE(moved);
+    EXPECT_EQ((*moved)[engine::Men][1], 3);
+    EXPECT_EQ((*moved)[engine::Men][2], 1);
+    // Marked present afterwards: the schedule's players are still found.
+    MemberList longer = members;
+    longer.at(9).setRaw(MemberField::Actie, "2");
+    EXPECT_TRUE(playerPositions(longer, *schedule));
+    // A player's member removed, or two members with one club number: nobody can be credited safely.
     MemberList shorter = members;
     shorter.remove(8);
     EXPECT_FALSE(playerPositions(shorter, *schedule));
-    MemberList longer = members;
-    longer.at(9).setRaw(MemberField::Actie, "2");
-    EXPECT_FALSE(playerPositions(longer, *schedule));
+    MemberList twice = members;
+    twice.at(9).setClubNr(kClubNr[0]);
+    EXPECT_FALSE(playerPositions(twice, *schedule));
 }
