@@ -49,8 +49,8 @@ header = member(0, 0, "N_N", "", "", "", remark=str(n))
 with open("tennisclub.tdm", "wb") as f:
     f.write(header + b"".join(records))
 
-key = pstr("T.V. De Wisselbaan", 32) + struct.pack("<iiihh", 60, 4, 2, 6, 6) + pstr("h", 3) + pstr("d", 3) \
-    + struct.pack("<hH", 0, 17)
+key = pstr("T.V. De Wisselbaan", 32) + struct.pack("<iiihh", 60, 4, 2, 6, 40) + pstr("h", 3) + pstr("d", 3) \
+    + struct.pack("<hH", 1, 17)
 assert len(key) == 61
 personal = pstr("", 24) * 5
 prn = pstr("MS Sans Serif", 32) + struct.pack("<hhHHHhHi", 10, 10, 118, 177, 118, 50, 61, -1) + personal \
