@@ -400,11 +400,20 @@ void ScheduleEngine::SearchDoublesRound(int gender, int courts)
             result[k] = pool[s_.chosenPosition[size_t(k)]];
         buildWorkingPool(&s_.WorkingPool[size_t(gender)], nullptr, chosen);
     };
+    // The fast engine skips subtrees without a valid complete choice. With more must-play players than
+    // places the search ends at its first failed choice, which it copies out: that one is searched as is.
+    const bool prune = s_.Engine == EngineMode::Fast && needed > 0 && s_.MustPlayList[size_t(gender)].count <= 4 * courts;
+    if (prune)
+        preparePruning(pool, gender, gender, s_.CurrentRound, true);
     try {
         do {
+            // A node that cannot be completed ends like an exhausted fill: the search backtracks.
+            if (prune && chosen < needed && !canComplete(pool, gender, cursor, needed - chosen))
+                cursor = pool.count + 1;
             while (chosen < needed && cursor <= pool.count) {
                 const Pair p = pool[cursor];
-                if (!inChosen[p.first] && !inChosen[p.second]) {
+                bool take = !inChosen[p.first] && !inChosen[p.second] && !(prune && prunedPair(p, gender));
+                if (take) {
                     s_.chosenPosition[size_t(++chosen)] = cursor;
                     inChosen[p.first] = inChosen[p.second] = 1;
                 }
@@ -412,6 +421,8 @@ void ScheduleEngine::SearchDoublesRound(int gender, int courts)
                 if (userBreak())
                     return;
                 host_.stepProgress();
+                if (take && prune && chosen < needed && !canComplete(pool, gender, cursor, needed - chosen))
+                    cursor = pool.count + 1;
             }
             bool valid = false;
             if (chosen >= 1)
@@ -649,6 +660,40 @@ void selectionSort(PairList<N>& pool, std::array<uint8_t, N + 1>& weight)
     }
 }
 
+// The same order as selectionSort, built one weight at a time in linear passes.
+//
+// Why it is the same: let w be the largest weight at positions i..end, and let a(1) < a(2) < ... < a(k)
+// be the positions of the entries of weight w there. The selection sort's steps i, i+1, .., i+k-1 each
+// pick the first entry of weight w at or after the step's position and swap it there. Claim: step
+// i+t-1 (t = 1..k) swaps positions i+t-1 and a(t). By induction: the steps before only wrote positions
+// i..i+t-2 (now holding the first t-1 entries of weight w) and a(1)..a(t-1) (now holding entries
+// lighter than w, since a lighter entry is what stood at the step's position unless it was a no-op);
+// a(t)..a(k) are untouched because a(s) >= i+s-1 > i+t-2 and a(s) differs from a(1)..a(t-1). So at step
+// i+t-1 the entries of weight w at or after it are exactly those at a(t)..a(k), and the first is a(t)
+// (a(t) >= i+t-1 since the positions are distinct). After these k steps positions i..i+k-1 hold all
+// weight-w entries and the next steps see the same situation with the next lighter weight among
+// positions i+k..end. Replaying exactly these swaps therefore gives the selection sort's result.
+// Cost: one pass over the unsorted rest per distinct weight (at most ten weights in the tables).
+template <int N>
+void weightClassSort(PairList<N>& pool, std::array<uint8_t, N + 1>& weight, std::array<int32_t, MaxMixedPairs + 1>& position)
+{
+    int i = 1;
+    while (i < pool.count) {
+        uint8_t w = 0;
+        for (int j = i; j <= pool.count; ++j)
+            w = std::max(w, weight[size_t(j)]);
+        int k = 0;
+        for (int j = i; j <= pool.count; ++j)
+            if (weight[size_t(j)] == w)
+                position[size_t(++k)] = j;
+        for (int t = 1; t <= k; ++t, ++i) {
+            const int a = position[size_t(t)];
+            std::swap(pool[i], pool[a]);
+            std::swap(weight[size_t(i)], weight[size_t(a)]);
+        }
+    }
+}
+
 } // namespace
 
 void ScheduleEngine::WeighPairs(int gender, int courts)
@@ -666,7 +711,10 @@ void ScheduleEngine::WeighPairs(int gender, int courts)
 
 void ScheduleEngine::SortDoublesPool(int gender)
 {
-    selectionSort(s_.PairPool[size_t(gender)], s_.PairWeight[size_t(gender)]);
+    if (s_.Engine == EngineMode::Reference)
+        selectionSort(s_.PairPool[size_t(gender)], s_.PairWeight[size_t(gender)]);
+    else
+        weightClassSort(s_.PairPool[size_t(gender)], s_.PairWeight[size_t(gender)], s_.sortPosition);
 }
 
 void ScheduleEngine::WeighMixedPairs(const PairList<MaxMixedPairs>& pool)
@@ -680,7 +728,10 @@ void ScheduleEngine::WeighMixedPairs(const PairList<MaxMixedPairs>& pool)
 
 void ScheduleEngine::SortMixedPool(PairList<MaxMixedPairs>& pool)
 {
-    selectionSort(pool, s_.MixedWeight);
+    if (s_.Engine == EngineMode::Reference)
+        selectionSort(pool, s_.MixedWeight);
+    else
+        weightClassSort(pool, s_.MixedWeight, s_.sortPosition);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -817,11 +868,28 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
             result[k] = pool[s_.chosenPosition[size_t(k)]];
         buildWorkingPool(nullptr, &s_.MixedWorkingPool, chosen);
     };
+    // The fast engine skips subtrees without a valid complete choice, below the first chosen pair (which
+    // is never replaced: it is always the first pool pair). With more must-play players than places a
+    // search before the last mixed round ends at its first failed choice: that one is searched as is. In
+    // the last mixed round the search goes on; every skipped subtree would have held a failure there, so
+    // a skip sets TooManyMustPlay as that failure would have.
+    const bool lastRound = s_.CurrentRound == s_.Run.NumMixedRounds;
+    const bool tooMany = s_.MustPlayList[size_t(smaller)].count > 2 * courts;
+    const bool prune = s_.Engine == EngineMode::Fast && needed > 0 && (!tooMany || lastRound);
+    if (prune)
+        preparePruning(pool, -1, groupVsGroup ? -1 : smaller, overallRound, !groupVsGroup);
     try {
         do {
+            if (prune && chosen >= 1 && chosen < needed && !canComplete(pool, -1, cursor, needed - chosen))
+                cursor = pool.count + 1;
             while (chosen < needed && cursor <= pool.count) {
                 const Pair p = pool[cursor];
                 bool compatible = !menChosen[p.first] && !ladiesChosen[p.second];
+                if (compatible && prune && chosen >= 1 && prunedPair(p, -1)) {
+                    compatible = false;
+                    if (tooMany)
+                        s_.TooManyMustPlay = true;
+                }
                 if (compatible && s_.VariedPairs && chosen % 2 == 1)
                     compatible = !HistoryConflict(pool[s_.chosenPosition[size_t(chosen)]], p);
                 if (compatible) {
@@ -832,6 +900,8 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
                 if (userBreak())
                     return;
                 host_.stepProgress();
+                if (compatible && prune && chosen < needed && !canComplete(pool, -1, cursor, needed - chosen))
+                    cursor = pool.count + 1;
             }
             bool valid = false;
             if (chosen >= 1)

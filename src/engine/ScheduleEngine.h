@@ -66,6 +66,16 @@ private:
     bool balanceCheck(int gender, const AvailabilityRecord& availability, int minStart) const;
     void buildWorkingPool(PairList<MaxDoublesPairs>* doubles, PairList<MaxMixedPairs>* mixed, int chosen);
 
+    // The fast search's tests (SearchPruning.cpp). gender is the doubles gender, or -1 in a mixed round.
+    // preparePruning works out, from this round's pool, availability and counters, which players every
+    // valid complete choice must cover and which it must leave out; canComplete answers false only when
+    // no valid complete choice extends the chosen pairs with `remaining` pairs from pool positions
+    // >= cursor, so the search may skip that subtree.
+    void preparePruning(const PairList<MaxMixedPairs>& pool, int gender, int mustPlayGender, int minStart, bool balance);
+    bool canComplete(const PairList<MaxMixedPairs>& pool, int gender, int cursor, int remaining);
+    bool prunedPair(Pair p, int gender) const;
+    bool scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mixed, int g, int scenario, int cursor, int slots);
+
     ScheduleState& s_;
     ScheduleHost& host_;
 };

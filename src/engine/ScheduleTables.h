@@ -22,6 +22,11 @@ constexpr int MaxHistoryPairs = 2 * MaxRounds * MaxCourts;               // 1,53
 constexpr int MaxMixedHistoryEntries = 4 * MaxRounds * MaxCourts;        // 3,072 (768 courts)
 
 enum Gender : int { Men = 0, Ladies = 1 };
+
+// Which search and pool sort a calculation uses. Reference enumerates every candidate in pool order and
+// sorts with the plain selection sort; Fast skips only subtrees that cannot hold a valid complete choice
+// and builds the selection sort's order directly. Both give the same schedule, messages and counters.
+enum class EngineMode : uint8_t { Fast, Reference };
 enum Category : int { MenDoubles = 0, LadiesDoubles = 1, MixedDoubles = 2 };
 
 // PlayOptions bits.
@@ -143,7 +148,25 @@ struct OverviewRecord {
     std::array<uint8_t, MaxPlayers + 1> player{};
 };
 
+// Work tables of the fast search: per gender the pool positions of each player's pairs (ascending),
+// and for each balance scenario which players must be covered and which must not.
+struct SearchPruning {
+    static constexpr int MaxScenarios = 3;
+    enum : uint8_t { Free = 0, In = 1, Out = 2 };
+    std::array<std::array<int32_t, MaxPlayers + 2>, 2> listStart{}; // player j: entries listStart[j]..listStart[j+1]-1
+    std::array<int32_t, 2 * MaxMixedPairs> listEntry{};
+    std::array<int32_t, 2> scenarios{};
+    std::array<std::array<std::array<uint8_t, MaxPlayers + 1>, MaxScenarios>, 2> status{};
+    std::array<std::array<uint8_t, MaxPlayers + 1>, 2> blocked{}; // Out in every scenario
+    std::array<std::array<int16_t, MaxPlayers + 1>, 2> partnerOf{}; // Hall test: partner given to a player
+    std::array<std::array<int32_t, MaxPlayers + 1>, 2> visited{};
+    std::array<uint8_t, MaxPlayers + 1> need{};
+    int32_t stamp = 0;
+};
+
 struct ScheduleState {
+    // Which search and sort the calculation uses.
+    EngineMode Engine = EngineMode::Fast;
     // Inputs.
     ScheduleSettings Settings;
     RunCounts Run;
@@ -194,6 +217,8 @@ struct ScheduleState {
     std::array<AvailabilityRecord, 2> mixedAvailability{}; // the mixed search's prepared copies
     std::array<std::bitset<MaxPlayers + 1>, MaxPlayers + 1> historyPair{}; // (p, q) in the history
     std::array<std::bitset<MaxPlayers + 1>, 2> hasEligiblePair{};
+    std::array<int32_t, MaxMixedPairs + 1> sortPosition{}; // the fast pool sort's positions of one weight
+    SearchPruning pruning;
 
     ScheduleState();
 

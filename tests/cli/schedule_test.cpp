@@ -12,6 +12,8 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include <vector>
+
 namespace {
 
 CliRun schedule(const QStringList& args) { return runCli(QStringLiteral("schedule"), args); }
@@ -196,3 +198,24 @@ TEST(ScheduleCommand, LimitsAreRefused)
 }
 
 } // namespace
+
+// The fast engine (the default) and the reference engine print the same bytes.
+TEST(ScheduleCommand, EnginesPrintTheSameSchedule)
+{
+    std::vector<QStringList> inputs;
+    for (const Golden& g : kGolden)
+        inputs.push_back(g.args);
+    inputs.push_back({"--men", "13", "--ladies", "11", "--doubles", "6", "--mixed", "4", "--courts", "5", "--varied-pairs"});
+    inputs.push_back({"--men", "10", "--ladies", "7", "--doubles", "5", "--mixed", "3", "--courts", "4", "--pause2", "2",
+                      "--group-vs-group", "--format", "text"});
+    for (const QStringList& args : inputs) {
+        const CliRun reference = schedule(args + QStringList{"--engine", "reference"});
+        const CliRun fast = schedule(args + QStringList{"--engine", "fast"});
+        ASSERT_EQ(reference.exitCode, 0) << args.join(' ').toStdString() << reference.err.toStdString();
+        EXPECT_EQ(fast.out, reference.out) << args.join(' ').toStdString();
+        EXPECT_EQ(schedule(args).out, fast.out) << args.join(' ').toStdString();
+    }
+    const CliRun wrong = schedule({"--engine", "literal"});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.out.isEmpty());
+}

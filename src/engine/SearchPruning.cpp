@@ -1,0 +1,248 @@
+// The fast search's subtree tests. Every test here is a necessary condition for a valid complete choice
+// below a node of the search; the search skips a subtree only when one fails, so it meets the valid
+// choices in the same order as the exhaustive search and stops at the same first one.
+//
+// What a valid complete choice needs (the set S of players covered by the chosen pairs):
+// - must-play: every player of the MustPlayList is in S;
+// - balance: with p(j) = TimesPlayed(j) + [j in S], A = the largest p over the available players and
+//   B = the smallest p over the available players whose byte is neither 2 nor 3 (the "counted" ones),
+//   the check max(1, A) - min(R, B) in {0, 1} holds (R = CurrentRound, or the overall round in mixed).
+//   When some available player is counted, B <= A and 1 <= min(R, B) + 1, so the check is
+//   A <= min(R, B) + 1, which holds exactly when some L <= R has every available p <= L + 1 and every
+//   counted p >= L. For one L that reads per player: an available player with TimesPlayed = L + 1 must
+//   stay out of S, a counted one with TimesPlayed = L - 1 must be in S, the others are free. Only
+//   L = maxT - 1 .. min(R, minT + 1) can hold (maxT over the available, minT over the counted players),
+//   at most three values: each is a scenario. Without a counted player no balance scenario is drawn
+//   (one scenario with only the must-play players).
+// At a node with chosen pairs C and `remaining` pairs still to take from positions >= cursor, a
+// scenario can still hold only if: no chosen player must stay out; the players who must be in and are
+// not yet covered fit in the remaining places; each of them can get a distinct partner through a pool
+// pair at or after the cursor whose other player is still free and not excluded (a bipartite matching,
+// Hall's condition, which every real choice satisfies by giving each player his own partner); and
+// enough free, not excluded players still have such a pair to fill the remaining places.
+// History conflicts of the mixed search are not modelled: leaving a constraint out keeps the tests
+// necessary conditions.
+#include "ScheduleEngine.h"
+
+#include <algorithm>
+
+namespace tandemx::engine {
+
+namespace {
+
+// The other player of the pair at pool position k, seen from player j of gender g.
+inline int partnerIn(Pair p, bool mixed, int g, int j)
+{
+    if (mixed)
+        return g == Men ? p.second : p.first;
+    return p.first == j ? p.second : p.first;
+}
+
+} // namespace
+
+void ScheduleEngine::preparePruning(const PairList<MaxMixedPairs>& pool, int gender, int mustPlayGender, int minStart,
+                                    bool balance)
+{
+    auto& pr = s_.pruning;
+    const bool mixed = gender < 0;
+    int offset = 0;
+    for (int g = Men; g <= Ladies; ++g) {
+        if (!mixed && g != gender)
+            continue;
+        const int n = s_.players(g);
+        // Each player's pool positions, ascending.
+        auto& start = pr.listStart[size_t(g)];
+        std::fill(start.begin(), start.begin() + n + 2, 0);
+        for (int k = 1; k <= pool.count; ++k) {
+            const Pair p = pool[k];
+            if (mixed) {
+                ++start[g == Men ? p.first : p.second];
+            } else {
+                ++start[p.first];
+                ++start[p.second];
+            }
+        }
+        int sum = offset;
+        for (int j = 0; j <= n + 1; ++j) {
+            const int c = start[size_t(j)];
+            start[size_t(j)] = sum;
+            sum += c;
+        }
+        auto& fillAt = pr.visited[size_t(g)];
+        for (int j = 0; j <= n; ++j)
+            fillAt[size_t(j)] = start[size_t(j)];
+        for (int k = 1; k <= pool.count; ++k) {
+            const Pair p = pool[k];
+            if (mixed) {
+                pr.listEntry[size_t(fillAt[g == Men ? p.first : p.second]++)] = k;
+            } else {
+                pr.listEntry[size_t(fillAt[p.first]++)] = k;
+                pr.listEntry[size_t(fillAt[p.second]++)] = k;
+            }
+        }
+        fillAt.fill(0);
+        offset = sum;
+
+        // The balance scenarios.
+        const AvailabilityRecord& avail =
+            mixed ? s_.mixedAvailability[size_t(g)] : s_.RoundAvailability[size_t(g)][size_t(s_.CurrentRound)];
+        const auto& T = s_.Counters[size_t(g)].TimesPlayed;
+        int maxT = -1, minT = 1 << 20, counted = 0;
+        for (int j = 1; j <= n; ++j) {
+            const uint8_t a = avail.player[size_t(j)];
+            if (!isAvailable(a))
+                continue;
+            maxT = std::max<int>(maxT, T[size_t(j)]);
+            if (a != 2 && a != 3) {
+                minT = std::min<int>(minT, T[size_t(j)]);
+                ++counted;
+            }
+        }
+        const bool drawBalance = balance && counted > 0;
+        const int lo = drawBalance ? maxT - 1 : 0;
+        const int hi = drawBalance ? std::min(minStart, minT + 1) : 0;
+        const auto& mustPlay = s_.MustPlayList[size_t(g)];
+        int scenarios = 0;
+        for (int L = lo; L <= hi; ++L) {
+            auto& st = pr.status[size_t(g)][size_t(scenarios)];
+            for (int j = 0; j <= n; ++j) {
+                st[size_t(j)] = SearchPruning::Free;
+                const uint8_t a = avail.player[size_t(j)];
+                if (!drawBalance || j == 0 || !isAvailable(a))
+                    continue;
+                if (T[size_t(j)] == L + 1)
+                    st[size_t(j)] = SearchPruning::Out;
+                else if (a != 2 && a != 3 && T[size_t(j)] == L - 1)
+                    st[size_t(j)] = SearchPruning::In;
+            }
+            bool holds = true;
+            if (g == mustPlayGender) {
+                for (int i = 1; i <= mustPlay.count; ++i) {
+                    uint8_t& m = st[mustPlay.player[size_t(i)]];
+                    if (m == SearchPruning::Out)
+                        holds = false;
+                    m = SearchPruning::In;
+                }
+            }
+            if (holds)
+                ++scenarios;
+        }
+        pr.scenarios[size_t(g)] = scenarios;
+        for (int j = 0; j <= n; ++j) {
+            bool out = true;
+            for (int sc = 0; sc < scenarios && out; ++sc)
+                out = pr.status[size_t(g)][size_t(sc)][size_t(j)] == SearchPruning::Out;
+            pr.blocked[size_t(g)][size_t(j)] = out;
+        }
+    }
+}
+
+bool ScheduleEngine::prunedPair(Pair p, int gender) const
+{
+    const auto& blocked = s_.pruning.blocked;
+    if (gender < 0)
+        return blocked[Men][p.first] || blocked[Ladies][p.second];
+    return blocked[size_t(gender)][p.first] || blocked[size_t(gender)][p.second];
+}
+
+bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender, int cursor, int remaining)
+{
+    const bool mixed = gender < 0;
+    for (int g = Men; g <= Ladies; ++g) {
+        if (!mixed && g != gender)
+            continue;
+        const int slots = mixed ? remaining : 2 * remaining;
+        bool any = false;
+        for (int sc = 0; sc < s_.pruning.scenarios[size_t(g)] && !any; ++sc)
+            any = scenarioHolds(pool, mixed, g, sc, cursor, slots);
+        if (!any)
+            return false;
+    }
+    return true;
+}
+
+bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mixed, int g, int scenario, int cursor,
+                                   int slots)
+{
+    auto& pr = s_.pruning;
+    const auto& st = pr.status[size_t(g)][size_t(scenario)];
+    const auto& chosen = s_.inChosen[size_t(g)];
+    const int og = mixed ? 1 - g : g;
+    const auto& otherChosen = s_.inChosen[size_t(og)];
+    const int n = s_.players(g);
+    const int32_t* entry = pr.listEntry.data();
+    const auto& start = pr.listStart[size_t(g)];
+
+    auto usable = [&](int v) {
+        return !otherChosen[size_t(v)]
+            && (mixed ? !pr.blocked[size_t(og)][size_t(v)] : st[size_t(v)] != SearchPruning::Out);
+    };
+    // No chosen player may be excluded; the players still owed a place must fit.
+    int owed = 0;
+    for (int j = 1; j <= n; ++j) {
+        if (chosen[size_t(j)]) {
+            if (st[size_t(j)] == SearchPruning::Out)
+                return false;
+        } else if (st[size_t(j)] == SearchPruning::In) {
+            pr.need[size_t(++owed)] = uint8_t(j);
+        }
+    }
+    if (owed > slots)
+        return false;
+    // Enough free players with a usable pair at or after the cursor.
+    int free = 0;
+    for (int j = 1; j <= n && free < slots; ++j) {
+        if (chosen[size_t(j)] || st[size_t(j)] == SearchPruning::Out)
+            continue;
+        for (int e = start[size_t(j) + 1] - 1; e >= start[size_t(j)] && entry[e] >= cursor; --e) {
+            if (usable(partnerIn(pool[entry[e]], mixed, g, j))) {
+                ++free;
+                break;
+            }
+        }
+    }
+    if (free < slots)
+        return false;
+    // Every owed player gets his own partner (augmenting paths).
+    if (owed == 0)
+        return true;
+    auto& partnerOf = pr.partnerOf[size_t(og)];
+    auto& visited = pr.visited[size_t(og)];
+    for (int v = 1; v <= s_.players(og); ++v)
+        partnerOf[size_t(v)] = 0;
+    struct Augment {
+        ScheduleEngine& e;
+        const PairList<MaxMixedPairs>& pool;
+        const int32_t* entry;
+        const std::array<int32_t, MaxPlayers + 2>& start;
+        std::array<int16_t, MaxPlayers + 1>& partnerOf;
+        std::array<int32_t, MaxPlayers + 1>& visited;
+        decltype(usable)& isUsable;
+        bool mixed;
+        int g, cursor, stamp;
+        bool operator()(int u)
+        {
+            const int32_t* first = std::lower_bound(entry + start[size_t(u)], entry + start[size_t(u) + 1], cursor);
+            for (const int32_t* e = first; e != entry + start[size_t(u) + 1]; ++e) {
+                const int v = partnerIn(pool[*e], mixed, g, u);
+                if (visited[size_t(v)] == stamp || !isUsable(v))
+                    continue;
+                visited[size_t(v)] = stamp;
+                if (partnerOf[size_t(v)] == 0 || (*this)(partnerOf[size_t(v)])) {
+                    partnerOf[size_t(v)] = int16_t(u);
+                    return true;
+                }
+            }
+            return false;
+        }
+    };
+    Augment augment{*this, pool, entry, start, partnerOf, visited, usable, mixed, g, cursor, 0};
+    for (int i = 1; i <= owed; ++i) {
+        augment.stamp = ++pr.stamp;
+        if (!augment(pr.need[size_t(i)]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace tandemx::engine
