@@ -1,5 +1,6 @@
 // tandemx: the desktop program.
 #include "forms/HelpViewer.h"
+#include "forms/Icons.h"
 #include "forms/QtFileDialogs.h"
 #include "forms/QtMessageSink.h"
 #include "forms/TBerichtForm.h"
@@ -16,6 +17,10 @@ int main(int argc, char** argv)
     // The application title; message dialogs without a kind show it as their caption.
     app.setApplicationName(QStringLiteral("Tennis Programma TandemX"));
     app.setApplicationVersion(QStringLiteral("12.0"));
+    app.setDesktopFileName(QStringLiteral("tandemx"));
+    app.setWindowIcon(tandemx::appIcon());
+    // F1 opens the help page of the window in front.
+    tandemx::installHelpKey(app);
 
     tandemx::TSplashForm splash;
     splash.show();

@@ -1,6 +1,7 @@
 #include "forms/TTandem12X.h"
 
 #include "forms/HelpViewer.h"
+#include "forms/Icons.h"
 #include "forms/MemberView.h"
 #include "forms/TAboutBox.h"
 #include "forms/TConfigDial.h"
@@ -207,43 +208,43 @@ void TTandem12X::buildToolBar()
     toolBar_->setObjectName(QStringLiteral("MenuBar"));
     toolBar_->setMovable(false);
     toolBar_->setIconSize(QSize(22, 22));
-    QStyle* st = style();
-    auto button = [&](const char* name, QStyle::StandardPixmap icon, const QString& hint, QAction* item, int width = 28) {
+    auto button = [&](const char* name, ToolIcon icon, const QString& hint, QAction* item, int width = 28) {
         auto* b = new QToolButton(toolBar_);
         b->setObjectName(QString::fromLatin1(name));
-        b->setIcon(st->standardIcon(icon));
+        b->setIcon(toolIcon(icon));
         b->setToolTip(hint);
         b->setStatusTip(hint);
         b->setFixedSize(width, 28);
         b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus); // as a tool bar's own buttons: the focus stays where the user works
         b->setProperty(kHelpContext, item ? item->property(kHelpContext) : QVariant(250));
         toolBar_->addWidget(b);
         if (item)
             connect(b, &QToolButton::clicked, item, &QAction::trigger);
         return b;
     };
-    nieuwSpdBtn = button("NieuwSpdBtn", QStyle::SP_FileIcon, "Nieuw bestand", nieuw1);
-    openSpdBtn = button("OpenSpdBtn", QStyle::SP_DialogOpenButton, "Open bestand", open1);
-    bewaarSpdBtn = button("BewaarSpdBtn", QStyle::SP_DialogSaveButton, "Bewaar lijst", bewaren1);
-    bewAlsSpdBtn = button("BewAlsSpdBtn", QStyle::SP_DriveFDIcon, "Bewaren..als", bewarenAls1);
-    printSpdBtn = button("PrintSpdBtn", QStyle::SP_FileDialogDetailedView, "Afdrukken lijst", printLedenlijst1);
+    nieuwSpdBtn = button("NieuwSpdBtn", ToolIcon::New, "Nieuw bestand", nieuw1);
+    openSpdBtn = button("OpenSpdBtn", ToolIcon::Open, "Open bestand", open1);
+    bewaarSpdBtn = button("BewaarSpdBtn", ToolIcon::Save, "Bewaar lijst", bewaren1);
+    bewAlsSpdBtn = button("BewAlsSpdBtn", ToolIcon::SaveAs, "Bewaren..als", bewarenAls1);
+    printSpdBtn = button("PrintSpdBtn", ToolIcon::Print, "Afdrukken lijst", printLedenlijst1);
     toolBar_->addSeparator();
-    invoegSpdBtn = button("InvoegSpdBtn", QStyle::SP_FileDialogNewFolder, "Invoegen nieuw record", nieuwRecord1);
-    wegSpdBtn = button("WegSpdBtn", QStyle::SP_TrashIcon, "Verwijderen van record", verwijderen1);
-    zoekSpdbtn = button("ZoekSpdbtn", QStyle::SP_FileDialogContentsView, "Zoeken van Naam ", zoeken1);
-    sortSpdBtn = button("SortSpdBtn", QStyle::SP_ArrowDown, "Sorteren", nullptr);
+    invoegSpdBtn = button("InvoegSpdBtn", ToolIcon::InsertRow, "Invoegen nieuw record", nieuwRecord1);
+    wegSpdBtn = button("WegSpdBtn", ToolIcon::DeleteRow, "Verwijderen van record", verwijderen1);
+    zoekSpdbtn = button("ZoekSpdbtn", ToolIcon::Search, "Zoeken van Naam ", zoeken1);
+    sortSpdBtn = button("SortSpdBtn", ToolIcon::Sort, "Sorteren", nullptr);
     sortSpdBtn->setProperty(kHelpContext, 234);
     connect(sortSpdBtn, &QToolButton::clicked, memberView_, &MemberView::sortByCurrentColumn);
     toolBar_->addSeparator();
-    naamSpdBtn = button("NaamSpdBtn", QStyle::SP_FileDialogInfoView, "Schema met namen", schemaNamen1, 38);
-    paarSpdBtn = button("PaarSpdBtn", QStyle::SP_FileDialogListView, "Schema met Paren", schemaParen1);
+    naamSpdBtn = button("NaamSpdBtn", ToolIcon::ScheduleNames, "Schema met namen", schemaNamen1, 38);
+    paarSpdBtn = button("PaarSpdBtn", ToolIcon::SchedulePairs, "Schema met Paren", schemaParen1);
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
     for (QToolButton* b : {naamSpdBtn, paarSpdBtn}) {
         b->setCheckable(true);
         group->addButton(b);
     }
-    uitSpdBtn = button("UitSpdBtn", QStyle::SP_FileDialogDetailedView, "Parenschema overzicht", overviewItems[0], 38);
+    uitSpdBtn = button("UitSpdBtn", ToolIcon::Overview, "Parenschema overzicht", overviewItems[0], 38);
     uitSpdBtn->setProperty(kHelpContext, 250);
 }
 
