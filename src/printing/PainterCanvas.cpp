@@ -1,5 +1,6 @@
 #include "printing/PainterCanvas.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPdfWriter>
@@ -74,14 +75,41 @@ int PainterCanvas::pixelsPerInch() const
     return device_.logicalDpiY();
 }
 
+namespace {
+
+void setUp(QPdfWriter& writer, bool landscape)
+{
+    writer.setResolution(300);
+    writer.setCreator(QStringLiteral("TandemX"));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                     landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0)));
+}
+
+} // namespace
+
+std::unique_ptr<QPdfWriter> pdfWriter(QIODevice* device, bool landscape)
+{
+    auto writer = std::make_unique<QPdfWriter>(device);
+    setUp(*writer, landscape);
+    return writer;
+}
+
+PrintMetrics measurePdfPage(const PrintSettings& settings, bool printFontSetUp)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    auto writer = pdfWriter(&buffer, landscape(settings));
+    PainterCanvas canvas(*writer);
+    const PrintMetrics metrics = setUpMetrics(canvas, settings, printFontSetUp);
+    canvas.finish();
+    return metrics;
+}
+
 std::unique_ptr<QPdfWriter> pdfWriter(const QString& fileName, bool landscape)
 {
     auto writer = std::make_unique<QPdfWriter>(fileName);
-    writer->setResolution(300);
-    writer->setCreator(QStringLiteral("TandemX"));
-    writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                      landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                      QMarginsF(0, 0, 0, 0)));
+    setUp(*writer, landscape);
     return writer;
 }
 

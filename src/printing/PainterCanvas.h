@@ -1,12 +1,14 @@
 #pragma once
 // The canvas on a QPainter: a printer, or a PDF file through QPdfWriter.
 #include "printing/PrintCanvas.h"
+#include "printing/PrintMetrics.h"
 
 #include <QFont>
 #include <QPageLayout>
 
 #include <memory>
 
+class QIODevice;
 class QPagedPaintDevice;
 class QPainter;
 class QPdfWriter;
@@ -42,5 +44,9 @@ private:
 // A PDF file at 300 pixels per inch on A4 without device margins (the printout's own margins are
 // printer pixels), portrait or landscape.
 std::unique_ptr<QPdfWriter> pdfWriter(const QString& fileName, bool landscape);
+std::unique_ptr<QPdfWriter> pdfWriter(QIODevice* device, bool landscape);
+
+// The print metrics of such a PDF page in the orientation of the settings (nothing is kept).
+PrintMetrics measurePdfPage(const PrintSettings& settings, bool printFontSetUp);
 
 } // namespace tandemx::printing

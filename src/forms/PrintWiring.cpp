@@ -1,0 +1,204 @@
+#include "forms/PrintWiring.h"
+
+#include "forms/MemberView.h"
+#include "forms/ResultsWiring.h"
+#include "forms/TOptiesForm.h"
+#include "forms/TResultsForm.h"
+#include "forms/TSchemaForm.h"
+#include "forms/TTandem12X.h"
+#include "overviews/OverviewLines.h"
+#include "overviews/OverviewTexts.h"
+#include "printing/MemberListPrint.h"
+#include "printing/OverviewPrint.h"
+#include "printing/PainterCanvas.h"
+
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace tandemx {
+namespace {
+
+using namespace printing;
+
+class PrintingHolder : public QObject {
+public:
+    explicit PrintingHolder(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("PrintingState")); }
+    PrintingState printing;
+};
+
+enum class NoPrinter { Message21, GeenPrinter };
+
+// The shared start of a printout: the printer of the settings, the question, the device in the
+// orientation of the settings, the metrics; then the layout, and the end of the document.
+void runPrintout(AppState& state, PrintingState& printing, NoPrinter noPrinter,
+                 const std::function<void(PrintCanvas&, const PrintMetrics&)>& layOut)
+{
+    PrintSettings& settings = state.club.printSettings;
+    const QStringList printers = printerNames();
+    if (settings.printerIndex < 0 || settings.printerIndex >= printers.size()) {
+        if (noPrinter == NoPrinter::Message21)
+            state.messages.showMessageNo(QString(), 21, 0, 0);
+        else
+            state.messages.showBericht(QStringLiteral("Geen Printer aanwezig"), Error, Btn::OK);
+        return;
+    }
+    const QString name = printers[settings.printerIndex];
+    if (state.messages.showBericht(QStringLiteral("Afdrukken op printer: \r") + name, Information, Btn::JaNee)
+        == Result::No)
+        return;
+
+    std::unique_ptr<QPagedPaintDevice> device;
+    if (name == PdfPrinterName) {
+        const auto file = state.files.saveFile({QStringLiteral("Afdrukken naar PDF-bestand"), QStringLiteral("*.pdf"),
+                                                QStringLiteral("PDF-bestand (*.pdf)"), QStringLiteral("pdf")});
+        if (!file)
+            return;
+        device = pdfWriter(*file, landscape(settings));
+    } else {
+        auto printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name), QPrinter::HighResolution);
+        printer->setFullPage(true);
+        printer->setPageOrientation(landscape(settings) ? QPageLayout::Landscape : QPageLayout::Portrait);
+        device = std::move(printer);
+    }
+    PainterCanvas canvas(*device);
+    bool ok = canvas.isActive();
+    if (ok) {
+        const bool fontSetUp = printing.printFontSetUp || printFontSetUp(settings);
+        layOut(canvas, setUpMetrics(canvas, settings, fontSetUp));
+    }
+    ok = canvas.finish() && ok;
+    if (!ok)
+        state.messages.showBericht(QStringLiteral(" Afdrukken niet gelukt"), Error, Btn::OK);
+}
+
+OverviewDocument documentOf(TTandem12X& window, TResultsForm& form, AppState& state)
+{
+    const engine::ScheduleState& schedule = *state.schedule;
+    const KeyData& keyData = state.club.keyData();
+    QDate playDate = state.today;
+    if (auto* setup = window.findChild<TSchemaForm*>())
+        playDate = setup->playDate();
+
+    OverviewDocument doc;
+    doc.kind = form.kind();
+    doc.rounds = overviews::totalRounds(schedule);
+    doc.bothLists = schedule.Settings.NumMen > 0 && schedule.Settings.NumLadies > 0;
+    doc.clubName = keyData.clubName;
+    doc.title = overviews::overviewTitle(form.kind());
+    doc.header = selectionHeader(schedule, keyData.group1(), keyData.group2(), playDate);
+    std::vector<std::pair<std::string, int>> columns;
+    for (const auto& column : form.overviewLayout().columns)
+        columns.emplace_back(column.caption, column.width);
+    fillFromLines(doc, columns, form.lines());
+    // The printout takes the rows as the list view shows them, inserted and deleted rows included.
+    if (QTreeWidget* list = form.listView()) {
+        doc.rows.clear();
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QStringList row;
+            const QTreeWidgetItem* item = list->topLevelItem(i);
+            for (int c = 0; c < list->columnCount(); ++c)
+                row << item->text(c);
+            doc.rows.push_back(row);
+        }
+    }
+    return doc;
+}
+
+void connectResults(TTandem12X& window, AppState& state)
+{
+    TResultsForm& form = resultsForm(window, state);
+    if (form.property("printingWired").toBool())
+        return;
+    form.setProperty("printingWired", true);
+    QObject::connect(&form, &TResultsForm::printRequested, &window,
+                     [&window, &form, &state] { printOverview(window, form, state); });
+    QObject::connect(&form, &TResultsForm::exportRequested, &window,
+                     [&window, &form, &state] { exportOverview(window, form, state); });
+}
+
+} // namespace
+
+PrintingState& printingState(TTandem12X& window)
+{
+    auto* holder = dynamic_cast<PrintingHolder*>(window.findChild<QObject*>(QStringLiteral("PrintingState")));
+    if (!holder)
+        holder = new PrintingHolder(&window);
+    return holder->printing;
+}
+
+TOptiesForm& optionsForm(TTandem12X& window, AppState& state)
+{
+    if (auto* form = window.findChild<TOptiesForm*>())
+        return *form;
+    auto* form = new TOptiesForm(state, printingState(window), &window);
+    QObject::connect(form, &TOptiesForm::windowFontChanged, &window, [&window] { window.applyPrintSettings(); });
+    return *form;
+}
+
+void printMemberList(TTandem12X& window, AppState& state)
+{
+    MemberView* view = window.memberView();
+    if (!state.club.members || !view)
+        return;
+    MemberListDocument doc;
+    doc.caption = QStringLiteral("Tennis TandemX");
+    doc.fileName = QFileInfo(state.club.memberFileName).completeBaseName();
+    const int columns = memberListColumns(view->addressView());
+    for (int c = 1; c <= columns && c < view->columnCount(); ++c)
+        doc.screenWidths.push_back(view->columnWidth(c));
+    for (int r = 0; r <= state.club.memberCount(); ++r) {
+        QStringList row;
+        for (int c = 1; c <= int(doc.screenWidths.size()); ++c)
+            row << view->cellText(r, c);
+        doc.rows.push_back(row);
+    }
+    runPrintout(state, printingState(window), NoPrinter::GeenPrinter,
+                [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
+                    printing::printMemberList(canvas, state.club.printSettings, metrics, doc);
+                });
+}
+
+void printOverview(TTandem12X& window, TResultsForm& form, AppState& state)
+{
+    const OverviewDocument doc = documentOf(window, form, state);
+    runPrintout(state, printingState(window), NoPrinter::Message21,
+                [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
+                    printing::printOverview(canvas, state.club.printSettings, metrics, doc);
+                });
+}
+
+void exportOverview(TTandem12X& window, TResultsForm& form, AppState& state)
+{
+    const auto chosen = state.files.saveFile({QStringLiteral("Exporteren"), QStringLiteral("*.txt"),
+                                              QStringLiteral("Text files (*.txt *.TXT)"), QString()});
+    if (!chosen)
+        return;
+    PrintingState& printing = printingState(window);
+    printing.exportFileName = exportFileName(*chosen);
+    const QByteArray bytes = printing::exportOverview(documentOf(window, form, state), state.club.printSettings);
+    QString error;
+    if (!writeTextFile(printing.exportFileName, bytes, &error)) {
+        state.messages.showBericht(error, Error, Btn::OK);
+        return;
+    }
+    state.messages.showInfo(QStringLiteral("Bewaren overzicht(en) gelukt"));
+}
+
+void wirePrinting(TTandem12X& window, AppState& state)
+{
+    printingState(window);
+    QObject::connect(&window, &TTandem12X::printMembersRequested, &window,
+                     [&window, &state] { printMemberList(window, state); });
+    QObject::connect(&window, &TTandem12X::optionsRequested, &window,
+                     [&window, &state](int page) { optionsForm(window, state).ShowOptions(page); });
+    // The overview window exists once an overview command ran.
+    QObject::connect(&window, &TTandem12X::overviewRequested, &window,
+                     [&window, &state] { connectResults(window, state); });
+}
+
+} // namespace tandemx

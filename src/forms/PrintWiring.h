@@ -1,0 +1,30 @@
+#pragma once
+// Printing and text export in the desktop program: "&Print ledenlijst" and the member list's print
+// buttons, "&Print" and "&Export" of the overview window, and the options dialog of "&Print Opties"
+// and "Pers.&Gegevens".
+#include <QString>
+
+#include <functional>
+
+namespace tandemx {
+
+struct AppState;
+struct PrintingState;
+class TOptiesForm;
+class TResultsForm;
+class TTandem12X;
+
+// Connects the main window's print and options commands and the overview window's print and export
+// buttons.
+void wirePrinting(TTandem12X& window, AppState& state);
+
+// The print state and the options dialog of the main window, created on first use.
+PrintingState& printingState(TTandem12X& window);
+TOptiesForm& optionsForm(TTandem12X& window, AppState& state);
+
+// What the commands do.
+void printMemberList(TTandem12X& window, AppState& state);
+void printOverview(TTandem12X& window, TResultsForm& form, AppState& state);
+void exportOverview(TTandem12X& window, TResultsForm& form, AppState& state);
+
+} // namespace tandemx

@@ -1,0 +1,389 @@
+// The options dialog "Opties" through its real widgets, and the desktop printouts and export: the
+// member list, an overview's "&Print" and "&Export", printed on the printer "PDF-bestand".
+#include "engine/QuietHost.h"
+#include "engine/ScheduleStart.h"
+#include "forms/MemberView.h"
+#include "forms/PrintWiring.h"
+#include "forms/ResultsWiring.h"
+#include "forms/TOptiesForm.h"
+#include "forms/TResultsForm.h"
+#include "forms/TTandem12X.h"
+#include "forms/TestSupport.h"
+#include "records/Cp1252.h"
+#include "records/MemberFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace tandemx;
+using namespace tandemx::test;
+
+namespace {
+
+const QString SaveQuestion = QStringLiteral("Wijzigingen opslaan, gebruik dan OK knop");
+
+int pdfPages(const QString& fileName)
+{
+    QFile f(fileName);
+    return f.open(QIODevice::ReadOnly) ? int(f.readAll().count("/Type /Page\n")) : -1;
+}
+
+// A club with default key data beside a member file in a temporary folder, and the dialog on it with
+// fixed metrics (PixelsPer10mm 118, 66 lines of 50 pixels).
+struct Dialog {
+    QTemporaryDir dir;
+    TestState t;
+    PrintingState printing;
+    TOptiesForm form{t.state, printing};
+    std::vector<std::pair<QStringList, int>> printerRequests;
+    std::optional<int> printerAnswer;
+    std::optional<QFont> fontAnswer;
+
+    Dialog()
+    {
+        t.state.club.members.emplace();
+        t.state.club.memberFileName = dir.filePath(QStringLiteral("club.tdm"));
+        setDefaults(t.state);
+        form.measure = [](const PrintSettings&, bool) {
+            printing::PrintMetrics m;
+            m.lineHeight = 50;
+            m.linesPerPage = 66;
+            m.charWidth = 10;
+            m.pixelsPer10mm = 118;
+            return m;
+        };
+        form.choosePrinter = [this](const QStringList& printers, int start) {
+            printerRequests.push_back({printers, start});
+            return printerAnswer;
+        };
+        form.chooseFont = [this](const QFont&, const QString&) { return fontAnswer; };
+    }
+    void open(int page)
+    {
+        form.prepare(page);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+    }
+    template <typename T = QWidget>
+    T* get(const char* name) { return form.findChild<T*>(QString::fromLatin1(name)); }
+    QLineEdit* edit(const char* name) { return get<QLineEdit>(name); }
+    PrintSettings& settings() { return t.state.club.printSettings; }
+    void enter(const char* name, const QString& text)
+    {
+        QLineEdit* e = edit(name);
+        e->setFocus();
+        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e, text);
+        QTest::keyClick(e, Qt::Key_Return);
+    }
+    QString focusName() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    bool configWritten() const { return QFile::exists(dir.filePath(QStringLiteral("club.cfg"))); }
+    std::optional<TConfigObj> config() const { return readKeyDataFile(dir.filePath(QStringLiteral("club.cfg"))); }
+};
+
+} // namespace
+
+class TestOptiesForm : public QObject {
+    Q_OBJECT
+private slots:
+    void printPageShowsMillimetresAndRecomputesPageLength();
+    void enterStoresMarginsAsPixels();
+    void flagsActAtOnceButSchrapKeepsTheFile();
+    void personalDataIsWrittenByOk();
+    void printerAndFontDialogs();
+    void memberListPrintsOnPdfPrinter();
+    void memberListWithoutPrinterOrAnsweredNee();
+    void overviewPrintAndExport();
+};
+
+void TestOptiesForm::printPageShowsMillimetresAndRecomputesPageLength()
+{
+    Dialog d;
+    d.open(1);
+    QCOMPARE(d.form.currentPage(), 1);
+    QCOMPARE(d.form.windowTitle(), QString("Opties"));
+    QCOMPARE(d.edit("LeftEdit")->text(), QString("10"));  // 118 pixels
+    QCOMPARE(d.edit("TopEdit")->text(), QString("15"));   // 177
+    QCOMPARE(d.edit("BodemEdit")->text(), QString("10")); // 118
+    QCOMPARE(d.edit("PaglenEdit")->text(), QString("61")); // 66 - (177 + 118) / 50
+    QVERIFY(d.get<QRadioButton>("Staand")->isChecked());
+    for (const char* box : {"PersData", "PrintHead", "PrintTitel"})
+        QVERIFY(!d.get<QCheckBox>(box)->isChecked());
+
+    // A typed page length holds until the page is shown again.
+    d.enter("PaglenEdit", "70");
+    QCOMPARE(d.settings().pageLength, uint16_t(70));
+    QCOMPARE(d.focusName(), QString("PrinterBtn"));
+    d.get<QTabWidget>("PageControl")->setCurrentIndex(0);
+    QCOMPARE(d.focusName(), QString("PersEdit1"));
+    d.get<QTabWidget>("PageControl")->setCurrentIndex(1);
+    QCOMPARE(d.edit("PaglenEdit")->text(), QString("61"));
+    QCOMPARE(d.settings().pageLength, uint16_t(61));
+}
+
+void TestOptiesForm::enterStoresMarginsAsPixels()
+{
+    Dialog d;
+    d.open(1);
+    d.enter("LeftEdit", "20");
+    QCOMPARE(d.settings().leftMargin, uint16_t(236));
+    QCOMPARE(d.focusName(), QString("TopEdit"));
+    d.enter("TopEdit", " 7 ");
+    QCOMPARE(d.settings().topMargin, uint16_t(82)); // 7 x 118 / 10
+    QCOMPARE(d.focusName(), QString("BodemEdit"));
+    QVERIFY(d.form.changed());
+    // Shown again in millimetres: 82 pixels are round(6.95) = 7.
+    d.form.prepare(1);
+    QCOMPARE(d.edit("TopEdit")->text(), QString("7"));
+    QCOMPARE(d.edit("LeftEdit")->text(), QString("20"));
+
+    // Not a whole number: reported, nothing stored, the focus stays.
+    d.t.sink.expect(Result::Ok);
+    d.enter("BodemEdit", "1,5");
+    QCOMPARE(d.t.sink.shown.back().kind, int(Error));
+    QVERIFY(d.t.sink.shown.back().text.contains("1,5"));
+    QCOMPARE(d.settings().bottomMargin, uint16_t(118));
+    QCOMPARE(d.focusName(), QString("BodemEdit"));
+}
+
+void TestOptiesForm::flagsActAtOnceButSchrapKeepsTheFile()
+{
+    Dialog d;
+    d.open(1);
+    QVERIFY(!d.form.changed());
+    QTest::mouseClick(d.get<QCheckBox>("PrintHead"), Qt::LeftButton, {}, QPoint(6, 8));
+    QTest::mouseClick(d.get<QRadioButton>("Liggend"), Qt::LeftButton, {}, QPoint(6, 8));
+    QCOMPARE(d.settings().printFlags, uint16_t(PrintFlag::Defaults | PrintFlag::Header | PrintFlag::Landscape));
+    QVERIFY(d.form.changed());
+
+    // "Schrap": the question; "&Ja" keeps the dialog open, "&Nee" lets it close.
+    d.t.sink.expect(Result::Yes);
+    QTest::mouseClick(d.get<QPushButton>("CancelBtn"), Qt::LeftButton);
+    QCOMPARE(d.t.sink.shown.back().text, SaveQuestion);
+    QCOMPARE(d.t.sink.shown.back().kind, int(tandemx::Question));
+    QVERIFY(d.form.isVisible());
+    d.t.sink.expect(Result::No);
+    QTest::keyClick(&d.form, Qt::Key_Escape);
+    QVERIFY(!d.form.isVisible());
+    QVERIFY(!d.form.closedWithOk());
+    // In memory the flags stay; the file is not written.
+    QVERIFY(d.settings().printFlags & PrintFlag::Header);
+    QVERIFY(!d.configWritten());
+}
+
+void TestOptiesForm::personalDataIsWrittenByOk()
+{
+    Dialog d;
+    d.open(0);
+    QCOMPARE(d.focusName(), QString("PersEdit1"));
+    QTest::keyClicks(d.edit("PersEdit1"), "Jan Jansen");
+    QVERIFY(!d.form.changed()); // typing alone is no change
+    QTest::keyClick(d.edit("PersEdit1"), Qt::Key_Return);
+    QVERIFY(d.form.changed());
+    QCOMPARE(d.focusName(), QString("PersEdit2"));
+    QTest::keyClicks(d.edit("PersEdit2"), "Dorpsstraat 1");
+    QTest::keyClick(d.edit("PersEdit2"), Qt::Key_Tab);
+    QCOMPARE(d.focusName(), QString("PersEdit3"));
+    QTest::keyClicks(d.edit("PersEdit5"), "0123-456789012345678901234567"); // cut at 24
+    for (int i = 3; i <= 5; ++i)
+        QTest::keyClick(d.edit(qPrintable(QString("PersEdit%1").arg(i))), Qt::Key_Return);
+    QCOMPARE(d.focusName(), QString("OkBtn"));
+    QTest::mouseClick(d.get<QPushButton>("OkBtn"), Qt::LeftButton);
+    QVERIFY(!d.form.isVisible());
+    QVERIFY(d.form.closedWithOk());
+    QVERIFY(!d.form.changed());
+    const auto config = d.config();
+    QVERIFY(config.has_value());
+    QCOMPARE(config->printSettings.personalData[0], QByteArray("Jan Jansen"));
+    QCOMPARE(config->printSettings.personalData[1], QByteArray("Dorpsstraat 1"));
+    QCOMPARE(config->printSettings.personalData[4], QByteArray("0123-4567890123456789012"));
+}
+
+void TestOptiesForm::printerAndFontDialogs()
+{
+    Dialog d;
+    d.open(1);
+    const int pdfIndex = int(printerNames().size()) - 1;
+    QCOMPARE(printerNames().back(), QString("PDF-bestand"));
+
+    // Cancelled: nothing changes.
+    QTest::mouseClick(d.get<QPushButton>("PrinterBtn"), Qt::LeftButton);
+    QCOMPARE(d.printerRequests.size(), size_t(1));
+    QCOMPARE(d.settings().printerIndex, -1);
+    QVERIFY(!d.form.changed());
+    // Chosen: stored, the print font no longer set up, the focus on "Print Font".
+    d.printing.printFontSetUp = true;
+    d.printerAnswer = pdfIndex;
+    QTest::mouseClick(d.get<QPushButton>("PrinterBtn"), Qt::LeftButton);
+    QCOMPARE(d.settings().printerIndex, pdfIndex);
+    QVERIFY(!d.printing.printFontSetUp);
+    QVERIFY(d.form.changed());
+    QCOMPARE(d.focusName(), QString("FontBtn"));
+
+    d.fontAnswer = QFont(QStringLiteral("DejaVu Serif"), 12);
+    QTest::mouseClick(d.get<QPushButton>("FontBtn"), Qt::LeftButton);
+    QCOMPARE(d.settings().printFontName, QByteArray("DejaVu Serif"));
+    QCOMPARE(d.settings().printFontSize, int16_t(12));
+    QVERIFY(d.printing.printFontSetUp);
+
+    // The window text font: at least size 8, into the font in use and the settings.
+    d.fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 6);
+    QTest::mouseClick(d.get<QPushButton>("WinfontBtn"), Qt::LeftButton);
+    QCOMPARE(d.t.state.club.windowFontName, QByteArray("DejaVu Sans"));
+    QCOMPARE(d.t.state.club.windowFontSize, 8);
+    QCOMPARE(d.settings().textFontSize, int16_t(8));
+
+    QTest::mouseClick(d.get<QPushButton>("OkBtn"), Qt::LeftButton);
+    const auto config = d.config();
+    QVERIFY(config.has_value());
+    QCOMPARE(config->printSettings.printerIndex, pdfIndex);
+    QCOMPARE(config->printSettings.printFontSize, int16_t(12));
+    QCOMPARE(config->printSettings.lineHeight, int16_t(50));
+}
+
+namespace {
+
+// The sample club opened in the main window, printing on "PDF-bestand".
+struct SampleClub {
+    QTemporaryDir dir;
+    TestState t;
+    TTandem12X window{t.state};
+
+    SampleClub()
+    {
+        for (const char* ext : {".tdm", ".cfg"})
+            QFile::copy(QStringLiteral(TANDEMX_EXAMPLES "/tennisclub") + ext, dir.filePath(QStringLiteral("club") + ext));
+        wireOverviews(window, t.state);
+        wirePrinting(window, t.state);
+        window.show();
+        if (!window.openPath(dir.filePath(QStringLiteral("club.tdm"))))
+            QTest::qFail("the sample club did not open", __FILE__, __LINE__);
+        t.state.club.printSettings.printerIndex = int(printerNames().size()) - 1;
+    }
+    // Answers the printer question with Ja and the PDF save dialog with `pdf`.
+    void printTo(const QString& pdf)
+    {
+        t.sink.expect(Result::Yes);
+        t.files.answers.push_back(pdf);
+    }
+    void checkQuestion()
+    {
+        QVERIFY(!t.sink.shown.empty());
+        QCOMPARE(t.sink.shown.back().text, QString("Afdrukken op printer: \rPDF-bestand"));
+        QCOMPARE(t.sink.shown.back().kind, int(Information));
+        QCOMPARE(t.sink.shown.back().buttons, uint16_t(Btn::JaNee));
+    }
+};
+
+} // namespace
+
+void TestOptiesForm::memberListPrintsOnPdfPrinter()
+{
+    SampleClub c;
+    const QString pdf = c.dir.filePath("leden.pdf");
+    c.printTo(pdf);
+    QPushButton* print = c.window.findChild<QPushButton*>("PrintBtn");
+    QVERIFY(print && print->isVisible());
+    QTest::mouseClick(print, Qt::LeftButton);
+    c.checkQuestion();
+    QCOMPARE(pdfPages(pdf), 1); // 40 members on one portrait page
+    QCOMPARE(c.t.files.requests.back().filter, QString("PDF-bestand (*.pdf)"));
+
+    // Landscape with page length 20: 10 members a page, and a fifth page for the title and the rule.
+    c.t.state.club.printSettings.printFlags |= PrintFlag::Landscape;
+    c.t.state.club.printSettings.pageLength = 20;
+    const QString landscape = c.dir.filePath("liggend.pdf");
+    c.printTo(landscape);
+    c.window.memberView()->toggleAddressView();
+    c.window.printLedenlijst1->trigger();
+    QCOMPARE(pdfPages(landscape), 5);
+}
+
+void TestOptiesForm::memberListWithoutPrinterOrAnsweredNee()
+{
+    SampleClub c;
+    c.t.state.club.printSettings.printerIndex = -1;
+    c.t.sink.expect(Result::Ok);
+    c.window.printLedenlijst1->trigger();
+    QCOMPARE(c.t.sink.shown.back().text, QString("Geen Printer aanwezig"));
+    QCOMPARE(c.t.sink.shown.back().kind, int(Error));
+
+    c.t.state.club.printSettings.printerIndex = int(printerNames().size()) - 1;
+    c.t.sink.expect(Result::No);
+    c.window.printLedenlijst1->trigger();
+    c.checkQuestion();
+    QVERIFY(c.t.files.requests.empty()); // no file asked for, nothing printed
+}
+
+void TestOptiesForm::overviewPrintAndExport()
+{
+    SampleClub c;
+    // A calculated evening of the sample club's present members, as the set-up window leaves it.
+    engine::ScheduleState& s = *c.t.state.schedule;
+    engine::QuietHost host(0);
+    engine::SetGroupCodes(s, "h", "d");
+    for (int j = 1; j <= 8; ++j) {
+        for (int g : {engine::Men, engine::Ladies}) {
+            auto& e = s.PlayerTable[size_t(g)][size_t(j)];
+            e.firstName.assign((std::string(g == engine::Men ? "Heer" : "Dame") + std::to_string(j) + std::string(24, ' ')).substr(0, 24));
+            e.lastName.assign(std::string(40, ' '));
+            e.PlayerCode = 'X';
+        }
+    }
+    s.Settings = {8, 8, 2, 1, 4, 0, 0, 1};
+    engine::DefaultCourts(s, host);
+    engine::StartSchedule(s, host);
+    QVERIFY(s.SolutionFound);
+    c.window.setOverviewGroup(true);
+    c.window.overviewItems[0]->trigger();
+    TResultsForm& form = resultsForm(c.window, c.t.state);
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.kind(), 1);
+
+    // "&Print" without a printer: message 21.
+    c.t.state.club.printSettings.printerIndex = -1;
+    c.t.sink.expect(Result::Ok);
+    QPushButton* print = nullptr;
+    QPushButton* exportBtn = form.findChild<QPushButton*>("RedBtn");
+    for (QPushButton* b : form.findChildren<QPushButton*>("PrintBtn"))
+        print = b;
+    QVERIFY(print && exportBtn);
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(c.t.sink.shown.back().text, QString(" P R I N T E R  N I E T  A A N W E Z I G "));
+
+    c.t.state.club.printSettings.printerIndex = int(printerNames().size()) - 1;
+    const QString pdf = c.dir.filePath("paren.pdf");
+    c.printTo(pdf);
+    QTest::mouseClick(print, Qt::LeftButton);
+    c.checkQuestion();
+    QCOMPARE(pdfPages(pdf), 1);
+
+    // "&Export": ".txt" appended to a name ending in "TXT", the success message, CR LF lines with the
+    // default indent of 11 blanks.
+    c.t.files.answers.push_back(c.dir.filePath("paren.TXT"));
+    c.t.sink.expect(Result::Ok);
+    QTest::mouseClick(exportBtn, Qt::LeftButton);
+    QCOMPARE(c.t.sink.shown.back().text, QString("Bewaren overzicht(en) gelukt"));
+    QCOMPARE(c.t.files.requests.back().fileName, QString("*.txt"));
+    QFile f(c.dir.filePath("paren.TXT.txt"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    QVERIFY(lines.size() > 5);
+    QCOMPARE(lines[0], QByteArray("           T.V. De Wisselbaan\r"));
+    QCOMPARE(lines[1], QByteArray("           PAREN INDELING\r"));
+    QCOMPARE(lines[2], QByteArray("            \r"));
+    QCOMPARE(int(lines.size() - 1), 4 + int(form.lines().size())); // title block, header, one per line
+}
+
+QTEST_MAIN(TestOptiesForm)
+#include "tst_optiesform.moc"
