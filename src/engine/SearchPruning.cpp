@@ -223,6 +223,14 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
         bool operator()(int u)
         {
             const int32_t* first = std::lower_bound(entry + start[size_t(u)], entry + start[size_t(u) + 1], cursor);
+            // A partner nobody has yet first, then the augmenting paths through taken partners.
+            for (const int32_t* e = first; e != entry + start[size_t(u) + 1]; ++e) {
+                const int v = partnerIn(pool[*e], mixed, g, u);
+                if (partnerOf[size_t(v)] == 0 && isUsable(v)) {
+                    partnerOf[size_t(v)] = int16_t(u);
+                    return true;
+                }
+            }
             for (const int32_t* e = first; e != entry + start[size_t(u) + 1]; ++e) {
                 const int v = partnerIn(pool[*e], mixed, g, u);
                 if (visited[size_t(v)] == stamp || !isUsable(v))

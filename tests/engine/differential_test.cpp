@@ -192,7 +192,7 @@ TEST(Differential, PoolSortsAgree)
 
 TEST(Differential, FastEngineMatchesTheReference)
 {
-    int evenings = 160;
+    int evenings = 400;
     long long budget = 300000;
     if (const char* env = std::getenv("TANDEMX_DIFFERENTIAL")) {
         evenings = std::atoi(env);
