@@ -1,6 +1,9 @@
 #include "forms/PrintWiring.h"
 
+#include "forms/MatchWiring.h"
 #include "forms/MemberView.h"
+#include "forms/ScoreGrid.h"
+#include "forms/TMatchForm.h"
 #include "forms/ResultsWiring.h"
 #include "forms/TOptiesForm.h"
 #include "forms/TResultsForm.h"
@@ -8,6 +11,7 @@
 #include "forms/TTandem12X.h"
 #include "overviews/OverviewLines.h"
 #include "overviews/OverviewTexts.h"
+#include "printing/MatchPrint.h"
 #include "printing/MemberListPrint.h"
 #include "printing/OverviewPrint.h"
 #include "printing/PainterCanvas.h"
@@ -121,7 +125,74 @@ void connectResults(TTandem12X& window, AppState& state)
                      [&window, &form, &state] { exportOverview(window, form, state); });
 }
 
+MatchDocument matchDocumentOf(TMatchForm& form, AppState& state)
+{
+    MatchDocument doc;
+    doc.clubName = state.club.keyData().clubName;
+    const int n = form.matchNumber();
+    for (int b = 1; b <= n; ++b) {
+        const TMatchCalcObj* match = state.matches.match(b);
+        doc.matchDates << (match ? match->header.matchDate().left(5) : QString());
+    }
+    ScoreGrid* grid = form.grid();
+    for (int c = 0; c <= 7 + n; ++c) {
+        doc.headerCells << form.headerCell(c);
+        doc.screenWidths.push_back(grid && c < grid->columnCount() ? grid->columnWidth(c) : 0);
+    }
+    if (grid) {
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            QStringList row;
+            for (int c = 0; c < grid->columnCount(); ++c)
+                row << (grid->item(r, c) ? grid->item(r, c)->text() : QString());
+            doc.rows.push_back(row);
+        }
+    }
+    doc.exportLines = form.exportLines();
+    return doc;
+}
+
+void connectMatchForm(TTandem12X& window, AppState& state)
+{
+    MatchWindows* windows = MatchWindows::of(window);
+    if (!windows)
+        return;
+    TMatchForm& form = windows->matchForm();
+    if (form.property("printingWired").toBool())
+        return;
+    form.setProperty("printingWired", true);
+    QObject::connect(&form, &TMatchForm::printRequested, &window,
+                     [&window, &form, &state] { printMatches(window, form, state); });
+    QObject::connect(&form, &TMatchForm::exportRequested, &window,
+                     [&window, &form, &state] { exportMatches(window, form, state); });
+}
+
 } // namespace
+
+void printMatches(TTandem12X& window, TMatchForm& form, AppState& state)
+{
+    const MatchDocument doc = matchDocumentOf(form, state);
+    runPrintout(state, printingState(window), NoPrinter::GeenPrinter,
+                [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
+                    printing::printMatches(canvas, state.club.printSettings, metrics, doc);
+                });
+}
+
+void exportMatches(TTandem12X& window, TMatchForm& form, AppState& state)
+{
+    const auto chosen = state.files.saveFile({QStringLiteral("Exporteren"), QStringLiteral("*.txt"),
+                                              QStringLiteral("Text files (*.txt *.TXT)"), QString()});
+    if (!chosen)
+        return;
+    PrintingState& printing = printingState(window);
+    printing.exportFileName = exportFileName(*chosen);
+    const QByteArray bytes = printing::exportMatches(matchDocumentOf(form, state), state.club.printSettings);
+    QString error;
+    if (!writeTextFile(printing.exportFileName, bytes, &error)) {
+        state.messages.showBericht(error, Error, Btn::OK);
+        return;
+    }
+    state.messages.showInfo(QStringLiteral("Bewaren gamesresultaten gelukt"));
+}
 
 PrintingState& printingState(TTandem12X& window)
 {
@@ -199,6 +270,9 @@ void wirePrinting(TTandem12X& window, AppState& state)
     // The overview window exists once an overview command ran.
     QObject::connect(&window, &TTandem12X::overviewRequested, &window,
                      [&window, &state] { connectResults(window, state); });
+    // So does the match window once a match command ran.
+    QObject::connect(&window, &TTandem12X::matchCommandRequested, &window,
+                     [&window, &state] { connectMatchForm(window, state); });
 }
 
 } // namespace tandemx

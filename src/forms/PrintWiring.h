@@ -1,7 +1,7 @@
 #pragma once
 // Printing and text export in the desktop program: "&Print ledenlijst" and the member list's print
-// buttons, "&Print" and "&Export" of the overview window, and the options dialog of "&Print Opties"
-// and "Pers.&Gegevens".
+// buttons, "&Print" and "&Export" of the overview and match windows, and the options dialog of
+// "&Print Opties" and "Pers.&Gegevens".
 #include <QString>
 
 #include <functional>
@@ -10,6 +10,7 @@ namespace tandemx {
 
 struct AppState;
 struct PrintingState;
+class TMatchForm;
 class TOptiesForm;
 class TResultsForm;
 class TTandem12X;
@@ -26,5 +27,7 @@ TOptiesForm& optionsForm(TTandem12X& window, AppState& state);
 void printMemberList(TTandem12X& window, AppState& state);
 void printOverview(TTandem12X& window, TResultsForm& form, AppState& state);
 void exportOverview(TTandem12X& window, TResultsForm& form, AppState& state);
+void printMatches(TTandem12X& window, TMatchForm& form, AppState& state);
+void exportMatches(TTandem12X& window, TMatchForm& form, AppState& state);
 
 } // namespace tandemx

@@ -2,7 +2,11 @@
 // member list, an overview's "&Print" and "&Export", printed on the printer "PDF-bestand".
 #include "engine/QuietHost.h"
 #include "engine/ScheduleStart.h"
+#include "forms/MatchWiring.h"
 #include "forms/MemberView.h"
+#include "forms/TMatchForm.h"
+#include "forms/TMatchSelDlg.h"
+#include "matches/MatchFile.h"
 #include "forms/PrintWiring.h"
 #include "forms/ResultsWiring.h"
 #include "forms/TOptiesForm.h"
@@ -15,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -104,6 +109,7 @@ private slots:
     void memberListPrintsOnPdfPrinter();
     void memberListWithoutPrinterOrAnsweredNee();
     void overviewPrintAndExport();
+    void matchPrintAndExport();
 };
 
 void TestOptiesForm::printPageShowsMillimetresAndRecomputesPageLength()
@@ -383,6 +389,91 @@ void TestOptiesForm::overviewPrintAndExport()
     QCOMPARE(lines[1], QByteArray("           PAREN INDELING\r"));
     QCOMPARE(lines[2], QByteArray("            \r"));
     QCOMPARE(int(lines.size() - 1), 4 + int(form.lines().size())); // title block, header, one per line
+}
+
+void TestOptiesForm::matchPrintAndExport()
+{
+    // Two members and two matches kept; match 2 opened in the match window.
+    TestState t;
+    QTemporaryDir dir;
+    TTandem12X window{t.state};
+    setDefaults(t.state);
+    KeyData& key = t.state.club.config->keyData;
+    key.clubName = "TC De Baan";
+    key.maxMatches = 40;
+    key.keepGames = 1;
+    t.state.club.members = MemberList{};
+    const char* names[][4] = {{"11", "Aart", "Vos", "H"}, {"20", "Ank", "Kok", "D"}};
+    for (const auto& n : names) {
+        TLedenObj r;
+        r.setClubNr(int16_t(QByteArray(n[0]).toInt()));
+        r.setText(MemberField::Voornaam, QString::fromLatin1(n[1]));
+        r.setText(MemberField::Achternaam, QString::fromLatin1(n[2]));
+        r.setText(MemberField::Grp, QString::fromLatin1(n[3]));
+        r.setText(MemberField::Actie, QStringLiteral("X"));
+        t.state.club.members->append(r);
+    }
+    for (int i = 1; i <= 2; ++i)
+        t.state.club.members->at(i).setIx(uint16_t(i));
+    t.state.club.memberFileName = dir.filePath("club.tdm");
+    t.state.schedule->TotalRounds = 5;
+    MatchData& data = t.state.matches;
+    data.memberFile = t.state.club.memberFileName;
+    CreateMatch(data, 1, 2, 5, QStringLiteral("05-03-2026"));
+    CreateMatch(data, 2, 2, 5, QStringLiteral("12-03-2026"));
+    data.match(1)->calcs[1].Games = 5;
+    data.match(1)->calcs[2].Games = 3;
+    LoadHeader(data, 2);
+    data.CurrentMatch.match = 2;
+    wireMatches(window, t.state);
+    wirePrinting(window, t.state);
+    window.show();
+    window.setMatchGroup(true);
+    TMatchSelDlg::aboutToShow = [](TMatchSelDlg& d) {
+        QTimer::singleShot(0, &d, [&d] {
+            auto* box = d.findChild<QComboBox*>("MatchSelBox");
+            box->setEditText(QStringLiteral("2"));
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::mouseClick(d.findChild<QPushButton*>("OKMatchBtn"), Qt::LeftButton);
+        });
+    };
+    t.sink.expect(Result::Yes);
+    window.findChild<QAction*>("OpenMatch1")->trigger();
+    TMatchSelDlg::aboutToShow = nullptr;
+    TMatchForm& form = MatchWindows::of(window)->matchForm();
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.matchNumber(), 2);
+
+    auto* print = form.findChild<QPushButton*>("PrintMatchBtn");
+    auto* exportBtn = form.findChild<QPushButton*>("BewaarBtn");
+    QVERIFY(print && exportBtn);
+    t.sink.expect(Result::Ok);
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(t.sink.shown.back().text, QString("Geen Printer aanwezig"));
+
+    t.state.club.printSettings.printerIndex = int(printerNames().size()) - 1;
+    const QString pdf = dir.filePath("match.pdf");
+    t.sink.expect(Result::Yes);
+    t.files.answers.push_back(pdf);
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(t.sink.shown.back().text, QString("Afdrukken op printer: \rPDF-bestand"));
+    QCOMPARE(pdfPages(pdf), 1);
+
+    t.files.answers.push_back(dir.filePath("match"));
+    t.sink.expect(Result::Ok);
+    QTest::mouseClick(exportBtn, Qt::LeftButton);
+    QCOMPARE(t.sink.shown.back().text, QString("Bewaren gamesresultaten gelukt"));
+    QFile f(dir.filePath("match.txt"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray in(11, ' ');
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    QCOMPARE(lines.size(), 8); // 7 lines and the empty end
+    QCOMPARE(lines[0], in + "TC De Baan\r");
+    QCOMPARE(lines[1], in + "UITVOER van MATCHES\r");
+    QCOMPARE(lines[3], in + " ClubNr.,Voornaam,Achternaam,Grp,Actie,Games,Games,Tot.Gms,Plaats\r");
+    QCOMPARE(lines[4], QByteArray("    ,05-03,12-03\r"));
+    QVERIFY(lines[5].startsWith(in + "11,Aart,Vos,H,X,5,"));
+    QVERIFY(lines[6].startsWith(in + "20,Ank,Kok,D,X,3,"));
 }
 
 QTEST_MAIN(TestOptiesForm)
