@@ -212,11 +212,11 @@ void draw(QPainter& p, ToolIcon kind)
     case ToolIcon::SchedulePairs: {
         QFont f(QStringLiteral("DejaVu Sans"));
         f.setBold(true);
-        f.setPixelSize(9);
+        f.setPixelSize(10);
         p.setFont(f);
         const QColor shirts[] = {kBlue, kClay};
         for (int i = 0; i < 2; ++i) {
-            const QRectF box(2.5 + i * 10, 4.5 + i * 6, 9, 9);
+            const QRectF box(1.5 + i * 10, 2.5 + i * 9, 10.5, 10.5);
             p.setPen(ink(1.2));
             p.setBrush(shirts[i]);
             p.drawRoundedRect(box, 2, 2);
@@ -276,8 +276,15 @@ void drawApp(QPainter& p)
     p.setPen(QPen(kInk, 0.6));
     p.setBrush(kYellow);
     p.drawEllipse(QPointF(16.8, 9.4), 2.3, 2.3);
-    p.setPen(QPen(Qt::white, 0.6));
-    p.drawArc(QRectF(15.2, 7.4, 3.2, 4), 200 * 16, 140 * 16);
+    // The seams: two curves bending in from either side.
+    QPainterPath seams;
+    seams.moveTo(15.2, 7.9);
+    seams.quadTo(16.6, 9.4, 15.2, 10.9);
+    seams.moveTo(18.4, 7.9);
+    seams.quadTo(17.0, 9.4, 18.4, 10.9);
+    p.setPen(QPen(Qt::white, 0.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(seams);
 }
 
 } // namespace

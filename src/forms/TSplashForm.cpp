@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tandemx {
 
 QPixmap tandemPicture(const QSize& size)
@@ -31,21 +33,33 @@ QPixmap tandemPicture(const QSize& size)
     p.drawLine(QPointF(court.center().x(), court.top() - 6), QPointF(court.center().x(), court.bottom() + 6));
     // Four players, two pairs.
     const QColor shirts[] = {QColor(0xff, 0xd7, 0x00), QColor(0xff, 0xd7, 0x00), QColor(0x4f, 0xc3, 0xf7), QColor(0x4f, 0xc3, 0xf7)};
-    const QPointF spots[] = {{0.22, 0.3}, {0.3, 0.7}, {0.7, 0.3}, {0.78, 0.7}};
+    const QPointF spots[] = {{0.09, 0.3}, {0.13, 0.7}, {0.87, 0.3}, {0.91, 0.7}};
     for (int i = 0; i < 4; ++i) {
         p.setPen(Qt::NoPen);
         p.setBrush(shirts[i]);
         p.drawEllipse(QPointF(court.left() + spots[i].x() * court.width(), court.top() + spots[i].y() * court.height()), 7, 7);
     }
+    // The name on a dark band across the net, so no court line runs through the letters.
+    const QRectF band(court.left() + court.width() * 0.22, court.top() + court.height() * 0.26,
+                      court.width() * 0.56, court.height() * 0.48);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x0d, 0x3b, 0x1e, 215));
+    p.drawRoundedRect(band, size.height() * 0.04, size.height() * 0.04);
     QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(int(size.height() * 0.2));
+    f.setPixelSize(int(size.height() * 0.15));
     f.setBold(true);
     p.setFont(f);
-    p.setPen(QColor(0, 0, 0, 110));
-    const QRectF title(0, court.top() + court.height() * 0.24, size.width(), court.height() * 0.5);
+    const QRectF title(band.left(), band.top() + band.height() * 0.06, band.width(), band.height() * 0.6);
+    p.setPen(QColor(0, 0, 0, 140));
     p.drawText(title.translated(2, 2), Qt::AlignCenter, QStringLiteral("TandemX"));
     p.setPen(Qt::white);
     p.drawText(title, Qt::AlignCenter, QStringLiteral("TandemX"));
+    QFont small(QStringLiteral("DejaVu Sans"));
+    small.setPixelSize(std::max(8, int(size.height() * 0.065)));
+    p.setFont(small);
+    p.setPen(QColor(0xf2, 0xc1, 0x2e));
+    const QRectF subtitle(band.left(), band.top() + band.height() * 0.64, band.width(), band.height() * 0.3);
+    p.drawText(subtitle, Qt::AlignCenter, QStringLiteral("Tennis Programma"));
     return pix;
 }
 
