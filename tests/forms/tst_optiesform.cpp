@@ -329,6 +329,14 @@ void TestOptiesForm::memberListWithoutPrinterOrAnsweredNee()
     c.window.printLedenlijst1->trigger();
     c.checkQuestion();
     QVERIFY(c.t.files.requests.empty()); // no file asked for, nothing printed
+
+    // A PDF file that cannot be written: the failure is reported.
+    c.printTo(c.dir.filePath("missing/leden.pdf"));
+    c.t.sink.expect(Result::Ok);
+    c.window.printLedenlijst1->trigger();
+    QCOMPARE(c.t.sink.shown.back().text, QString(" Afdrukken niet gelukt"));
+    QCOMPARE(c.t.sink.shown.back().kind, int(Error));
+    QVERIFY(c.t.sink.allAnswersUsed());
 }
 
 void TestOptiesForm::overviewPrintAndExport()
