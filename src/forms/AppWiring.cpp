@@ -1,6 +1,7 @@
 #include "forms/AppWiring.h"
 
 #include "forms/MatchWiring.h"
+#include "forms/PrintWiring.h"
 #include "forms/ResultsWiring.h"
 #include "forms/TSchemaForm.h"
 #include "forms/TTandem12X.h"
@@ -14,7 +15,8 @@ void wireWindows(TTandem12X& window)
                      [&window](int mode) { OpenScheduleSetup(window.state(), window, mode); });
     wireOverviews(window, window.state());
     wireMatches(window, window.state());
-    // The options and print windows connect here as they are built.
+    // After the match windows: the match window's Print and Export are connected to its printouts.
+    wirePrinting(window, window.state());
 }
 
 } // namespace tandemx
