@@ -72,8 +72,7 @@ void runPrintout(AppState& state, PrintingState& printing, NoPrinter noPrinter,
     PainterCanvas canvas(*device);
     bool ok = canvas.isActive();
     if (ok) {
-        const bool fontSetUp = printing.printFontSetUp || printFontSetUp(settings);
-        layOut(canvas, setUpMetrics(canvas, settings, fontSetUp));
+        layOut(canvas, setUpMetrics(canvas, settings, printing.fontSetUp(settings)));
     }
     ok = canvas.finish() && ok;
     if (!ok)
@@ -99,8 +98,11 @@ OverviewDocument documentOf(TTandem12X& window, TResultsForm& form, AppState& st
     for (const auto& column : form.overviewLayout().columns)
         columns.emplace_back(column.caption, column.width);
     fillFromLines(doc, columns, form.lines());
-    // The printout takes the rows as the list view shows them, inserted and deleted rows included.
+    // The printout takes the columns and rows as the list view shows them, inserted and deleted rows
+    // included.
     if (QTreeWidget* list = form.listView()) {
+        for (size_t c = 0; c < doc.columns.size() && int(c) < list->columnCount(); ++c)
+            doc.columns[c].screenWidth = list->columnWidth(int(c));
         doc.rows.clear();
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
             QStringList row;

@@ -233,7 +233,7 @@ void TOptiesForm::loadPersonalPage()
 void TOptiesForm::loadPrintPage()
 {
     PrintSettings& ps = state_.club.printSettings;
-    metrics_ = measure(ps, printing_.printFontSetUp);
+    metrics_ = measure(ps, printing_.fontSetUp(ps));
     ps.pageLength = uint16_t(std::max(0, recomputedPageLength(ps, metrics_.linesPerPage)));
     marginEdits_[0]->setText(QString::number(pixelsToMm(ps.leftMargin, metrics_.pixelsPer10mm)));
     marginEdits_[1]->setText(QString::number(pixelsToMm(ps.topMargin, metrics_.pixelsPer10mm)));

@@ -23,8 +23,15 @@ namespace tandemx {
 
 // What the printouts share beyond the stored settings, for the run of the program.
 struct PrintingState {
-    bool printFontSetUp = false; // cleared when another printer is chosen
-    QString exportFileName;      // the last export file
+    // Whether the printer font is set up: as the settings were loaded (a print font size stored) until
+    // the options dialog chooses another printer (not set up) or a print font (set up).
+    std::optional<bool> printFontSetUp;
+    QString exportFileName; // the last export file
+
+    bool fontSetUp(const PrintSettings& settings) const
+    {
+        return printFontSetUp.value_or(printing::printFontSetUp(settings));
+    }
 };
 
 // The printers to choose from: the system's printers, then "PDF-bestand" (prints into a PDF file).

@@ -228,11 +228,11 @@ void TestOptiesForm::printerAndFontDialogs()
     QCOMPARE(d.settings().printerIndex, -1);
     QVERIFY(!d.form.changed());
     // Chosen: stored, the print font no longer set up, the focus on "Print Font".
-    d.printing.printFontSetUp = true;
+    QVERIFY(d.printing.fontSetUp(d.settings())); // the defaults store a print font size
     d.printerAnswer = pdfIndex;
     QTest::mouseClick(d.get<QPushButton>("PrinterBtn"), Qt::LeftButton);
     QCOMPARE(d.settings().printerIndex, pdfIndex);
-    QVERIFY(!d.printing.printFontSetUp);
+    QVERIFY(!d.printing.fontSetUp(d.settings()));
     QVERIFY(d.form.changed());
     QCOMPARE(d.focusName(), QString("FontBtn"));
 
@@ -240,7 +240,7 @@ void TestOptiesForm::printerAndFontDialogs()
     QTest::mouseClick(d.get<QPushButton>("FontBtn"), Qt::LeftButton);
     QCOMPARE(d.settings().printFontName, QByteArray("DejaVu Serif"));
     QCOMPARE(d.settings().printFontSize, int16_t(12));
-    QVERIFY(d.printing.printFontSetUp);
+    QVERIFY(d.printing.fontSetUp(d.settings()));
 
     // The window text font: at least size 8, into the font in use and the settings.
     d.fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 6);
