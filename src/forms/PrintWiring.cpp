@@ -272,9 +272,14 @@ void wirePrinting(TTandem12X& window, AppState& state)
     // The overview window exists once an overview command ran.
     QObject::connect(&window, &TTandem12X::overviewRequested, &window,
                      [&window, &state] { connectResults(window, state); });
-    // So does the match window once a match command ran.
-    QObject::connect(&window, &TTandem12X::matchCommandRequested, &window,
-                     [&window, &state] { connectMatchForm(window, state); });
+    // "Uitvoer Games" (5) opens the overview window too; "&Nieuwe Match" (1) and "&Open Match" (2)
+    // the match window.
+    QObject::connect(&window, &TTandem12X::matchCommandRequested, &window, [&window, &state](int kind) {
+        if (kind == 5)
+            connectResults(window, state);
+        else if (kind == 1 || kind == 2)
+            connectMatchForm(window, state);
+    });
 }
 
 } // namespace tandemx
