@@ -8,6 +8,8 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
+
 #include <array>
 
 namespace tandemx::printing {

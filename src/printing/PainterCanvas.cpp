@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 namespace tandemx::printing {
 
 PainterCanvas::PainterCanvas(QPagedPaintDevice& device) : device_(device), painter_(std::make_unique<QPainter>())
