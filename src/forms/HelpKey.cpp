@@ -6,6 +6,7 @@
 #include "forms/TInvoerForm.h"
 #include "forms/TMatchForm.h"
 #include "forms/TMatchSelDlg.h"
+#include "forms/TOptiesForm.h"
 #include "forms/TResultsForm.h"
 #include "forms/TSchemaForm.h"
 
@@ -17,8 +18,6 @@
 namespace tandemx {
 
 namespace {
-
-const char* const kHelpContext = "helpContext";
 
 // The page of a window that carries its number in code rather than in a property.
 QUrl windowUrl(QWidget* window)
@@ -35,6 +34,8 @@ QUrl windowUrl(QWidget* window)
         return helpUrl(TInvoerForm::HelpContext);
     if (qobject_cast<TMatchSelDlg*>(window))
         return helpUrl(TMatchSelDlg::HelpContext);
+    if (auto* opties = qobject_cast<TOptiesForm*>(window))
+        return helpUrl(opties->currentPage() == 1 ? TOptiesForm::HelpPrint : TOptiesForm::HelpPersonal);
     if (window->objectName() == QLatin1String("TBanenDlg"))
         return helpUrl(256);
     return QUrl();
@@ -46,7 +47,7 @@ QUrl objectUrl(QObject* object)
         return QUrl();
     QUrl url = helpUrlForName(object->objectName());
     if (url.isEmpty()) {
-        const int context = object->property(kHelpContext).toInt();
+        const int context = helpContextOf(object);
         if (context > 0)
             url = helpUrl(context);
     }
@@ -98,14 +99,24 @@ protected:
 
 } // namespace
 
+int helpContextOf(const QObject* object)
+{
+    // Windows carry the number as "helpContext"; the options dialog spells it "HelpContext".
+    QVariant context = object->property("helpContext");
+    if (!context.isValid())
+        context = object->property("HelpContext");
+    return context.toInt();
+}
+
 QUrl contextHelpUrl(QWidget* widget)
 {
     for (QWidget* w = widget; w; w = w->parentWidget()) {
-        if (QUrl url = objectUrl(w); !url.isEmpty())
-            return url;
+        // A window that knows its page (the options dialog by its current tab) goes first.
         if (w->isWindow())
             if (QUrl url = windowUrl(w); !url.isEmpty())
                 return url;
+        if (QUrl url = objectUrl(w); !url.isEmpty())
+            return url;
     }
     return helpContentsUrl();
 }

@@ -98,7 +98,6 @@ const std::map<QString, const char*>& nameTable()
         {QStringLiteral("Informatie1"), "helpgebruik.html#informatie"},
         {QStringLiteral("AboutBox"), "helpgebruik.html#informatie"},
         {QStringLiteral("HelpViewer"), "helpgebruik.html"},
-        {QStringLiteral("TOptiesForm"), "opties.html"},
     };
     return table;
 }

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 class QApplication;
+class QObject;
 class QTextBrowser;
 class QToolButton;
 
@@ -24,6 +25,8 @@ QUrl helpContentsUrl();
 // Every help context number that has a page.
 QList<int> helpContexts();
 
+// The help context number an object carries (0: none).
+int helpContextOf(const QObject* object);
 // The page for context help (F1) from the widget that has the focus: the nearest "helpContext"
 // property up the parent chain, the window's own context, or the page of the window by its name.
 QUrl contextHelpUrl(QWidget* widget);

@@ -8,6 +8,7 @@
 #include "forms/TMatchForm.h"
 #include "forms/TMatchSelDlg.h"
 #include "forms/TNewLidDlg.h"
+#include "forms/TOptiesForm.h"
 #include "forms/TResultsForm.h"
 #include "forms/TSchemaForm.h"
 #include "forms/TTandem12X.h"
@@ -61,6 +62,14 @@ using WindowFactory = std::function<std::unique_ptr<QWidget>(AppState&)>;
 template <class W> WindowFactory make()
 {
     return [](AppState& s) { return std::unique_ptr<QWidget>(new W(s)); };
+}
+
+WindowFactory makeOpties()
+{
+    return [](AppState& s) {
+        static PrintingState printing;
+        return std::unique_ptr<QWidget>(new TOptiesForm(s, printing));
+    };
 }
 
 } // namespace
@@ -137,19 +146,19 @@ void TstHelp::everyContextTheWindowsCarryHasAPage()
     TestState t;
     const WindowFactory factories[] = {make<TTandem12X>(), make<TNewLidDlg>(), make<TSchemaForm>(),
                                        make<TResultsForm>(), make<TMatchForm>(), make<TInvoerForm>(),
-                                       make<TMatchSelDlg>(), make<TBanenDlg>(), make<TConfigDial>()};
+                                       make<TMatchSelDlg>(), make<TBanenDlg>(), make<TConfigDial>(), makeOpties()};
     int seen = 0;
     for (const WindowFactory& factory : factories) {
         std::unique_ptr<QWidget> window = factory(t.state);
         QList<QObject*> objects = window->findChildren<QObject*>();
         objects.append(window.get());
         for (QObject* o : objects) {
-            const QVariant context = o->property("helpContext");
-            if (!context.isValid() || context.toInt() == 0)
+            const int context = helpContextOf(o);
+            if (context == 0)
                 continue;
             ++seen;
-            QVERIFY2(!helpUrl(context.toInt()).isEmpty(),
-                     qPrintable(o->objectName() + QStringLiteral(": ") + context.toString()));
+            QVERIFY2(!helpUrl(context).isEmpty(),
+                     qPrintable(o->objectName() + QStringLiteral(": ") + QString::number(context)));
         }
     }
     QVERIFY(seen > 40);
@@ -168,6 +177,7 @@ void TstHelp::f1OpensThePageOfTheWindowInFront_data()
     QTest::newRow("match selection") << make<TMatchSelDlg>() << "match.html";
     QTest::newRow("match window") << make<TMatchForm>() << "matchvenster.html";
     QTest::newRow("game input") << make<TInvoerForm>() << "invoer.html";
+    QTest::newRow("options") << makeOpties() << "opties.html#persoon";
     QTest::newRow("about box") << WindowFactory([](AppState&) { return std::make_unique<TAboutBox>(); })
                                << "helpgebruik.html#informatie";
 }
