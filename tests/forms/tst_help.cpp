@@ -3,6 +3,7 @@
 #include "forms/HelpViewer.h"
 #include "forms/TAboutBox.h"
 #include "forms/TBanenDlg.h"
+#include "forms/TBerichtForm.h"
 #include "forms/TConfigDial.h"
 #include "forms/TInvoerForm.h"
 #include "forms/TMatchForm.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -96,6 +98,7 @@ private slots:
     void helpCommandsOpenTheirPages_data();
     void helpCommandsOpenTheirPages();
     void viewerGoesBackAndForward();
+    void messageHelpOpensBesideTheModalMessage();
 };
 
 void TstHelp::everyContextHasItsPageAndAnchor()
@@ -255,6 +258,28 @@ void TstHelp::viewerGoesBackAndForward()
     QCOMPARE(shownPage(), QStringLiteral("schema.html"));
     viewer->findChild<QToolButton*>(QStringLiteral("InhoudBtn"))->click();
     QCOMPARE(shownPage(), QStringLiteral("inhoud.html"));
+}
+
+void TstHelp::messageHelpOpensBesideTheModalMessage()
+{
+    // As the program wires it: the message dialog's "&Help" calls showHelp with its context.
+    TBerichtForm::helpHandler = [](int context) { showHelp(context); };
+    TBerichtForm dialog(QStringLiteral("Bestand bestaat niet : club.tdm"), Error, Btn::OK | Btn::Help, 0);
+    QString page;
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, &dialog, [&] {
+        dialog.findChild<QPushButton*>(QStringLiteral("Help"))->click();
+        page = shownPage();
+        owner = HelpViewer::current() ? HelpViewer::current()->parentWidget() : nullptr;
+        QCOMPARE(dialog.isVisible(), true); // the message stays
+        dialog.done(1);
+    });
+    QTimer::singleShot(5000, &dialog, [&dialog] { dialog.done(-1); });
+    QCOMPARE(dialog.exec(), 1);
+    TBerichtForm::helpHandler = nullptr;
+    QCOMPARE(page, QStringLiteral("meldingen.html"));
+    // A child of the modal message, so the message does not block it.
+    QCOMPARE(owner, &dialog);
 }
 
 QTEST_MAIN(TstHelp)
