@@ -264,6 +264,10 @@ void exportOverview(TTandem12X& window, TResultsForm& form, AppState& state)
 
 void wirePrinting(TTandem12X& window, AppState& state)
 {
+    // Once per window: a second call would print and open every dialog twice.
+    if (window.property("printingWired").toBool())
+        return;
+    window.setProperty("printingWired", true);
     printingState(window);
     QObject::connect(&window, &TTandem12X::printMembersRequested, &window,
                      [&window, &state] { printMemberList(window, state); });
