@@ -405,6 +405,10 @@ void ScheduleEngine::SearchDoublesRound(int gender, int courts)
     const bool prune = s_.Engine == EngineMode::Fast && needed > 0 && s_.MustPlayList[size_t(gender)].count <= 4 * courts;
     if (prune)
         preparePruning(pool, gender, gender, s_.CurrentRound, true);
+    // The exact test costs more than the others: it joins in once the search has gone on for a while.
+    s_.pruning.exact = s_.pruning.exactFrom == 0;
+    const long long exactAfter = s_.pruning.exactFrom >= 0 ? s_.pruning.exactFrom + 1 : 2LL * pool.count + 4000;
+    long long examined = 0;
     try {
         do {
             // A node that cannot be completed ends like an exhausted fill: the search backtracks.
@@ -412,6 +416,8 @@ void ScheduleEngine::SearchDoublesRound(int gender, int courts)
                 cursor = pool.count + 1;
             while (chosen < needed && cursor <= pool.count) {
                 const Pair p = pool[cursor];
+                if (prune && ++examined == exactAfter)
+                    s_.pruning.exact = true;
                 bool take = !inChosen[p.first] && !inChosen[p.second] && !(prune && prunedPair(p, gender));
                 if (take) {
                     s_.chosenPosition[size_t(++chosen)] = cursor;

@@ -75,6 +75,7 @@ private:
     bool canComplete(const PairList<MaxMixedPairs>& pool, int gender, int cursor, int remaining);
     bool prunedPair(Pair p, int gender) const;
     bool scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mixed, int g, int scenario, int cursor, int slots);
+    bool exactMatching(const PairList<MaxMixedPairs>& pool, int g, int scenario, int cursor, int remaining);
 
     ScheduleState& s_;
     ScheduleHost& host_;

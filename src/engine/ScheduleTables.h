@@ -162,6 +162,14 @@ struct SearchPruning {
     std::array<std::array<int32_t, MaxPlayers + 1>, 2> visited{};
     std::array<uint8_t, MaxPlayers + 1> need{};
     int32_t stamp = 0;
+    // The exact test (a perfect matching with stand-ins, Edmonds' blossoms); on once a search has
+    // examined many candidates.
+    bool exact = false;
+    int32_t exactFrom = -1; // candidates examined before it joins in; -1: twice the pool + 4000
+    static constexpr int MaxVertices = 2 * MaxPlayers;
+    std::array<int16_t, MaxVertices> player{}, match{}, parent{}, base{}, queue{};
+    std::array<uint8_t, MaxVertices> owed{}, used{}, inBlossom{}, onPath{};
+    std::array<int16_t, MaxPlayers + 1> vertexOf{};
 };
 
 struct ScheduleState {

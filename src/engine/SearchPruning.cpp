@@ -205,7 +205,7 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
         return false;
     // Every owed player gets his own partner (augmenting paths).
     if (owed == 0)
-        return true;
+        return mixed || !pr.exact || exactMatching(pool, g, scenario, cursor, slots / 2);
     auto& partnerOf = pr.partnerOf[size_t(og)];
     auto& visited = pr.visited[size_t(og)];
     for (int v = 1; v <= s_.players(og); ++v)
@@ -249,6 +249,159 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
         augment.stamp = ++pr.stamp;
         if (!augment(pr.need[size_t(i)]))
             return false;
+    }
+    return mixed || !pr.exact || exactMatching(pool, g, scenario, cursor, slots / 2);
+}
+
+// The exact test of a doubles scenario. V: the free players the scenario does not leave out; the edges:
+// the pool pairs at or after the cursor between them; U: the owed players. A valid completion is a
+// matching of exactly `remaining` pairs covering U. Add d = |V| - 2 x remaining stand-ins, each joined
+// to every player of V outside U: the enlarged graph has a perfect matching exactly when such a
+// completion exists (the players the stand-ins take are the ones the completion leaves out, never an
+// owed one). Perfect matching by Edmonds' blossom algorithm; a vertex without an augmenting path keeps
+// none after later augmentations, so the first one found ends the test.
+bool ScheduleEngine::exactMatching(const PairList<MaxMixedPairs>& pool, int g, int scenario, int cursor, int remaining)
+{
+    auto& pr = s_.pruning;
+    const auto& st = pr.status[size_t(g)][size_t(scenario)];
+    const auto& chosen = s_.inChosen[size_t(g)];
+    const int n = s_.players(g);
+    int m = 0;
+    for (int j = 1; j <= n; ++j) {
+        pr.vertexOf[size_t(j)] = -1;
+        if (!chosen[size_t(j)] && st[size_t(j)] != SearchPruning::Out) {
+            pr.vertexOf[size_t(j)] = int16_t(m);
+            pr.player[size_t(m)] = int16_t(j);
+            pr.owed[size_t(m)] = st[size_t(j)] == SearchPruning::In;
+            ++m;
+        }
+    }
+    const int d = m - 2 * remaining;
+    if (d < 0)
+        return false;
+    const int V = m + d;
+    const int32_t* entry = pr.listEntry.data();
+    const auto& start = pr.listStart[size_t(g)];
+    auto& match = pr.match;
+    auto& parent = pr.parent;
+    auto& base = pr.base;
+    auto& used = pr.used;
+    auto& queue = pr.queue;
+
+    // Visits the neighbours of v until visit answers true.
+    auto forEachNeighbour = [&](int v, auto&& visit) {
+        if (v >= m) {
+            for (int w = 0; w < m; ++w)
+                if (!pr.owed[size_t(w)] && visit(w))
+                    return;
+            return;
+        }
+        const int j = pr.player[size_t(v)];
+        const int32_t* end = entry + start[size_t(j) + 1];
+        for (const int32_t* e = std::lower_bound(entry + start[size_t(j)], end, cursor); e != end; ++e) {
+            const int w = pr.vertexOf[size_t(partnerIn(pool[*e], false, g, j))];
+            if (w >= 0 && visit(w))
+                return;
+        }
+        if (!pr.owed[size_t(v)])
+            for (int w = m; w < V; ++w)
+                if (visit(w))
+                    return;
+    };
+    for (int v = 0; v < V; ++v)
+        match[size_t(v)] = -1;
+    for (int v = 0; v < V; ++v) {
+        if (match[size_t(v)] != -1)
+            continue;
+        forEachNeighbour(v, [&](int w) {
+            if (match[size_t(w)] != -1 || w == v)
+                return false;
+            match[size_t(v)] = int16_t(w);
+            match[size_t(w)] = int16_t(v);
+            return true;
+        });
+    }
+    auto lca = [&](int a, int b) {
+        for (int i = 0; i < V; ++i)
+            pr.onPath[size_t(i)] = 0;
+        for (;;) {
+            a = base[size_t(a)];
+            pr.onPath[size_t(a)] = 1;
+            if (match[size_t(a)] == -1)
+                break;
+            a = parent[size_t(match[size_t(a)])];
+        }
+        for (;;) {
+            b = base[size_t(b)];
+            if (pr.onPath[size_t(b)])
+                return b;
+            b = parent[size_t(match[size_t(b)])];
+        }
+    };
+    auto markPath = [&](int v, int b, int child) {
+        while (base[size_t(v)] != b) {
+            pr.inBlossom[size_t(base[size_t(v)])] = pr.inBlossom[size_t(base[size_t(match[size_t(v)])])] = 1;
+            parent[size_t(v)] = int16_t(child);
+            child = match[size_t(v)];
+            v = parent[size_t(match[size_t(v)])];
+        }
+    };
+    auto findPath = [&](int root) {
+        for (int i = 0; i < V; ++i) {
+            used[size_t(i)] = 0;
+            parent[size_t(i)] = -1;
+            base[size_t(i)] = int16_t(i);
+        }
+        used[size_t(root)] = 1;
+        int head = 0, tail = 0;
+        queue[size_t(tail++)] = int16_t(root);
+        int found = -1;
+        while (head < tail && found < 0) {
+            const int v = queue[size_t(head++)];
+            forEachNeighbour(v, [&](int to) {
+                if (base[size_t(v)] == base[size_t(to)] || match[size_t(v)] == to)
+                    return false;
+                if (to == root || (match[size_t(to)] != -1 && parent[size_t(match[size_t(to)])] != -1)) {
+                    const int cur = lca(v, to);
+                    for (int i = 0; i < V; ++i)
+                        pr.inBlossom[size_t(i)] = 0;
+                    markPath(v, cur, to);
+                    markPath(to, cur, v);
+                    for (int i = 0; i < V; ++i) {
+                        if (pr.inBlossom[size_t(base[size_t(i)])]) {
+                            base[size_t(i)] = int16_t(cur);
+                            if (!used[size_t(i)]) {
+                                used[size_t(i)] = 1;
+                                queue[size_t(tail++)] = int16_t(i);
+                            }
+                        }
+                    }
+                } else if (parent[size_t(to)] == -1) {
+                    parent[size_t(to)] = int16_t(v);
+                    if (match[size_t(to)] == -1) {
+                        found = to;
+                        return true;
+                    }
+                    used[size_t(match[size_t(to)])] = 1;
+                    queue[size_t(tail++)] = match[size_t(to)];
+                }
+                return false;
+            });
+        }
+        return found;
+    };
+    for (int v = 0; v < V; ++v) {
+        if (match[size_t(v)] != -1)
+            continue;
+        int t = findPath(v);
+        if (t < 0)
+            return false;
+        while (t != -1) {
+            const int pv = parent[size_t(t)], ppv = match[size_t(pv)];
+            match[size_t(t)] = int16_t(pv);
+            match[size_t(pv)] = int16_t(t);
+            t = ppv;
+        }
     }
     return true;
 }
