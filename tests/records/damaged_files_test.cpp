@@ -1,0 +1,171 @@
+// Damaged files through the open commands: each is reported and nothing on disk changes.
+#include "matches/MatchFile.h"
+#include "messages/ScriptedMessages.h"
+#include "state/FileCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <random>
+
+using namespace tandemx;
+
+namespace {
+
+class NoDialogs : public FileDialogs {
+public:
+    std::optional<QString> openFile(const Request&) override { return std::nullopt; }
+    std::optional<QString> saveFile(const Request&) override { return std::nullopt; }
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(data);
+}
+
+QByteArray randomBytes(int size, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    QByteArray b(size, '\0');
+    for (char& c : b)
+        c = char(rng());
+    return b;
+}
+
+QByteArray withCount(QByteArray file, int16_t count)
+{
+    file[2] = char(count & 0xFF);
+    file[3] = char((count >> 8) & 0xFF);
+    return file;
+}
+
+struct DamagedFiles : ::testing::Test {
+    ScriptedMessageSink sink;
+    Messages messages{sink};
+    Clock clock;
+    NoDialogs files;
+    AppState state{messages, clock, files};
+    QTemporaryDir dir;
+    QString good;
+
+    void SetUp() override
+    {
+        setDefaults(state);
+        KeyData k;
+        k.clubSize = 4;
+        state.club.members = createMemberList(k, NoFileName);
+        good = dir.filePath("good.tdm");
+        state.club.memberFileName = good;
+        state.club.config->keyData.clubSize = 4;
+        ASSERT_TRUE(saveMemberList(state, false));
+        ASSERT_TRUE(saveConfig(state, good));
+    }
+};
+
+} // namespace
+
+// A file shorter than its count is read as far as it goes: the missing members come out blank, without a
+// message. Everything else that cannot be a member list is refused with a message and the open list stays.
+TEST_F(DamagedFiles, DamagedMemberFilesAreReportedOrPaddedAndLeaveDisk)
+{
+    const QByteArray valid = readAll(good);
+    const QByteArray config = readAll(dir.filePath("good.cfg"));
+    ASSERT_EQ(valid.size(), 5 * 232);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        int members; // 0: refused
+    } cases[] = {
+        {"empty", {}, 0},
+        {"half a header", valid.left(100), 0},
+        {"header only", valid.left(232), 4},
+        {"truncated record", valid.left(valid.size() - 100), 4},
+        {"count beyond the file", withCount(valid, 40), 40},
+        {"negative count", withCount(valid, -16), 0},
+        {"huge count", withCount(valid, 32767), 0},
+        {"random bytes", withCount(randomBytes(5000, 1), 9999), 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath("bad.tdm");
+        writeAll(path, c.bytes);
+        writeAll(dir.filePath("bad.cfg"), config);
+        sink.shown.clear();
+        state.club.memberFileName = good;
+        state.club.members = createMemberList(state.club.keyData(), good);
+        const bool opened = openMemberFile(state, path, [] {});
+        EXPECT_EQ(opened, c.members > 0);
+        if (opened) {
+            EXPECT_TRUE(sink.shown.empty());
+            EXPECT_EQ(state.club.members->count(), c.members);
+        } else {
+            ASSERT_FALSE(sink.shown.empty());
+            EXPECT_TRUE(sink.texts().last().startsWith("Fout in data bestand: ")) << sink.texts().last().toStdString();
+            EXPECT_EQ(state.club.memberFileName, good);
+            EXPECT_EQ(state.club.members->count(), 4);
+        }
+        EXPECT_EQ(readAll(path), c.bytes);
+    }
+}
+
+// A key-data file is read as far as it goes; one without a club size is refused for the defaults dialog.
+TEST_F(DamagedFiles, KeyDataFilesOfOddSizesAndLeaveDisk)
+{
+    const QByteArray valid = readAll(dir.filePath("good.cfg"));
+    ASSERT_EQ(valid.size(), 268);
+    const struct {
+        int size;
+        bool accepted;
+    } cases[] = {{0, false}, {1, false}, {267, true}, {269, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        const QString cfg = dir.filePath("good.cfg");
+        const QByteArray bytes = (valid + QByteArray(1, 'x')).left(c.size);
+        writeAll(cfg, bytes);
+        sink.shown.clear();
+        EXPECT_EQ(loadConfig(state, good), c.accepted);
+        if (c.accepted) {
+            EXPECT_TRUE(sink.shown.empty());
+            EXPECT_EQ(state.club.keyData().clubSize, 4);
+        } else {
+            ASSERT_FALSE(sink.shown.empty());
+            EXPECT_TRUE(sink.texts().last().startsWith("Ledenbestand is niet correct")) << sink.texts().last().toStdString();
+        }
+        EXPECT_EQ(readAll(cfg), bytes);
+    }
+}
+
+TEST_F(DamagedFiles, DamagedMatchFilesAreReportedAndLeaveDisk)
+{
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"fits no member count", randomBytes(1001, 3)},
+        {"random bytes", randomBytes(4096, 4)},
+        {"one byte", QByteArray(1, '\x01')},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString cal = matchFileName(good);
+        writeAll(cal, c.bytes);
+        MatchData data;
+        sink.shown.clear();
+        EXPECT_FALSE(LoadMatchFile(data, good, 4, 6, "10-12-2026", messages));
+        ASSERT_FALSE(sink.shown.empty());
+        EXPECT_TRUE(sink.texts().last().startsWith("Matchlijst is niet correct")) << sink.texts().last().toStdString();
+        EXPECT_EQ(readAll(cal), c.bytes);
+    }
+}
