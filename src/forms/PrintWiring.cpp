@@ -22,6 +22,7 @@
 #include <QPrinterInfo>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 
 namespace tandemx {
@@ -170,6 +171,27 @@ void connectMatchForm(TTandem12X& window, AppState& state)
 
 } // namespace
 
+namespace {
+
+// Asks for the export file, writes the text made by makeText and reports the result.
+void exportText(TTandem12X& window, AppState& state, const QString& success, const std::function<QByteArray()>& makeText)
+{
+    const auto chosen = state.files.saveFile({QStringLiteral("Exporteren"), QStringLiteral("*.txt"),
+                                              QStringLiteral("Text files (*.txt *.TXT)"), QString()});
+    if (!chosen)
+        return;
+    PrintingState& printing = printingState(window);
+    printing.exportFileName = exportFileName(*chosen);
+    QString error;
+    if (!writeTextFile(printing.exportFileName, makeText(), &error)) {
+        state.messages.showBericht(error, Error, Btn::OK);
+        return;
+    }
+    state.messages.showInfo(success);
+}
+
+} // namespace
+
 void printMatches(TTandem12X& window, TMatchForm& form, AppState& state)
 {
     const MatchDocument doc = matchDocumentOf(form, state);
@@ -181,19 +203,9 @@ void printMatches(TTandem12X& window, TMatchForm& form, AppState& state)
 
 void exportMatches(TTandem12X& window, TMatchForm& form, AppState& state)
 {
-    const auto chosen = state.files.saveFile({QStringLiteral("Exporteren"), QStringLiteral("*.txt"),
-                                              QStringLiteral("Text files (*.txt *.TXT)"), QString()});
-    if (!chosen)
-        return;
-    PrintingState& printing = printingState(window);
-    printing.exportFileName = exportFileName(*chosen);
-    const QByteArray bytes = printing::exportMatches(matchDocumentOf(form, state), state.club.printSettings);
-    QString error;
-    if (!writeTextFile(printing.exportFileName, bytes, &error)) {
-        state.messages.showBericht(error, Error, Btn::OK);
-        return;
-    }
-    state.messages.showInfo(QStringLiteral("Bewaren gamesresultaten gelukt"));
+    exportText(window, state, QStringLiteral("Bewaren gamesresultaten gelukt"), [&] {
+        return printing::exportMatches(matchDocumentOf(form, state), state.club.printSettings);
+    });
 }
 
 PrintingState& printingState(TTandem12X& window)
@@ -247,19 +259,9 @@ void printOverview(TTandem12X& window, TResultsForm& form, AppState& state)
 
 void exportOverview(TTandem12X& window, TResultsForm& form, AppState& state)
 {
-    const auto chosen = state.files.saveFile({QStringLiteral("Exporteren"), QStringLiteral("*.txt"),
-                                              QStringLiteral("Text files (*.txt *.TXT)"), QString()});
-    if (!chosen)
-        return;
-    PrintingState& printing = printingState(window);
-    printing.exportFileName = exportFileName(*chosen);
-    const QByteArray bytes = printing::exportOverview(documentOf(window, form, state), state.club.printSettings);
-    QString error;
-    if (!writeTextFile(printing.exportFileName, bytes, &error)) {
-        state.messages.showBericht(error, Error, Btn::OK);
-        return;
-    }
-    state.messages.showInfo(QStringLiteral("Bewaren overzicht(en) gelukt"));
+    exportText(window, state, QStringLiteral("Bewaren overzicht(en) gelukt"), [&] {
+        return printing::exportOverview(documentOf(window, form, state), state.club.printSettings);
+    });
 }
 
 void wirePrinting(TTandem12X& window, AppState& state)

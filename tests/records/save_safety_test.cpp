@@ -73,8 +73,9 @@ TEST(SaveSafety, SigkillAtRandomMomentsLeavesOldOrNewAndNoLeftoverAfterNextSave)
             kill(pid, SIGKILL);
             int status = 0;
             ASSERT_EQ(waitpid(pid, &status, 0), pid);
-            if (WIFEXITED(status))
+            if (WIFEXITED(status)) {
                 ASSERT_EQ(WEXITSTATUS(status), 0);
+            }
 
             const QByteArray onDisk = readAll(path);
             ASSERT_TRUE(onDisk == oldData || onDisk == newData) << "trial " << trial << ": " << onDisk.size() << " bytes";
