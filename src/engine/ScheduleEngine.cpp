@@ -787,8 +787,12 @@ void ScheduleEngine::mixedPhase()
 
 bool ScheduleEngine::HistoryConflict(Pair last, Pair candidate) const
 {
-    const auto& h = s_.MixedOpponentHistory;
     const uint8_t Lm = last.first, Ll = last.second, Km = candidate.first, Kl = candidate.second;
+    if (s_.Engine == EngineMode::Fast) {
+        const auto& met = s_.MixedMet;
+        return met.men[Lm][Km] || met.ladies[Ll][Kl] || met.across[Lm][Kl] || met.across[Km][Ll];
+    }
+    const auto& h = s_.MixedOpponentHistory;
     for (int e = 1; e + 1 <= h.count; e += 2) {
         const Pair E1 = h[e], E2 = h[e + 1];
         if ((Lm == E1.first && Km == E2.first) || (Lm == E2.first && Km == E1.first)
@@ -798,6 +802,29 @@ bool ScheduleEngine::HistoryConflict(Pair last, Pair candidate) const
             return true;
     }
     return false;
+}
+
+// The history-conflict rule per entry pair (E1, E2) reads: the two men E1, E2 in either order; the two
+// ladies in either order; a man of one entry with the lady of the other. Tables of those three relations
+// answer it without walking the history.
+void ScheduleEngine::buildMixedMet()
+{
+    auto& met = s_.MixedMet;
+    for (int j = 0; j <= MaxPlayers; ++j) {
+        met.men[size_t(j)].reset();
+        met.ladies[size_t(j)].reset();
+        met.across[size_t(j)].reset();
+    }
+    const auto& h = s_.MixedOpponentHistory;
+    for (int e = 1; e + 1 <= h.count; e += 2) {
+        const Pair E1 = h[e], E2 = h[e + 1];
+        met.men[E1.first].set(E2.first);
+        met.men[E2.first].set(E1.first);
+        met.ladies[E1.second].set(E2.second);
+        met.ladies[E2.second].set(E1.second);
+        met.across[E1.first].set(E2.second);
+        met.across[E2.first].set(E1.second);
+    }
 }
 
 void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
@@ -882,6 +909,8 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     const bool lastRound = s_.CurrentRound == s_.Run.NumMixedRounds;
     const bool tooMany = s_.MustPlayList[size_t(smaller)].count > 2 * courts;
     const bool prune = s_.Engine == EngineMode::Fast && needed > 0 && (!tooMany || lastRound);
+    if (s_.Engine == EngineMode::Fast && s_.VariedPairs)
+        buildMixedMet();
     if (prune)
         preparePruning(pool, -1, groupVsGroup ? -1 : smaller, overallRound, !groupVsGroup);
     try {

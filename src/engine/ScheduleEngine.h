@@ -51,6 +51,7 @@ public:
     void WeighMixedPairs(const PairList<MaxMixedPairs>& pool);
     void SortMixedPool(PairList<MaxMixedPairs>& pool);
     bool HistoryConflict(Pair last, Pair candidate) const;
+    void buildMixedMet();
 
 private:
     bool userBreak();

@@ -209,6 +209,12 @@ struct ScheduleState {
     std::array<MustPlay, 2> MustPlayList{};
     std::array<PairList<MaxHistoryPairs>, 2> OpponentHistory{};
     PairList<MaxMixedHistoryEntries> MixedOpponentHistory;
+    // The fast engine's reading of that history, made at the start of each mixed search: which two men,
+    // which two ladies, and which man and lady (index: man, lady) some entry pair of the history joins
+    // the way the history-conflict rule compares them.
+    struct MetTables {
+        std::array<std::bitset<MaxPlayers + 1>, MaxPlayers + 1> men{}, ladies{}, across{};
+    } MixedMet;
     std::array<std::array<OverviewRecord, MaxRounds + 1>, 2> PlayerCourtTable{};
     std::array<std::array<OverviewRecord, MaxRounds + 1>, 2> PlayerGamesTable{};
 

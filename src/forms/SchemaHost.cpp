@@ -83,6 +83,7 @@ void SchemaHost::resetProgress(int maximum)
         state_.schedule->StopRequest = 27;
     progress_ = 0;
     progressMax_ = maximum;
+    sinceStep_.start();
     QProgressBar* bar = form_.progressBar();
     bar->setRange(0, maximum);
     bar->setValue(0);
@@ -92,17 +93,19 @@ void SchemaHost::resetProgress(int maximum)
 
 void SchemaHost::stepProgress()
 {
-    // The bar is an activity sign: it starts over when it passes the end. It is painted from the
-    // break test, not on every step.
-    if (++progress_ > progressMax_)
-        progress_ = 0;
+    // The bar is an activity sign that starts over when it passes the end. A step per candidate
+    // would make it jump at random between paints (thousands of candidates go by in one), so it
+    // moves with the time instead: see showProgressValue.
 }
 
 void SchemaHost::showProgressValue()
 {
-    QProgressBar* bar = form_.progressBar();
-    if (bar->value() != progress_)
-        bar->setValue(progress_);
+    if (sinceStep_.elapsed() < ProgressInterval)
+        return;
+    sinceStep_.restart();
+    if (++progress_ > progressMax_)
+        progress_ = 0;
+    form_.progressBar()->setValue(progress_);
 }
 
 void SchemaHost::setStopVisible(bool visible)

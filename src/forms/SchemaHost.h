@@ -34,6 +34,8 @@ public:
     bool breakTest() override;
 
     static constexpr int BreakInterval = 15;
+    // The bar moves one step per ProgressInterval ms while the calculation runs.
+    static constexpr int ProgressInterval = 100;
 
 private:
     void showProgressValue();
@@ -41,6 +43,7 @@ private:
     AppState& state_;
     TSchemaForm& form_;
     QElapsedTimer sinceEvents_;
+    QElapsedTimer sinceStep_;
     unsigned calls_ = 0;
     int progress_ = 0;
     int progressMax_ = 0;

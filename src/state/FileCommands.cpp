@@ -47,16 +47,14 @@ bool openMemberFile(AppState& state, const QString& path, const std::function<vo
 
 bool makeBackup(AppState& state, const QString& path)
 {
-    const QString backup = backupFileName(path);
     // Copy rather than rename: the member file stays in place until its new content has been
-    // written completely.
-    if (QFile::exists(backup))
-        QFile::remove(backup);
-    if (!QFile::copy(path, backup)) {
+    // written completely. The copy is written like any save, so an older backup survives a copy that
+    // cannot be completed.
+    QFile file(path);
+    const bool copied = file.open(QIODevice::ReadOnly) && saveFileAtomically(backupFileName(path), file.readAll()).isEmpty();
+    if (!copied)
         state.messages.showMessageNo(path, 8, 0, 0);
-        return false;
-    }
-    return true;
+    return copied;
 }
 
 bool fileNameStep(AppState& state, bool askName, bool confirmBackup)
@@ -89,9 +87,9 @@ bool saveMemberList(AppState& state, bool report)
     if (!checkClubNumbers(*club.members, state.messages))
         return false;
     const QString name = club.memberFileName;
-    if (club.backupPending && QFileInfo::exists(name))
-        makeBackup(state, name);
-    club.backupPending = false;
+    // A backup that could not be made is tried again at the next save.
+    if (club.backupPending)
+        club.backupPending = QFileInfo::exists(name) && !makeBackup(state, name);
 
     QByteArray bytes;
     QBuffer buffer(&bytes);

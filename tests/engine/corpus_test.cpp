@@ -181,5 +181,39 @@ TEST(Corpus, EveryScheduleKeepsTheRules)
     EXPECT_GT(stored, kEvenings / 2);
 }
 
+// Evenings at the program's limits (200 players, 32 courts, 24 rounds) and with every player code byte,
+// under every play option: each keeps the rules and finishes (the sanitizer build watches the memory).
+TEST(Corpus, EveningsAtTheLimitsKeepTheRules)
+{
+    auto everyCode = [](int count, int first) {
+        std::vector<uint8_t> codes;
+        for (int j = 0; j < count; ++j)
+            codes.push_back(uint8_t((first + j) % 256));
+        return codes;
+    };
+    struct Case {
+        const char* name;
+        Evening e;
+    };
+    const Case cases[] = {
+        {"200 men, 24 rounds", {200, 0, 24, 0, 32, 0}},
+        {"200 ladies, 24 rounds, all options", {0, 200, 24, 0, 32, 7}},
+        {"100 + 100, 12 + 12 rounds", {100, 100, 12, 12, 32, 2}},
+        {"100 + 100, 24 mixed rounds, pause rules", {100, 100, 0, 24, 32, 0, 3, 3}},
+        {"199 + 1, 24 rounds", {199, 1, 12, 12, 32, 0}},
+        {"200 men, codes 0..199", {200, 0, 24, 0, 32, 2, 1, 1, everyCode(200, 0)}},
+        {"100 + 100, codes 200..255 and on", {100, 100, 12, 12, 32, 7, 2, 2, everyCode(100, 200), everyCode(100, 44)}},
+        {"8 + 8, 32 courts", {8, 8, 12, 12, 32, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingHost host;
+        host.budget = 50'000'000;
+        const auto s = runEvening(c.e, host);
+        EXPECT_EQ(s->StopRequest, 0) << "over the candidate budget";
+        EXPECT_GT(checkEvening(c.e, *s, c.name), 0);
+    }
+}
+
 } // namespace
 } // namespace tandemx::engine::testing

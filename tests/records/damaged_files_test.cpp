@@ -44,6 +44,15 @@ QByteArray randomBytes(int size, unsigned seed)
     return b;
 }
 
+// The first member's first name (length byte at 4 of its record, room for 24) claims `length` bytes.
+QByteArray withFirstNameLength(QByteArray file, uint8_t length)
+{
+    file[232 + 4] = char(length);
+    for (int i = 1; i <= 30; ++i)
+        file[232 + 4 + i] = char('a' + i % 26);
+    return file;
+}
+
 QByteArray withCount(QByteArray file, int16_t count)
 {
     file[2] = char(count & 0xFF);
@@ -87,12 +96,16 @@ TEST_F(DamagedFiles, DamagedMemberFilesAreReportedOrPaddedAndLeaveDisk)
         const char* name;
         QByteArray bytes;
         int members; // 0: refused
+        int firstNameLength = -1; // the first member's first name as read; -1: not looked at
     } cases[] = {
         {"empty", {}, 0},
         {"half a header", valid.left(100), 0},
         {"header only", valid.left(232), 4},
         {"truncated record", valid.left(valid.size() - 100), 4},
         {"count beyond the file", withCount(valid, 40), 40},
+        {"length byte beyond capacity", withFirstNameLength(valid, 200), 4, 24},
+        {"length byte at capacity", withFirstNameLength(valid, 24), 4, 24},
+        {"length byte 255", withFirstNameLength(valid, 255), 4, 24},
         {"negative count", withCount(valid, -16), 0},
         {"huge count", withCount(valid, 32767), 0},
         {"random bytes", withCount(randomBytes(5000, 1), 9999), 0},
@@ -110,6 +123,11 @@ TEST_F(DamagedFiles, DamagedMemberFilesAreReportedOrPaddedAndLeaveDisk)
         if (opened) {
             EXPECT_TRUE(sink.shown.empty());
             EXPECT_EQ(state.club.members->count(), c.members);
+            if (c.firstNameLength >= 0) {
+                const QString name = state.club.members->at(1).voornaam();
+                EXPECT_EQ(name.size(), c.firstNameLength);
+                EXPECT_EQ(name, QString::fromLatin1(c.bytes.mid(232 + 5, c.firstNameLength)));
+            }
         } else {
             ASSERT_FALSE(sink.shown.empty());
             EXPECT_TRUE(sink.texts().last().startsWith("Fout in data bestand: ")) << sink.texts().last().toStdString();
