@@ -911,14 +911,28 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     const bool prune = s_.Engine == EngineMode::Fast && needed > 0 && (!tooMany || lastRound);
     if (s_.Engine == EngineMode::Fast && s_.VariedPairs)
         buildMixedMet();
-    if (prune)
+    if (prune) {
         preparePruning(pool, -1, groupVsGroup ? -1 : smaller, overallRound, !groupVsGroup);
+        startDeadEnds();
+    }
+    // The order test costs more than the others: it joins in once the search has gone on for a while.
+    s_.pruning.exact = s_.pruning.exactFrom == 0;
+    const long long exactAfter = s_.pruning.exactFrom >= 0 ? s_.pruning.exactFrom + 1 : 2LL * pool.count + 4000;
+    long long examined = 0;
+    // The pair of the court being filled, when its second pair is still to come.
+    auto openPair = [&] { return chosen % 2 == 1 ? pool[s_.chosenPosition[size_t(chosen)]] : Pair{}; };
+    // A node that cannot lead to a valid choice.
+    auto deadEnd = [&] {
+        return !canComplete(pool, -1, cursor, needed - chosen) || knownDeadEnd(cursor, openPair());
+    };
     try {
         do {
-            if (prune && chosen >= 1 && chosen < needed && !canComplete(pool, -1, cursor, needed - chosen))
+            if (prune && chosen >= 1 && chosen < needed && deadEnd())
                 cursor = pool.count + 1;
             while (chosen < needed && cursor <= pool.count) {
                 const Pair p = pool[cursor];
+                if (prune && ++examined == exactAfter)
+                    s_.pruning.exact = true;
                 bool compatible = !menChosen[p.first] && !ladiesChosen[p.second];
                 if (compatible && prune && chosen >= 1 && prunedPair(p, -1)) {
                     compatible = false;
@@ -930,12 +944,14 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
                 if (compatible) {
                     s_.chosenPosition[size_t(++chosen)] = cursor;
                     menChosen[p.first] = ladiesChosen[p.second] = 1;
+                    if (prune)
+                        toggleChosenKey(p);
                 }
                 ++cursor;
                 if (userBreak())
                     return;
                 host_.stepProgress();
-                if (compatible && prune && chosen < needed && !canComplete(pool, -1, cursor, needed - chosen))
+                if (compatible && prune && chosen < needed && deadEnd())
                     cursor = pool.count + 1;
             }
             bool valid = false;
@@ -953,6 +969,12 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
                 if (chosen >= 1) {
                     cursor = s_.chosenPosition[size_t(chosen)] + 1;
                     const Pair last = pool[s_.chosenPosition[size_t(chosen)]];
+                    // The node this pair made has been searched to its end.
+                    if (prune) {
+                        if (chosen < needed)
+                            recordDeadEnd(cursor, openPair());
+                        toggleChosenKey(last);
+                    }
                     menChosen[last.first] = ladiesChosen[last.second] = 0;
                 }
                 --chosen;

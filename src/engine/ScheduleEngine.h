@@ -77,6 +77,13 @@ private:
     bool prunedPair(Pair p, int gender) const;
     bool scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mixed, int g, int scenario, int cursor, int slots);
     bool exactMatching(const PairList<MaxMixedPairs>& pool, int g, int scenario, int cursor, int remaining);
+    bool playersInOrder(const PairList<MaxMixedPairs>& pool, int g, int cursor, int remaining);
+    // The dead ends of a mixed search: a new search, a pair taken or given back, a node searched to
+    // the end, and whether the chosen players (and open pair) are a known dead end at this cursor.
+    void startDeadEnds();
+    void toggleChosenKey(Pair p);
+    void recordDeadEnd(int cursor, Pair open);
+    bool knownDeadEnd(int cursor, Pair open);
 
     ScheduleState& s_;
     ScheduleHost& host_;

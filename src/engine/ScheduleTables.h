@@ -9,6 +9,7 @@
 #include <bitset>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace tandemx::engine {
 
@@ -170,6 +171,33 @@ struct SearchPruning {
     std::array<int16_t, MaxVertices> player{}, match{}, parent{}, base{}, queue{};
     std::array<uint8_t, MaxVertices> owed{}, used{}, inBlossom{}, onPath{};
     std::array<int16_t, MaxPlayers + 1> vertexOf{};
+    // The order test of a mixed round, per gender (costlier than the others, so it joins in with
+    // `exact`, and only at nodes with whole courts and at most OrderPairs pairs to go): players taken,
+    // players every scenario needs, each free player's usable positions, and per step of its search
+    // the players that can come next with their positions.
+    static constexpr int OrderBudget = 4000; // steps before it gives up (and answers yes)
+    static constexpr int OrderPairs = 24;
+    std::array<uint8_t, MaxPlayers + 1> orderUsed{}, orderOwed{};
+    std::array<int32_t, MaxMixedPairs> orderList{};
+    std::array<int32_t, MaxPlayers + 2> orderFrom{};
+    std::array<std::array<std::pair<int32_t, int32_t>, MaxPlayers>, 2 * MaxCourts + 1> orderCandidates{};
+    // Dead ends of a mixed search. Below a node, what the search can still do depends on which men and
+    // ladies are chosen, on the pair of an unfinished court (it decides the history conflicts of the
+    // next pair) and on the cursor alone; once such a node has been searched to the end without a
+    // valid choice, the same players and open pair at the same or a later cursor cannot give one
+    // either. A table remembers them (the players as bits; a newer dead end takes the place of an
+    // older one), one search at a time.
+    static constexpr int PlayerWords = (MaxPlayers + 64) / 64;
+    using ChosenKey = std::array<uint64_t, 2 * PlayerWords + 1>; // men, ladies, the open pair
+    struct DeadEnd {
+        ChosenKey key{};
+        int32_t cursor = 0;
+        uint32_t search = 0;
+    };
+    static constexpr int DeadEndSlots = 1 << 15;
+    ChosenKey chosenKey{};
+    uint32_t search = 0;
+    std::array<DeadEnd, DeadEndSlots> deadEnds{};
 };
 
 struct ScheduleState {

@@ -20,8 +20,10 @@
 // pair at or after the cursor whose other player is still free and not excluded (a bipartite matching,
 // Hall's condition, which every real choice satisfies by giving each player his own partner); and
 // enough free, not excluded players still have such a pair to fill the remaining places.
-// History conflicts of the mixed search are not modelled: leaving a constraint out keeps the tests
-// necessary conditions.
+// The tests above leave the history conflicts of the mixed search out (leaving a constraint out keeps
+// a test a necessary condition). Mixed searches that run long get two more: the order test (the pool
+// order makes the courts, and two players who met cannot share one) and the dead ends the search has
+// already met (the same players at the same or a later cursor).
 #include "ScheduleEngine.h"
 
 #include <algorithm>
@@ -158,7 +160,100 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
         if (!any)
             return false;
     }
-    return true;
+    return !mixed || !s_.pruning.exact || remaining > SearchPruning::OrderPairs || s_.chosenCount % 2 == 1
+        || (playersInOrder(pool, Men, cursor, remaining) && playersInOrder(pool, Ladies, cursor, remaining));
+}
+
+// The players of one gender in a mixed round: the remaining pairs take them in pool order, each once,
+// two by two into courts, and two who met in the history cannot share a court (with varied pairs).
+// Leaving the other gender out, this searches such a sequence: each step takes a player who is still
+// free at his first usable position after the previous one (a later one leaves less room), players
+// every scenario needs first of all. A search that runs out of its budget answers yes.
+bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, int cursor, int remaining)
+{
+    auto& pr = s_.pruning;
+    const int og = 1 - g;
+    const int n = s_.players(g);
+    const auto& chosen = s_.inChosen[size_t(g)];
+    const auto& otherChosen = s_.inChosen[size_t(og)];
+    const auto& start = pr.listStart[size_t(g)];
+    const int32_t* entry = pr.listEntry.data();
+    const auto& met = g == Men ? s_.MixedMet.men : s_.MixedMet.ladies;
+    auto& used = pr.orderUsed;
+    int owed = 0;
+    for (int j = 1; j <= n; ++j) {
+        used[size_t(j)] = chosen[size_t(j)];
+        bool inAll = !chosen[size_t(j)] && pr.scenarios[size_t(g)] > 0;
+        for (int sc = 0; sc < pr.scenarios[size_t(g)] && inAll; ++sc)
+            inAll = pr.status[size_t(g)][size_t(sc)][size_t(j)] == SearchPruning::In;
+        pr.orderOwed[size_t(j)] = inAll;
+        owed += inAll;
+    }
+    // Each free player's usable positions at or after the cursor, ascending.
+    auto& list = pr.orderList;
+    auto& listFrom = pr.orderFrom;
+    int size = 0;
+    for (int j = 1; j <= n; ++j) {
+        listFrom[size_t(j)] = size;
+        if (chosen[size_t(j)] || pr.blocked[size_t(g)][size_t(j)])
+            continue;
+        const int32_t* end = entry + start[size_t(j) + 1];
+        for (const int32_t* e = std::lower_bound(entry + start[size_t(j)], end, cursor); e != end; ++e) {
+            const Pair q = pool[*e];
+            const int other = g == Men ? q.second : q.first;
+            if (!otherChosen[size_t(other)] && !pr.blocked[size_t(og)][size_t(other)])
+                list[size_t(size++)] = *e;
+        }
+    }
+    listFrom[size_t(n) + 1] = size;
+    // The first usable position of player j after position p, or 0.
+    auto next = [&](int j, int p) {
+        const int32_t* end = list.data() + listFrom[size_t(j) + 1];
+        const int32_t* e = std::upper_bound(static_cast<const int32_t*>(list.data()) + listFrom[size_t(j)], end, p);
+        return e == end ? 0 : int(*e);
+    };
+    int budget = SearchPruning::OrderBudget;
+    // 1: a sequence, 0: none, -1: out of budget.
+    auto search = [&](auto& self, int p, int left, int open, int owedLeft, int level) -> int {
+        if (left == 0)
+            return owedLeft == 0 ? 1 : 0;
+        if (owedLeft > left || --budget < 0)
+            return owedLeft > left ? 0 : -1;
+        auto* cand = pr.orderCandidates[size_t(level)].data();
+        int count = 0;
+        for (int j = 1; j <= n; ++j) {
+            if (used[size_t(j)] || pr.blocked[size_t(g)][size_t(j)])
+                continue;
+            const int q = next(j, p);
+            if (q == 0) {
+                if (pr.orderOwed[size_t(j)])
+                    return 0;
+                continue;
+            }
+            cand[count++] = {q, j};
+        }
+        if (count < left)
+            return 0;
+        std::sort(cand, cand + count);
+        for (int i = 0; i < count; ++i) {
+            const auto [q, j] = cand[i];
+            if (open && s_.VariedPairs && met[size_t(open)][size_t(j)])
+                continue;
+            used[size_t(j)] = 1;
+            const int found = self(self, q, left - 1, open ? 0 : j, owedLeft - pr.orderOwed[size_t(j)], level + 1);
+            used[size_t(j)] = 0;
+            if (found != 0)
+                return found;
+        }
+        return 0;
+    };
+    const int chosenCount = s_.chosenCount;
+    int open = 0;
+    if (chosenCount % 2 == 1) {
+        const Pair p = pool[s_.chosenPosition[size_t(chosenCount)]];
+        open = g == Men ? p.first : p.second;
+    }
+    return search(search, cursor - 1, remaining, open, owed, 0) != 0;
 }
 
 bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mixed, int g, int scenario, int cursor,
@@ -251,6 +346,61 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
             return false;
     }
     return mixed || !pr.exact || exactMatching(pool, g, scenario, cursor, slots / 2);
+}
+
+namespace {
+
+size_t deadEndSlot(const SearchPruning::ChosenKey& key)
+{
+    uint64_t h = 0x9E3779B97F4A7C15ull;
+    for (uint64_t w : key) {
+        h ^= w + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+        h *= 0xBF58476D1CE4E5B9ull;
+    }
+    return size_t((h ^ (h >> 31)) & (SearchPruning::DeadEndSlots - 1));
+}
+
+} // namespace
+
+void ScheduleEngine::startDeadEnds()
+{
+    auto& pr = s_.pruning;
+    pr.chosenKey.fill(0);
+    // Entries of earlier searches are told apart by their search number; when it wraps, clear them.
+    if (++pr.search == 0) {
+        for (auto& e : pr.deadEnds)
+            e.search = 0;
+        pr.search = 1;
+    }
+}
+
+void ScheduleEngine::toggleChosenKey(Pair p)
+{
+    auto& key = s_.pruning.chosenKey;
+    key[size_t(p.first >> 6)] ^= uint64_t(1) << (p.first & 63);
+    key[size_t(SearchPruning::PlayerWords + (p.second >> 6))] ^= uint64_t(1) << (p.second & 63);
+}
+
+void ScheduleEngine::recordDeadEnd(int cursor, Pair open)
+{
+    auto& pr = s_.pruning;
+    pr.chosenKey.back() = uint64_t(open.first) << 8 | open.second;
+    SearchPruning::DeadEnd& e = pr.deadEnds[deadEndSlot(pr.chosenKey)];
+    if (e.search == pr.search && e.key == pr.chosenKey) {
+        e.cursor = std::min(e.cursor, int32_t(cursor));
+        return;
+    }
+    e.key = pr.chosenKey;
+    e.cursor = cursor;
+    e.search = pr.search;
+}
+
+bool ScheduleEngine::knownDeadEnd(int cursor, Pair open)
+{
+    auto& pr = s_.pruning;
+    pr.chosenKey.back() = uint64_t(open.first) << 8 | open.second;
+    const SearchPruning::DeadEnd& e = pr.deadEnds[deadEndSlot(pr.chosenKey)];
+    return e.search == pr.search && e.cursor <= cursor && e.key == pr.chosenKey;
 }
 
 // The exact test of a doubles scenario. V: the free players the scenario does not leave out; the edges:
