@@ -3,6 +3,8 @@
 #include "messages/ScriptedMessages.h"
 #include "state/FileCommands.h"
 
+#include "FileTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -13,27 +15,9 @@
 #include <random>
 
 using namespace tandemx;
+using namespace tandemx::testing;
 
 namespace {
-
-class NoDialogs : public FileDialogs {
-public:
-    std::optional<QString> openFile(const Request&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const Request&) override { return std::nullopt; }
-};
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
 
 QByteArray randomBytes(int size, unsigned seed)
 {

@@ -5,40 +5,18 @@
 #include "messages/ScriptedMessages.h"
 #include "state/FileCommands.h"
 
+#include "FileTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 using namespace tandemx;
+using namespace tandemx::testing;
 
 namespace {
-
-class NoDialogs : public FileDialogs {
-public:
-    std::optional<QString> openFile(const Request&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const Request&) override { return std::nullopt; }
-};
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(data), data.size());
-}
 
 // Everything below a folder, names and contents, to compare before and after.
 QStringList snapshot(const QString& folder)
@@ -171,21 +149,13 @@ TEST_F(SaveFaults, EachFaultIsReportedLeavesTheDiskAndKeepsTheData)
         const QString report = failureReport(c.kind, target);
 
         if (c.fault == Fault::FullDisk) {
-            // The child process may write 200 bytes per file: less than any of the three files.
-            const pid_t pid = fork();
-            ASSERT_GE(pid, 0);
-            if (pid == 0) {
-                signal(SIGXFSZ, SIG_IGN);
-                const rlimit limit{200, 200};
-                setrlimit(RLIMIT_FSIZE, &limit);
+            // 200 bytes per file: less than any of the three files.
+            const int status = inChildWithFileLimit(200, [&] {
                 const bool ok = save(c.kind, target);
                 const bool reported = !sink.shown.empty() && sink.texts().last() == report;
-                _exit(ok ? 1 : !reported ? 2 : !dataKept() ? 3 : 0);
-            }
-            int status = 0;
-            ASSERT_EQ(waitpid(pid, &status, 0), pid);
-            ASSERT_TRUE(WIFEXITED(status));
-            EXPECT_EQ(WEXITSTATUS(status), 0) << "1: claimed success, 2: no or another report, 3: data lost";
+                return ok ? 1 : !reported ? 2 : !dataKept() ? 3 : 0;
+            });
+            EXPECT_EQ(status, 0) << "1: claimed success, 2: no or another report, 3: data lost";
         } else {
             EXPECT_FALSE(save(c.kind, target));
             ASSERT_FALSE(sink.shown.empty());
@@ -216,19 +186,11 @@ TEST_F(SaveFaults, ABackupThatCannotBeWrittenIsTriedAgain)
     writeAll(backup, "an older backup");
     state.club.backupPending = true;
     const QStringList before = snapshot(dir.path());
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{200, 200};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    const int status = inChildWithFileLimit(200, [&] {
         const bool ok = saveMemberList(state, true);
-        _exit(ok ? 1 : state.club.backupPending ? 0 : 2);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: claimed success, 2: backup no longer pending";
+        return ok ? 1 : state.club.backupPending ? 0 : 2;
+    });
+    EXPECT_EQ(status, 0) << "1: claimed success, 2: backup no longer pending";
     EXPECT_EQ(snapshot(dir.path()), before);
 
     const QByteArray old = readAll(file);
