@@ -917,6 +917,7 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     }
     // The order test costs more than the others: it joins in once the search has gone on for a while.
     s_.pruning.exact = s_.pruning.exactFrom == 0;
+    s_.pruning.orderNodes = s_.pruning.orderCalls = s_.pruning.orderSkips = 0;
     const long long exactAfter = s_.pruning.exactFrom >= 0 ? s_.pruning.exactFrom + 1 : 2LL * pool.count + 4000;
     long long examined = 0;
     // The pair of the court being filled, when its second pair is still to come.

@@ -177,6 +177,7 @@ struct SearchPruning {
     // the players that can come next with their positions.
     static constexpr int OrderBudget = 4000; // steps before it gives up (and answers yes)
     static constexpr int OrderPairs = 24;
+    int64_t orderNodes = 0, orderCalls = 0, orderSkips = 0; // this search: asked, tested, skipped
     std::array<uint8_t, MaxPlayers + 1> orderUsed{}, orderOwed{};
     std::array<int32_t, MaxMixedPairs> orderList{};
     std::array<int32_t, MaxPlayers + 2> orderFrom{};
