@@ -1,11 +1,13 @@
 #pragma once
 // Files and dialogs for the tests of the file commands: no file dialog, whole-file reads and writes,
-// and a child process that runs with a file-size limit (a full disk).
-#include "state/AppState.h"
+// a child process that runs with a file-size limit (a full disk), and a saved club to start from.
+#include "messages/ScriptedMessages.h"
+#include "state/FileCommands.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <csignal>
 #include <functional>
@@ -51,5 +53,28 @@ inline int inChildWithFileLimit(rlim_t bytes, const std::function<int()>& body)
         return -1;
     return WEXITSTATUS(status);
 }
+
+// The program state of a test, in a temporary folder.
+struct ClubFixture : ::testing::Test {
+    ScriptedMessageSink sink;
+    Messages messages{sink};
+    Clock clock;
+    NoDialogs files;
+    AppState state{messages, clock, files};
+    QTemporaryDir dir;
+
+    // A club of four members, saved with its key data as `path` and open under that name.
+    void saveClubOfFour(const QString& path)
+    {
+        setDefaults(state);
+        KeyData k;
+        k.clubSize = 4;
+        state.club.members = createMemberList(k, NoFileName);
+        state.club.memberFileName = path;
+        state.club.config->keyData.clubSize = 4;
+        ASSERT_TRUE(saveMemberList(state, false));
+        ASSERT_TRUE(saveConfig(state, path));
+    }
+};
 
 } // namespace tandemx::testing

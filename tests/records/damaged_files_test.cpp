@@ -44,26 +44,13 @@ QByteArray withCount(QByteArray file, int16_t count)
     return file;
 }
 
-struct DamagedFiles : ::testing::Test {
-    ScriptedMessageSink sink;
-    Messages messages{sink};
-    Clock clock;
-    NoDialogs files;
-    AppState state{messages, clock, files};
-    QTemporaryDir dir;
+struct DamagedFiles : ClubFixture {
     QString good;
 
     void SetUp() override
     {
-        setDefaults(state);
-        KeyData k;
-        k.clubSize = 4;
-        state.club.members = createMemberList(k, NoFileName);
         good = dir.filePath("good.tdm");
-        state.club.memberFileName = good;
-        state.club.config->keyData.clubSize = 4;
-        ASSERT_TRUE(saveMemberList(state, false));
-        ASSERT_TRUE(saveConfig(state, good));
+        saveClubOfFour(good);
     }
 };
 

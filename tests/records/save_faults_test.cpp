@@ -41,26 +41,12 @@ const QString kNietGelukt = QStringLiteral(" Wegschrijven NIET gelukt\n\r probee
 enum class Fault { FullDisk, FolderIsAFile, TargetIsAFolder };
 enum class Kind { Members, Matches, KeyData };
 
-struct SaveFaults : ::testing::Test {
-    ScriptedMessageSink sink;
-    Messages messages{sink};
-    Clock clock;
-    NoDialogs files;
-    AppState state{messages, clock, files};
-    QTemporaryDir dir;
-
+struct SaveFaults : ClubFixture {
     // A club of four members with one match and key data, saved once beside `club.tdm`, then changed in
     // memory (a member's name, a match's games, the key data's club size) so a save would write new bytes.
     void SetUp() override
     {
-        setDefaults(state);
-        KeyData k;
-        k.clubSize = 4;
-        state.club.members = createMemberList(k, NoFileName);
-        state.club.memberFileName = dir.filePath("club.tdm");
-        state.club.config->keyData.clubSize = 4;
-        ASSERT_TRUE(saveMemberList(state, false));
-        ASSERT_TRUE(saveConfig(state, state.club.memberFileName));
+        saveClubOfFour(dir.filePath("club.tdm"));
         ASSERT_TRUE(CreateMatch(state.matches, 1, 4, 6, QStringLiteral("10-12-2026")));
         ASSERT_TRUE(SaveMatchFile(state, state.matches));
         state.club.backupPending = false;
