@@ -430,8 +430,9 @@ void ScheduleEngine::SearchDoublesRound(int gender, int courts)
                 if (take && prune && chosen < needed && !canComplete(pool, gender, cursor, needed - chosen))
                     cursor = pool.count + 1;
             }
+            // Only a full choice is checked; a shorter one fails either way.
             bool valid = false;
-            if (chosen >= 1)
+            if (chosen >= 1 && chosen == needed)
                 valid = mustPlayCheck(gender) && balanceCheck(gender, rec, s_.CurrentRound);
             if (chosen < needed || !valid) {
                 if (s_.MustPlayList[size_t(gender)].count > 4 * courts) {
@@ -918,8 +919,9 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     // The order test costs more than the others: it joins in once the search has gone on for a while.
     s_.pruning.exact = s_.pruning.exactFrom == 0;
     s_.pruning.orderNodes = s_.pruning.orderCalls = s_.pruning.orderSkips = 0;
+    s_.pruning.testWork = s_.pruning.examined = 0;
     const long long exactAfter = s_.pruning.exactFrom >= 0 ? s_.pruning.exactFrom + 1 : 2LL * pool.count + 4000;
-    long long examined = 0;
+    int64_t& examined = s_.pruning.examined;
     // The pair of the court being filled, when its second pair is still to come.
     auto openPair = [&] { return chosen % 2 == 1 ? pool[s_.chosenPosition[size_t(chosen)]] : Pair{}; };
     // A node that cannot lead to a valid choice.
@@ -956,7 +958,7 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
                     cursor = pool.count + 1;
             }
             bool valid = false;
-            if (chosen >= 1)
+            if (chosen >= 1 && chosen == needed)
                 valid = groupVsGroup
                     || (mustPlayCheck(smaller) && balanceCheck(Men, menAvail, overallRound)
                         && balanceCheck(Ladies, ladiesAvail, overallRound));

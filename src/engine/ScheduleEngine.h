@@ -78,6 +78,7 @@ private:
     bool scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mixed, int g, int scenario, int cursor, int slots);
     bool exactMatching(const PairList<MaxMixedPairs>& pool, int g, int scenario, int cursor, int remaining);
     bool playersInOrder(const PairList<MaxMixedPairs>& pool, int g, int cursor, int remaining);
+    int courtsInOrder(const PairList<MaxMixedPairs>& pool, int cursor, int remaining);
     // The dead ends of a mixed search: a new search, a pair taken or given back, a node searched to
     // the end, and whether the chosen players (and open pair) are a known dead end at this cursor.
     void startDeadEnds();

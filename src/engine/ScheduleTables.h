@@ -178,10 +178,27 @@ struct SearchPruning {
     static constexpr int OrderBudget = 4000; // steps before it gives up (and answers yes)
     static constexpr int OrderPairs = 24;
     int64_t orderNodes = 0, orderCalls = 0, orderSkips = 0; // this search: asked, tested, skipped
+    // The work of the order and courts tests in this search (about one unit per player or court looked
+    // at) against the candidates examined: the tests stop once it exceeds WorkPerCandidate per candidate
+    // plus WorkAllowance.
+    int64_t testWork = 0, examined = 0;
+    static constexpr int64_t WorkPerCandidate = 32;
+    static constexpr int64_t WorkAllowance = int64_t(1) << 20;
     std::array<uint8_t, MaxPlayers + 1> orderUsed{}, orderOwed{};
     std::array<int32_t, MaxMixedPairs> orderList{};
     std::array<int32_t, MaxPlayers + 2> orderFrom{};
     std::array<std::array<std::pair<int32_t, int32_t>, MaxPlayers>, 2 * MaxCourts + 1> orderCandidates{};
+    // The courts test of a mixed round (exact, for the last CourtPairs pairs when at most 64 players of
+    // each gender are still free): local numbers of the free players, the pool position of each free
+    // man and lady's pair (0: none left), who met whom among them as bits, and the courts it has placed.
+    static constexpr int CourtPairs = 8;
+    static constexpr int CourtBudget = 3000; // steps before it gives up (and answers yes)
+    static constexpr int LocalPlayers = 64;
+    std::array<std::array<int16_t, LocalPlayers>, 2> localPlayer{};
+    std::array<std::array<int16_t, MaxPlayers + 1>, 2> localOf{};
+    std::array<std::array<int32_t, LocalPlayers>, LocalPlayers> localPosition{}; // [man][lady]
+    std::array<std::array<uint64_t, LocalPlayers>, 2> localPairs{}, localMet{}, localAcross{};
+    std::array<std::pair<int32_t, int32_t>, MaxCourts> placedCourts{};
     // Dead ends of a mixed search. Below a node, what the search can still do depends on which men and
     // ladies are chosen, on the pair of an unfinished court (it decides the history conflicts of the
     // next pair) and on the cursor alone; once such a node has been searched to the end without a

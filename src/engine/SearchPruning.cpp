@@ -21,9 +21,11 @@
 // Hall's condition, which every real choice satisfies by giving each player his own partner); and
 // enough free, not excluded players still have such a pair to fill the remaining places.
 // The tests above leave the history conflicts of the mixed search out (leaving a constraint out keeps
-// a test a necessary condition). Mixed searches that run long get two more: the order test (the pool
-// order makes the courts, and two players who met cannot share one) and the dead ends the search has
-// already met (the same players at the same or a later cursor).
+// a test a necessary condition). Mixed searches that run long get three more: the order test (the pool
+// order makes the courts, and two players who met cannot share one), the courts test for the last few
+// courts (exact: both genders, the history and the pool order together) and the dead ends the search has
+// already met (the same players at the same or a later cursor). The order and courts tests are bounded
+// by the work of the search itself.
 #include "ScheduleEngine.h"
 
 #include <algorithm>
@@ -161,7 +163,19 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
             return false;
     }
     auto& pr = s_.pruning;
-    if (!mixed || !pr.exact || remaining > SearchPruning::OrderPairs || s_.chosenCount % 2 == 1)
+    if (!mixed || !pr.exact || s_.chosenCount % 2 == 1)
+        return true;
+    // The costlier tests may take a few times the work of the candidates examined, never more: where
+    // they do not pay, the search goes on as it would without them.
+    if (pr.testWork > SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance)
+        return true;
+    // Near the end the courts test answers exactly, unless it gives up.
+    if (remaining <= SearchPruning::CourtPairs) {
+        const int courts = courtsInOrder(pool, cursor, remaining);
+        if (courts >= 0)
+            return courts == 1;
+    }
+    if (remaining > SearchPruning::OrderPairs)
         return true;
     // Where the order test does not pay (it ends fewer than one in 32 of the nodes it tests), it tests
     // one node in 64 only.
@@ -231,6 +245,7 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
             return owedLeft > left ? 0 : -1;
         auto* cand = pr.orderCandidates[size_t(level)].data();
         int count = 0;
+        pr.testWork += n;
         for (int j = 1; j <= n; ++j) {
             if (used[size_t(j)] || pr.blocked[size_t(g)][size_t(j)])
                 continue;
@@ -264,6 +279,178 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
         open = g == Men ? p.first : p.second;
     }
     return search(search, cursor - 1, remaining, open, owed, 0) != 0;
+}
+
+// The last pairs of a mixed round as whole courts. A valid completion is a set of courts, each two pool
+// pairs at or after the cursor without a history conflict, no player twice, every player the balance and
+// must-play rules need and none they leave out, and - since the chosen pairs come in pool order and each
+// court is two consecutive ones - the courts' position spans apart from each other. Any such set, sorted,
+// is a completion, so searching sets is exact; it branches on the player with the fewest pairs left (a
+// needed one first). Answers 1 (a completion exists), 0 (none) or -1 (too many players or steps: unknown).
+int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int cursor, int remaining)
+{
+    auto& pr = s_.pruning;
+    constexpr int W = SearchPruning::LocalPlayers;
+    std::array<int, 2> count{};
+    for (int g = Men; g <= Ladies; ++g) {
+        const auto& chosen = s_.inChosen[size_t(g)];
+        for (int j = 1; j <= s_.players(g); ++j) {
+            pr.localOf[size_t(g)][size_t(j)] = -1;
+            if (chosen[size_t(j)] || pr.blocked[size_t(g)][size_t(j)])
+                continue;
+            if (count[size_t(g)] == W)
+                return -1;
+            pr.localOf[size_t(g)][size_t(j)] = int16_t(count[size_t(g)]);
+            pr.localPlayer[size_t(g)][size_t(count[size_t(g)]++)] = int16_t(j);
+        }
+    }
+    const int men = count[Men], ladies = count[Ladies];
+    auto bit = [](int i) { return uint64_t(1) << i; };
+    // The pairs left between them, and who met whom.
+    for (int l = 0; l < ladies; ++l)
+        pr.localPairs[Ladies][size_t(l)] = pr.localMet[Ladies][size_t(l)] = pr.localAcross[Ladies][size_t(l)] = 0;
+    const int32_t* entry = pr.listEntry.data();
+    const auto& start = pr.listStart[Men];
+    const auto& met = s_.MixedMet;
+    for (int m = 0; m < men; ++m) {
+        const int j = pr.localPlayer[Men][size_t(m)];
+        uint64_t pairs = 0;
+        const int32_t* end = entry + start[size_t(j) + 1];
+        for (const int32_t* e = std::lower_bound(entry + start[size_t(j)], end, cursor); e != end; ++e) {
+            const int l = pr.localOf[Ladies][pool[*e].second];
+            if (l < 0)
+                continue;
+            pairs |= bit(l);
+            pr.localPosition[size_t(m)][size_t(l)] = *e;
+            pr.localPairs[Ladies][size_t(l)] |= bit(m);
+        }
+        pr.localPairs[Men][size_t(m)] = pairs;
+        uint64_t metMen = 0, across = 0;
+        if (s_.VariedPairs) {
+            for (int o = 0; o < men; ++o)
+                if (met.men[size_t(j)][size_t(pr.localPlayer[Men][size_t(o)])])
+                    metMen |= bit(o);
+            for (int l = 0; l < ladies; ++l)
+                if (met.across[size_t(j)][size_t(pr.localPlayer[Ladies][size_t(l)])]) {
+                    across |= bit(l);
+                    pr.localAcross[Ladies][size_t(l)] |= bit(m);
+                }
+        }
+        pr.localMet[Men][size_t(m)] = metMen;
+        pr.localAcross[Men][size_t(m)] = across;
+    }
+    if (s_.VariedPairs)
+        for (int l = 0; l < ladies; ++l)
+            for (int o = 0; o < ladies; ++o)
+                if (met.ladies[size_t(pr.localPlayer[Ladies][size_t(l)])][size_t(pr.localPlayer[Ladies][size_t(o)])])
+                    pr.localMet[Ladies][size_t(l)] |= bit(o);
+
+    int steps = SearchPruning::CourtBudget;
+    int placed = 0;
+    uint64_t needMen = 0, needLadies = 0, allowedMen = 0, allowedLadies = 0;
+    auto apart = [&](int a, int b) {
+        for (int i = 0; i < placed; ++i)
+            if (!(b < pr.placedCourts[size_t(i)].first || pr.placedCourts[size_t(i)].second < a))
+                return false;
+        return true;
+    };
+    // usedMen/usedLadies: placed or sitting out. 1, 0, or -1 out of steps.
+    auto search = [&](auto& self, uint64_t usedMen, uint64_t usedLadies, int left) -> int {
+        const uint64_t freeMen = allowedMen & ~usedMen, freeLadies = allowedLadies & ~usedLadies;
+        const uint64_t owedMen = needMen & ~usedMen, owedLadies = needLadies & ~usedLadies;
+        if (left == 0)
+            return owedMen == 0 && owedLadies == 0;
+        if (__builtin_popcountll(freeMen) < 2 * left || __builtin_popcountll(freeLadies) < 2 * left
+            || __builtin_popcountll(owedMen) > 2 * left || __builtin_popcountll(owedLadies) > 2 * left)
+            return 0;
+        ++pr.testWork;
+        if (--steps < 0)
+            return -1;
+        // The player with the fewest pairs left: a needed one if any.
+        int bestGender = -1, best = -1, fewest = 1 << 20;
+        const bool needed = (owedMen | owedLadies) != 0;
+        for (int g = Men; g <= Ladies; ++g) {
+            const uint64_t others = g == Men ? freeLadies : freeMen;
+            for (uint64_t c = needed ? (g == Men ? owedMen : owedLadies) : (g == Men ? freeMen : freeLadies); c;
+                 c &= c - 1) {
+                const int x = __builtin_ctzll(c);
+                const int pairs = __builtin_popcountll(pr.localPairs[size_t(g)][size_t(x)] & others);
+                if (pairs < fewest) {
+                    fewest = pairs;
+                    best = x;
+                    bestGender = g;
+                }
+            }
+        }
+        if (fewest == 0 && needed)
+            return 0;
+        const uint64_t partners = pr.localPairs[size_t(bestGender)][size_t(best)] & (bestGender == Men ? freeLadies : freeMen);
+        for (uint64_t c = partners; c; c &= c - 1) {
+            const int m1 = bestGender == Men ? best : __builtin_ctzll(c);
+            const int l1 = bestGender == Men ? __builtin_ctzll(c) : best;
+            const int p1 = pr.localPosition[size_t(m1)][size_t(l1)];
+            if (!apart(p1, p1))
+                continue;
+            const uint64_t menLeft = freeMen & ~bit(m1), ladiesLeft = freeLadies & ~bit(l1);
+            for (uint64_t cm = menLeft & ~pr.localMet[Men][size_t(m1)] & ~pr.localAcross[Ladies][size_t(l1)]; cm;
+                 cm &= cm - 1) {
+                const int m2 = __builtin_ctzll(cm);
+                for (uint64_t cl = pr.localPairs[Men][size_t(m2)] & ladiesLeft & ~pr.localMet[Ladies][size_t(l1)]
+                         & ~pr.localAcross[Men][size_t(m1)];
+                     cl; cl &= cl - 1) {
+                    const int l2 = __builtin_ctzll(cl);
+                    ++pr.testWork;
+                    const int p2 = pr.localPosition[size_t(m2)][size_t(l2)];
+                    const int a = std::min(p1, p2), b = std::max(p1, p2);
+                    if (!apart(a, b))
+                        continue;
+                    pr.placedCourts[size_t(placed++)] = {a, b};
+                    const int found = self(self, usedMen | bit(m1) | bit(m2), usedLadies | bit(l1) | bit(l2), left - 1);
+                    --placed;
+                    if (found != 0)
+                        return found;
+                }
+            }
+        }
+        if (needed)
+            return 0;
+        // The player sits out.
+        return bestGender == Men ? self(self, usedMen | bit(best), usedLadies, left)
+                                 : self(self, usedMen, usedLadies | bit(best), left);
+    };
+    // Each pair of balance scenarios that the chosen players leave open.
+    bool unknown = false;
+    for (int sm = 0; sm < pr.scenarios[Men]; ++sm) {
+        for (int sl = 0; sl < pr.scenarios[Ladies]; ++sl) {
+            bool open = true;
+            for (int g = Men; g <= Ladies && open; ++g) {
+                const auto& st = pr.status[size_t(g)][size_t(g == Men ? sm : sl)];
+                const auto& chosen = s_.inChosen[size_t(g)];
+                uint64_t need = 0, allowed = 0;
+                for (int j = 1; j <= s_.players(g) && open; ++j) {
+                    const int x = pr.localOf[size_t(g)][size_t(j)];
+                    if (chosen[size_t(j)])
+                        open = st[size_t(j)] != SearchPruning::Out;
+                    else if (x < 0)
+                        open = st[size_t(j)] != SearchPruning::In;
+                    else if (st[size_t(j)] != SearchPruning::Out)
+                        allowed |= bit(x);
+                    if (x >= 0 && st[size_t(j)] == SearchPruning::In)
+                        need |= bit(x);
+                }
+                (g == Men ? needMen : needLadies) = need;
+                (g == Men ? allowedMen : allowedLadies) = allowed;
+            }
+            if (!open)
+                continue;
+            placed = 0;
+            const int found = search(search, 0, 0, remaining / 2);
+            if (found == 1)
+                return 1;
+            unknown |= found < 0;
+        }
+    }
+    return unknown ? -1 : 0;
 }
 
 bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mixed, int g, int scenario, int cursor,
