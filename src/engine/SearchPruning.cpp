@@ -345,6 +345,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                 if (met.ladies[size_t(pr.localPlayer[Ladies][size_t(l)])][size_t(pr.localPlayer[Ladies][size_t(o)])])
                     pr.localMet[Ladies][size_t(l)] |= bit(o);
 
+    pr.testWork += men * (men + ladies) + ladies * ladies;
     int steps = SearchPruning::CourtBudget;
     int placed = 0;
     uint64_t needMen = 0, needLadies = 0, allowedMen = 0, allowedLadies = 0;
