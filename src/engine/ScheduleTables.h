@@ -188,17 +188,20 @@ struct SearchPruning {
     std::array<int32_t, MaxMixedPairs> orderList{};
     std::array<int32_t, MaxPlayers + 2> orderFrom{};
     std::array<std::array<std::pair<int32_t, int32_t>, MaxPlayers>, 2 * MaxCourts + 1> orderCandidates{};
-    // The courts test of a mixed round (exact, for the last CourtPairs pairs when at most 64 players of
-    // each gender are still free): local numbers of the free players, the pool position of each free
-    // man and lady's pair (0: none left), who met whom among them as bits, and the courts it has placed.
-    static constexpr int CourtPairs = 8;
-    static constexpr int CourtBudget = 3000; // steps before it gives up (and answers yes)
+    // The courts test of a mixed round (exact, when at most 64 players of each gender are still free):
+    // local numbers of the free players, the pool position of each free man and lady's pair, who met
+    // whom among them as bits, and the courts it has placed. It gives up after CourtBudget units of work
+    // (about one per court looked at); per number of courts to go, once it has given up on more than
+    // half of 16 or more calls in a search, it is no longer asked there.
+    static constexpr int CourtPairs = 2 * MaxCourts;
+    static constexpr int CourtBudget = 20000;
     static constexpr int LocalPlayers = 64;
     std::array<std::array<int16_t, LocalPlayers>, 2> localPlayer{};
     std::array<std::array<int16_t, MaxPlayers + 1>, 2> localOf{};
     std::array<std::array<int32_t, LocalPlayers>, LocalPlayers> localPosition{}; // [man][lady]
     std::array<std::array<uint64_t, LocalPlayers>, 2> localPairs{}, localMet{}, localAcross{};
     std::array<std::pair<int32_t, int32_t>, MaxCourts> placedCourts{};
+    std::array<int32_t, MaxCourts + 1> courtCalls{}, courtUnknown{}; // this search, per courts to go
     // Dead ends of a mixed search. Below a node, what the search can still do depends on which men and
     // ladies are chosen, on the pair of an unfinished court (it decides the history conflicts of the
     // next pair) and on the cursor alone; once such a node has been searched to the end without a

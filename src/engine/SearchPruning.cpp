@@ -22,8 +22,8 @@
 // enough free, not excluded players still have such a pair to fill the remaining places.
 // The tests above leave the history conflicts of the mixed search out (leaving a constraint out keeps
 // a test a necessary condition). Mixed searches that run long get three more: the order test (the pool
-// order makes the courts, and two players who met cannot share one), the courts test for the last few
-// courts (exact: both genders, the history and the pool order together) and the dead ends the search has
+// order makes the courts, and two players who met cannot share one), the courts test (exact: both
+// genders, the history and the pool order together, as long as it does not give up) and the dead ends the search has
 // already met (the same players at the same or a later cursor). The order and courts tests are bounded
 // by the work of the search itself.
 #include "ScheduleEngine.h"
@@ -169,9 +169,14 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
     // they do not pay, the search goes on as it would without them.
     if (pr.testWork > SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance)
         return true;
-    // Near the end the courts test answers exactly, unless it gives up.
-    if (remaining <= SearchPruning::CourtPairs) {
+    // The courts test answers exactly, unless it gives up.
+    // At a number of courts to go where it mostly gives up, it stops being asked.
+    const int level = remaining / 2;
+    if (remaining <= SearchPruning::CourtPairs
+        && (pr.courtCalls[size_t(level)] < 16 || 2 * pr.courtUnknown[size_t(level)] <= pr.courtCalls[size_t(level)])) {
         const int courts = courtsInOrder(pool, cursor, remaining);
+        ++pr.courtCalls[size_t(level)];
+        pr.courtUnknown[size_t(level)] += courts < 0;
         if (courts >= 0)
             return courts == 1;
     }
@@ -286,7 +291,8 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
 // must-play rules need and none they leave out, and - since the chosen pairs come in pool order and each
 // court is two consecutive ones - the courts' position spans apart from each other. Any such set, sorted,
 // is a completion, so searching sets is exact; it branches on the player with the fewest pairs left (a
-// needed one first). Answers 1 (a completion exists), 0 (none) or -1 (too many players or steps: unknown).
+// needed one first). Answers 1 (a completion exists), 0 (none) or -1 (too many players or too much work:
+// unknown).
 int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int cursor, int remaining)
 {
     auto& pr = s_.pruning;
@@ -346,7 +352,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                     pr.localMet[Ladies][size_t(l)] |= bit(o);
 
     pr.testWork += men * (men + ladies) + ladies * ladies;
-    int steps = SearchPruning::CourtBudget;
+    int work = SearchPruning::CourtBudget;
     int placed = 0;
     uint64_t needMen = 0, needLadies = 0, allowedMen = 0, allowedLadies = 0;
     auto apart = [&](int a, int b) {
@@ -355,7 +361,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                 return false;
         return true;
     };
-    // usedMen/usedLadies: placed or sitting out. 1, 0, or -1 out of steps.
+    // usedMen/usedLadies: placed or sitting out. 1, 0, or -1 out of work.
     auto search = [&](auto& self, uint64_t usedMen, uint64_t usedLadies, int left) -> int {
         const uint64_t freeMen = allowedMen & ~usedMen, freeLadies = allowedLadies & ~usedLadies;
         const uint64_t owedMen = needMen & ~usedMen, owedLadies = needLadies & ~usedLadies;
@@ -365,7 +371,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
             || __builtin_popcountll(owedMen) > 2 * left || __builtin_popcountll(owedLadies) > 2 * left)
             return 0;
         ++pr.testWork;
-        if (--steps < 0)
+        if (--work < 0)
             return -1;
         // The player with the fewest pairs left: a needed one if any.
         int bestGender = -1, best = -1, fewest = 1 << 20;
@@ -401,6 +407,8 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                      cl; cl &= cl - 1) {
                     const int l2 = __builtin_ctzll(cl);
                     ++pr.testWork;
+                    if (--work < 0)
+                        return -1;
                     const int p2 = pr.localPosition[size_t(m2)][size_t(l2)];
                     const int a = std::min(p1, p2), b = std::max(p1, p2);
                     if (!apart(a, b))
