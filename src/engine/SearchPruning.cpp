@@ -23,9 +23,9 @@
 // The tests above leave the history conflicts of the mixed search out (leaving a constraint out keeps
 // a test a necessary condition). Mixed searches that run long get three more: the order test (the pool
 // order makes the courts, and two players who met cannot share one), the courts test (exact: both
-// genders, the history and the pool order together, as long as it does not give up) and the dead ends the search has
-// already met (the same players at the same or a later cursor). The order and courts tests are bounded
-// by the work of the search itself.
+// genders, the history and the pool order together, unless it gives up) and the dead ends the search
+// has already met (the same players at the same or a later cursor). The order and courts tests are
+// bounded by the work of the search itself.
 #include "ScheduleEngine.h"
 
 #include <algorithm>
@@ -169,8 +169,8 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
     // they do not pay, the search goes on as it would without them.
     if (pr.testWork > SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance)
         return true;
-    // The courts test answers exactly, unless it gives up.
-    // At a number of courts to go where it mostly gives up, it stops being asked.
+    // The courts test answers exactly unless it gives up; at a number of courts to go where it mostly
+    // gives up, it stops being asked.
     const int level = remaining / 2;
     if (remaining <= SearchPruning::CourtPairs
         && (pr.courtCalls[size_t(level)] < 16 || 2 * pr.courtUnknown[size_t(level)] <= pr.courtCalls[size_t(level)])) {
@@ -286,7 +286,7 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
     return search(search, cursor - 1, remaining, open, owed, 0) != 0;
 }
 
-// The last pairs of a mixed round as whole courts. A valid completion is a set of courts, each two pool
+// The rest of a mixed round as whole courts. A valid completion is a set of courts, each two pool
 // pairs at or after the cursor without a history conflict, no player twice, every player the balance and
 // must-play rules need and none they leave out, and - since the chosen pairs come in pool order and each
 // court is two consecutive ones - the courts' position spans apart from each other. Any such set, sorted,
@@ -391,8 +391,8 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         }
         if (fewest == 0 && needed)
             return 0;
-        const uint64_t partners = pr.localPairs[size_t(bestGender)][size_t(best)] & (bestGender == Men ? freeLadies : freeMen);
-        for (uint64_t c = partners; c; c &= c - 1) {
+        const uint64_t others = bestGender == Men ? freeLadies : freeMen;
+        for (uint64_t c = pr.localPairs[size_t(bestGender)][size_t(best)] & others; c; c &= c - 1) {
             const int m1 = bestGender == Men ? best : __builtin_ctzll(c);
             const int l1 = bestGender == Men ? __builtin_ctzll(c) : best;
             const int p1 = pr.localPosition[size_t(m1)][size_t(l1)];
