@@ -34,6 +34,15 @@ namespace tandemx::engine {
 
 namespace {
 
+// The number of set bits, inline: without a popcount instruction in the target the builtin is a call.
+inline int bitCount(uint64_t x)
+{
+    x -= (x >> 1) & 0x5555555555555555ull;
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0full;
+    return int((x * 0x0101010101010101ull) >> 56);
+}
+
 // The other player of the pair at pool position k, seen from player j of gender g.
 inline int partnerIn(Pair p, bool mixed, int g, int j)
 {
@@ -367,8 +376,8 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         const uint64_t owedMen = needMen & ~usedMen, owedLadies = needLadies & ~usedLadies;
         if (left == 0)
             return owedMen == 0 && owedLadies == 0;
-        if (__builtin_popcountll(freeMen) < 2 * left || __builtin_popcountll(freeLadies) < 2 * left
-            || __builtin_popcountll(owedMen) > 2 * left || __builtin_popcountll(owedLadies) > 2 * left)
+        if (bitCount(freeMen) < 2 * left || bitCount(freeLadies) < 2 * left
+            || bitCount(owedMen) > 2 * left || bitCount(owedLadies) > 2 * left)
             return 0;
         ++pr.testWork;
         if (--work < 0)
@@ -381,7 +390,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
             for (uint64_t c = needed ? (g == Men ? owedMen : owedLadies) : (g == Men ? freeMen : freeLadies); c;
                  c &= c - 1) {
                 const int x = __builtin_ctzll(c);
-                const int pairs = __builtin_popcountll(pr.localPairs[size_t(g)][size_t(x)] & others);
+                const int pairs = bitCount(pr.localPairs[size_t(g)][size_t(x)] & others);
                 if (pairs < fewest) {
                     fewest = pairs;
                     best = x;
