@@ -916,7 +916,8 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
         preparePruning(pool, -1, groupVsGroup ? -1 : smaller, overallRound, !groupVsGroup);
         startDeadEnds();
     }
-    // The order test costs more than the others: it joins in once the search has gone on for a while.
+    // The order and courts tests cost more than the others: they join in once the search has gone on for
+    // a while.
     s_.pruning.exact = s_.pruning.exactFrom == 0;
     s_.pruning.orderNodes = s_.pruning.orderCalls = s_.pruning.orderSkips = 0;
     s_.pruning.testWork = s_.pruning.examined = 0;

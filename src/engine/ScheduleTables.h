@@ -193,7 +193,6 @@ struct SearchPruning {
     // whom among them as bits, and the courts it has placed. It gives up after CourtBudget units of work
     // (about one per court looked at); per number of courts to go, once it has given up on more than
     // half of 16 or more calls in a search, it is no longer asked there.
-    static constexpr int CourtPairs = 2 * MaxCourts;
     static constexpr int CourtBudget = 20000;
     static constexpr int LocalPlayers = 64;
     std::array<std::array<int16_t, LocalPlayers>, 2> localPlayer{};

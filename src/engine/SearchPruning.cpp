@@ -181,8 +181,7 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
     // The courts test answers exactly unless it gives up; at a number of courts to go where it mostly
     // gives up, it stops being asked.
     const int level = remaining / 2;
-    if (remaining <= SearchPruning::CourtPairs
-        && (pr.courtCalls[size_t(level)] < 16 || 2 * pr.courtUnknown[size_t(level)] <= pr.courtCalls[size_t(level)])) {
+    if (pr.courtCalls[size_t(level)] < 16 || 2 * pr.courtUnknown[size_t(level)] <= pr.courtCalls[size_t(level)]) {
         const int courts = courtsInOrder(pool, cursor, remaining);
         ++pr.courtCalls[size_t(level)];
         pr.courtUnknown[size_t(level)] += courts < 0;
