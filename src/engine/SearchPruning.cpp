@@ -172,16 +172,18 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
             return false;
     }
     auto& pr = s_.pruning;
-    if (!mixed || !pr.exact || s_.chosenCount % 2 == 1)
+    if (!mixed || !pr.exact)
         return true;
     // The costlier tests may take a few times the work of the candidates examined, never more: where
     // they do not pay, the search goes on as it would without them.
     if (pr.testWork > SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance)
         return true;
-    // The courts test answers exactly unless it gives up; at a number of courts to go where it mostly
-    // gives up, it stops being asked.
+    // The courts test (whole courts only) answers exactly unless it gives up; at a number of courts to
+    // go where it mostly gives up, it stops being asked.
     const int level = remaining / 2;
-    if (pr.courtCalls[size_t(level)] < 16 || 2 * pr.courtUnknown[size_t(level)] <= pr.courtCalls[size_t(level)]) {
+    const bool wholeCourts = s_.chosenCount % 2 == 0;
+    if (wholeCourts
+        && (pr.courtCalls[size_t(level)] < 16 || 2 * pr.courtUnknown[size_t(level)] <= pr.courtCalls[size_t(level)])) {
         const int courts = courtsInOrder(pool, cursor, remaining);
         ++pr.courtCalls[size_t(level)];
         pr.courtUnknown[size_t(level)] += courts < 0;
@@ -205,7 +207,9 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
 // two by two into courts, and two who met in the history cannot share a court (with varied pairs).
 // Leaving the other gender out, this searches such a sequence: each step takes a player who is still
 // free at his first usable position after the previous one (a later one leaves less room), players
-// every scenario needs first of all. A search that runs out of its budget answers yes.
+// every scenario needs first of all. It remembers the steps it has searched to the end in vain, so
+// that another way to the same step is not searched again. A search that runs out of its budget
+// answers yes.
 bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, int cursor, int remaining)
 {
     auto& pr = s_.pruning;
@@ -243,19 +247,44 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
         }
     }
     listFrom[size_t(n) + 1] = size;
+    for (int j = 1; j <= n; ++j)
+        pr.orderLast[size_t(j)] = listFrom[size_t(j) + 1] > listFrom[size_t(j)] ? list[size_t(listFrom[size_t(j) + 1] - 1)] : 0;
     // The first usable position of player j after position p, or 0.
     auto next = [&](int j, int p) {
         const int32_t* end = list.data() + listFrom[size_t(j) + 1];
         const int32_t* e = std::upper_bound(static_cast<const int32_t*>(list.data()) + listFrom[size_t(j)], end, p);
         return e == end ? 0 : int(*e);
     };
+    // Dead ends of earlier tests do not hold here: the usable positions differ.
+    if (++pr.orderTest == 0) {
+        for (auto& e : pr.orderMemo)
+            e.test = 0;
+        pr.orderTest = 1;
+    }
+    SearchPruning::OrderState state;
+    state.test = pr.orderTest;
+    // Sets `state` to the given one and answers its slot.
+    auto slotOf = [&](int p, int left, int open, int owedLeft, int level) -> SearchPruning::OrderState& {
+        state.live.fill(0);
+        for (int i = 0; i < level; ++i) {
+            const int j = pr.orderPath[size_t(i)];
+            if (pr.orderLast[size_t(j)] > p)
+                state.live[size_t(j >> 6)] |= uint64_t(1) << (j & 63);
+        }
+        state.position = p;
+        state.open = int16_t(open);
+        state.left = int16_t(left);
+        state.owedLeft = int16_t(owedLeft);
+        uint64_t h = uint64_t(p) << 32 ^ uint64_t(open) << 16 ^ uint64_t(left) << 8 ^ uint64_t(owedLeft);
+        for (uint64_t w : state.live) {
+            h ^= w + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+            h *= 0xBF58476D1CE4E5B9ull;
+        }
+        return pr.orderMemo[size_t((h ^ (h >> 29)) & (SearchPruning::OrderMemoSlots - 1))];
+    };
     int budget = SearchPruning::OrderBudget;
-    // 1: a sequence, 0: none, -1: out of budget.
-    auto search = [&](auto& self, int p, int left, int open, int owedLeft, int level) -> int {
-        if (left == 0)
-            return owedLeft == 0 ? 1 : 0;
-        if (owedLeft > left || --budget < 0)
-            return owedLeft > left ? 0 : -1;
+    // The steps after position p: 1 a sequence, 0 none, -1 out of budget.
+    auto explore = [&](auto& search, int p, int left, int open, int owedLeft, int level) -> int {
         auto* cand = pr.orderCandidates[size_t(level)].data();
         int count = 0;
         pr.testWork += n;
@@ -278,12 +307,28 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
             if (open && s_.VariedPairs && met[size_t(open)][size_t(j)])
                 continue;
             used[size_t(j)] = 1;
-            const int found = self(self, q, left - 1, open ? 0 : j, owedLeft - pr.orderOwed[size_t(j)], level + 1);
+            pr.orderPath[size_t(level)] = int16_t(j);
+            const int found = search(search, q, left - 1, open ? 0 : j, owedLeft - pr.orderOwed[size_t(j)], level + 1);
             used[size_t(j)] = 0;
             if (found != 0)
                 return found;
         }
         return 0;
+    };
+    auto search = [&](auto& self, int p, int left, int open, int owedLeft, int level) -> int {
+        if (left == 0)
+            return owedLeft == 0 ? 1 : 0;
+        if (owedLeft > left || --budget < 0)
+            return owedLeft > left ? 0 : -1;
+        if (level > 0) {
+            const SearchPruning::OrderState& slot = slotOf(p, left, open, owedLeft, level);
+            if (slot.test == state.test && slot == state)
+                return 0;
+        }
+        const int found = explore(self, p, left, open, owedLeft, level);
+        if (found == 0 && level > 0)
+            slotOf(p, left, open, owedLeft, level) = state;
+        return found;
     };
     const int chosenCount = s_.chosenCount;
     int open = 0;

@@ -1,6 +1,7 @@
 // Player codes, the player table and the availability per round built from the codes.
 #include "EngineTestSupport.h"
 
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace tandemx::engine::testing {
@@ -29,7 +30,8 @@ TEST(PlayerCode, FromActie)
 TEST(BuildPlayerTable, TakesActiveMembersOfTheGroupInListOrder)
 {
     RecordingHost host;
-    ScheduleState s;
+    auto state = std::make_unique<ScheduleState>();
+    ScheduleState& s = *state;
     const MemberView members[] = {
         {101, "Bram", "de Vries", "h", "X"},
         {102, "Joost", "Hendriksen", "H ", "-"},  // not taking part
@@ -70,7 +72,8 @@ TEST(BuildPlayerTable, CountsBeyondTheTableWithoutWritingPastIt)
 
 TEST(GroupCodes, CategoryNames)
 {
-    ScheduleState s;
+    auto state = std::make_unique<ScheduleState>();
+    ScheduleState& s = *state;
     SetGroupCodes(s, " h", "d ");
     EXPECT_EQ(s.CategoryName[0].view(), " Heren ");
     EXPECT_EQ(s.CategoryName[1].view(), " Dames ");
@@ -99,7 +102,8 @@ TEST(BuildRoundAvailability, BytesFromPlayerCodes)
     };
     for (const Case& c : cases) {
         RecordingHost host;
-        ScheduleState s;
+        auto state = std::make_unique<ScheduleState>();
+        ScheduleState& s = *state;
         s.Settings.ScheduleMode = 1;
         s.Run.NumMen = 1;
         s.TotalRounds = 6;
@@ -112,7 +116,8 @@ TEST(BuildRoundAvailability, BytesFromPlayerCodes)
     }
     // Numbered players ignore the codes.
     RecordingHost host;
-    ScheduleState s;
+    auto state = std::make_unique<ScheduleState>();
+    ScheduleState& s = *state;
     s.Settings.ScheduleMode = 2;
     s.Run.NumMen = 1;
     s.TotalRounds = 2;

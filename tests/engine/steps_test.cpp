@@ -3,6 +3,7 @@
 #include "EngineTestSupport.h"
 #include "messages/MessageTable.h"
 
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace tandemx::engine::testing {
@@ -24,7 +25,8 @@ TEST(ShowRoundMessage, ComposesPrefixReasonAndRound)
     };
     for (const Case& c : cases) {
         RecordingHost host;
-        ScheduleState s;
+        auto state = std::make_unique<ScheduleState>();
+        ScheduleState& s = *state;
         ScheduleEngine(s, host).ShowRoundMessage(c.prefix, c.number, c.round);
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0], c.text);
@@ -36,7 +38,8 @@ TEST(ShowRoundMessage, ComposesPrefixReasonAndRound)
     RecordingHost host;
     host.options = 16;
     host.lastError = 5;
-    ScheduleState s;
+    auto state = std::make_unique<ScheduleState>();
+    ScheduleState& s = *state;
     ScheduleEngine(s, host).ShowRoundMessage(7, 2, 3);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(host.lastError, 5);
@@ -49,7 +52,8 @@ TEST(ShowRoundMessage, SameTextAsTheMessageTable)
         for (int number : {2, 3, 4, 7, 9, 11})
             for (int round : {0, 1, 9, 10, 20, 21, 24}) {
                 RecordingHost host;
-                ScheduleState s;
+                auto state = std::make_unique<ScheduleState>();
+                ScheduleState& s = *state;
                 ScheduleEngine(s, host).ShowRoundMessage(prefix, number, round);
                 ASSERT_EQ(host.messages.size(), 1u);
                 EXPECT_EQ(host.messages[0], composeRoundMessage(prefix, number, round)) << prefix << " " << number << " " << round;
@@ -75,7 +79,8 @@ TEST(ShowFoutregel, TextByNumberAndCategory)
     };
     for (const Case& c : cases) {
         RecordingHost host;
-        ScheduleState s;
+        auto state = std::make_unique<ScheduleState>();
+        ScheduleState& s = *state;
         ScheduleEngine(s, host).ShowFoutregel("Te weinig banen gekozen", c.n, c.g);
         ASSERT_EQ(host.warnings.size(), 1u) << c.n;
         EXPECT_EQ(host.warnings[0], c.text) << c.n;
@@ -84,7 +89,8 @@ TEST(ShowFoutregel, TextByNumberAndCategory)
     }
     RecordingHost host;
     host.options = 16;
-    ScheduleState s;
+    auto state = std::make_unique<ScheduleState>();
+    ScheduleState& s = *state;
     ScheduleEngine(s, host).ShowFoutregel("Te weinig banen gekozen", 3, 0);
     EXPECT_TRUE(host.warnings.empty());
     EXPECT_TRUE(host.delays.empty());
