@@ -182,7 +182,7 @@ struct SearchPruning {
     // at) against the candidates examined: the tests stop once it exceeds WorkPerCandidate per candidate
     // plus WorkAllowance.
     int64_t testWork = 0, examined = 0;
-    static constexpr int64_t WorkPerCandidate = 256;
+    static constexpr int64_t WorkPerCandidate = 1024;
     static constexpr int64_t WorkAllowance = int64_t(1) << 20;
     std::array<uint8_t, MaxPlayers + 1> orderUsed{}, orderOwed{};
     std::array<int32_t, MaxMixedPairs> orderList{};
