@@ -198,10 +198,11 @@ struct SearchPruning {
         std::array<uint64_t, PlayerWords> live{};
         int32_t position = 0;
         int16_t open = 0, left = 0, owedLeft = 0;
-        uint32_t test = 0;
+        uint32_t test = 0; // the test it was found in
         bool operator==(const OrderState& o) const
         {
-            return live == o.live && position == o.position && open == o.open && left == o.left && owedLeft == o.owedLeft;
+            return test == o.test && live == o.live && position == o.position && open == o.open && left == o.left
+                && owedLeft == o.owedLeft;
         }
     };
     std::array<OrderState, OrderMemoSlots> orderMemo{};

@@ -43,6 +43,17 @@ inline int bitCount(uint64_t x)
     return int((x * 0x0101010101010101ull) >> 56);
 }
 
+// Mixes words into a hash, for the tables of dead ends.
+template <size_t N>
+uint64_t hashWords(uint64_t h, const std::array<uint64_t, N>& words)
+{
+    for (uint64_t w : words) {
+        h ^= w + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+        h *= 0xBF58476D1CE4E5B9ull;
+    }
+    return h ^ (h >> 31);
+}
+
 // The other player of the pair at pool position k, seen from player j of gender g.
 inline int partnerIn(Pair p, bool mixed, int g, int j)
 {
@@ -261,11 +272,9 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
             e.test = 0;
         pr.orderTest = 1;
     }
-    SearchPruning::OrderState state;
-    state.test = pr.orderTest;
-    // Sets `state` to the given one and answers its slot.
-    auto slotOf = [&](int p, int left, int open, int owedLeft, int level) -> SearchPruning::OrderState& {
-        state.live.fill(0);
+    // The state after the steps on pr.orderPath up to `level`.
+    auto stateOf = [&](int p, int left, int open, int owedLeft, int level) {
+        SearchPruning::OrderState state;
         for (int i = 0; i < level; ++i) {
             const int j = pr.orderPath[size_t(i)];
             if (pr.orderLast[size_t(j)] > p)
@@ -275,12 +284,13 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
         state.open = int16_t(open);
         state.left = int16_t(left);
         state.owedLeft = int16_t(owedLeft);
-        uint64_t h = uint64_t(p) << 32 ^ uint64_t(open) << 16 ^ uint64_t(left) << 8 ^ uint64_t(owedLeft);
-        for (uint64_t w : state.live) {
-            h ^= w + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
-            h *= 0xBF58476D1CE4E5B9ull;
-        }
-        return pr.orderMemo[size_t((h ^ (h >> 29)) & (SearchPruning::OrderMemoSlots - 1))];
+        state.test = pr.orderTest;
+        return state;
+    };
+    auto slotOf = [&](const SearchPruning::OrderState& state) -> SearchPruning::OrderState& {
+        const uint64_t seed = uint64_t(state.position) << 32 ^ uint64_t(state.open) << 16 ^ uint64_t(state.left) << 8
+            ^ uint64_t(state.owedLeft);
+        return pr.orderMemo[size_t(hashWords(seed, state.live) & (SearchPruning::OrderMemoSlots - 1))];
     };
     int budget = SearchPruning::OrderBudget;
     // The steps after position p: 1 a sequence, 0 none, -1 out of budget.
@@ -320,14 +330,15 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
             return owedLeft == 0 ? 1 : 0;
         if (owedLeft > left || --budget < 0)
             return owedLeft > left ? 0 : -1;
-        if (level > 0) {
-            const SearchPruning::OrderState& slot = slotOf(p, left, open, owedLeft, level);
-            if (slot.test == state.test && slot == state)
-                return 0;
-        }
+        if (level == 0)
+            return explore(self, p, left, open, owedLeft, level);
+        const SearchPruning::OrderState state = stateOf(p, left, open, owedLeft, level);
+        SearchPruning::OrderState& slot = slotOf(state);
+        if (slot == state)
+            return 0;
         const int found = explore(self, p, left, open, owedLeft, level);
-        if (found == 0 && level > 0)
-            slotOf(p, left, open, owedLeft, level) = state;
+        if (found == 0)
+            slot = state;
         return found;
     };
     const int chosenCount = s_.chosenCount;
@@ -611,12 +622,7 @@ namespace {
 
 size_t deadEndSlot(const SearchPruning::ChosenKey& key)
 {
-    uint64_t h = 0x9E3779B97F4A7C15ull;
-    for (uint64_t w : key) {
-        h ^= w + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
-        h *= 0xBF58476D1CE4E5B9ull;
-    }
-    return size_t((h ^ (h >> 31)) & (SearchPruning::DeadEndSlots - 1));
+    return size_t(hashWords(0x9E3779B97F4A7C15ull, key) & (SearchPruning::DeadEndSlots - 1));
 }
 
 } // namespace
