@@ -221,6 +221,26 @@ struct SearchPruning {
     std::array<std::array<int32_t, LocalPlayers>, LocalPlayers> localPosition{}; // [man][lady]
     std::array<std::array<uint64_t, LocalPlayers>, 2> localPairs{}, localMet{}, localAcross{};
     std::array<std::pair<int32_t, int32_t>, MaxCourts> placedCourts{};
+    // With two courts to go, the courts two given players of one gender can have: their position span and
+    // their two partners as bits.
+    struct CourtOption {
+        int32_t lo = 0, hi = 0;
+        uint64_t players = 0;
+    };
+    std::array<std::array<CourtOption, LocalPlayers * LocalPlayers>, 2> courtOptions{};
+    // With more courts to go and few free players of one gender (at most ChainPlayers): for each two of
+    // them the courts worth trying, and per set of them placed the earliest end of the courts and the
+    // step that reached it.
+    static constexpr int ChainPlayers = 12;
+    static constexpr int ChainPairs = ChainPlayers * (ChainPlayers - 1) / 2;
+    struct ChainStep {
+        uint32_t before = 0;
+        int16_t pair = 0, entry = 0;
+    };
+    std::array<std::array<CourtOption, 2 * LocalPlayers>, ChainPairs> chainFront{};
+    std::array<int32_t, ChainPairs> chainFrontSize{};
+    std::array<int32_t, 1 << ChainPlayers> chainEnd{};
+    std::array<ChainStep, 1 << ChainPlayers> chainStep{};
     std::array<int32_t, MaxCourts + 1> courtCalls{}, courtUnknown{}; // this search, per courts to go
     // Dead ends of a mixed search. Below a node, what the search can still do depends on which men and
     // ladies are chosen, on the pair of an unfinished court (it decides the history conflicts of the

@@ -355,7 +355,9 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
 // must-play rules need and none they leave out, and - since the chosen pairs come in pool order and each
 // court is two consecutive ones - the courts' position spans apart from each other. Any such set, sorted,
 // is a completion, so searching sets is exact; it branches on the player with the fewest pairs left (a
-// needed one first). Answers 1 (a completion exists), 0 (none) or -1 (too many players or too much work:
+// needed one first; where just enough players of a gender are free, all of them are needed). The last
+// court, and the last two once the four players of one gender on them are known, it settles without
+// branching. Answers 1 (a completion exists), 0 (none) or -1 (too many players or too much work:
 // unknown).
 int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int cursor, int remaining)
 {
@@ -425,18 +427,264 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                 return false;
         return true;
     };
+    // The gap between the placed courts that position p lies in (the number of them before it), or -1
+    // inside one. Two pairs in one gap make a court apart from the placed ones.
+    auto gapOf = [&](int p) {
+        int gap = 0;
+        for (int i = 0; i < placed; ++i) {
+            const auto [a, b] = pr.placedCourts[size_t(i)];
+            if (a <= p && p <= b)
+                return -1;
+            gap += b < p;
+        }
+        return gap;
+    };
+    // The position of the pair of player x of gender g with player o of the other gender.
+    auto positionOf = [&](int g, int x, int o) {
+        return g == Men ? pr.localPosition[size_t(x)][size_t(o)] : pr.localPosition[size_t(o)][size_t(x)];
+    };
+    // The courts of players x and y of gender g with free players of the other gender: x with a, y with
+    // b. For each a that can join x, visit(a, its position, the b that can then join y) until it says so.
+    auto courtsOf = [&](int g, int x, int y, uint64_t others, auto&& visit) {
+        const uint64_t A = pr.localPairs[size_t(g)][size_t(x)] & others & ~pr.localAcross[size_t(g)][size_t(y)];
+        const uint64_t B = pr.localPairs[size_t(g)][size_t(y)] & others & ~pr.localAcross[size_t(g)][size_t(x)];
+        const int looked = bitCount(A) + bitCount(B);
+        pr.testWork += looked;
+        work -= looked;
+        std::array<uint64_t, MaxCourts + 1> inGap{};
+        for (uint64_t c = B; c; c &= c - 1) {
+            const int b = __builtin_ctzll(c);
+            if (const int gap = gapOf(positionOf(g, y, b)); gap >= 0)
+                inGap[size_t(gap)] |= bit(b);
+        }
+        const auto& metOther = pr.localMet[size_t(1 - g)];
+        for (uint64_t c = A; c; c &= c - 1) {
+            const int a = __builtin_ctzll(c);
+            const int p = positionOf(g, x, a);
+            const int gap = gapOf(p);
+            if (gap >= 0 && visit(a, p, inGap[size_t(gap)] & ~bit(a) & ~metOther[size_t(a)]))
+                return true;
+        }
+        return false;
+    };
+    // One court to go: a pair of players of the gender with more players still needed (else with fewer
+    // free), x the first needed one, y the other needed one or any other (a later one when none is
+    // needed), and partners for both in one gap. 1, 0, or -1 out of work.
+    auto lastCourt = [&](uint64_t freeMen, uint64_t freeLadies, uint64_t owedMen, uint64_t owedLadies) -> int {
+        const int owedM = bitCount(owedMen), owedL = bitCount(owedLadies);
+        const int g = owedL > owedM || (owedL == owedM && bitCount(freeLadies) <= bitCount(freeMen)) ? Ladies : Men;
+        const uint64_t freeG = g == Men ? freeMen : freeLadies, owedG = g == Men ? owedMen : owedLadies;
+        const uint64_t others = g == Men ? freeLadies : freeMen, owedO = g == Men ? owedLadies : owedMen;
+        for (uint64_t cx = owedG ? owedG & (~owedG + 1) : freeG; cx; cx &= cx - 1) {
+            const int x = __builtin_ctzll(cx);
+            uint64_t ys = freeG & ~bit(x) & ~pr.localMet[size_t(g)][size_t(x)];
+            if (const uint64_t rest = owedG & ~bit(x))
+                ys &= rest;
+            else if (owedG == 0)
+                ys &= ~((bit(x) << 1) - 1);
+            for (; ys; ys &= ys - 1) {
+                if (work < 0)
+                    return -1;
+                const int y = __builtin_ctzll(ys);
+                const bool found = courtsOf(g, x, y, others, [&](int a, int, uint64_t bs) {
+                    const uint64_t rest = owedO & ~bit(a);
+                    return bitCount(rest) <= 1 && (rest ? bs & rest : bs) != 0;
+                });
+                if (found)
+                    return 1;
+            }
+        }
+        return work < 0 ? -1 : 0;
+    };
+    // Two courts to go with the four players of gender g on them known: for each way to split them in
+    // two, the courts each two can have, and whether a court of the one fits wholly before a court of the
+    // other with none of the other gender twice and all the needed ones on them. 1, 0, or -1 out of work.
+    auto lastTwoCourts = [&](uint64_t freeMen, uint64_t freeLadies, uint64_t owedMen, uint64_t owedLadies) -> int {
+        using Option = SearchPruning::CourtOption;
+        const int g = bitCount(owedMen) == 4 ? Men : Ladies;
+        const uint64_t owedG = g == Men ? owedMen : owedLadies;
+        const uint64_t others = g == Men ? freeLadies : freeMen, owedO = g == Men ? owedLadies : owedMen;
+        auto optionsOf = [&](int x, int y, Option* out) {
+            int n = 0;
+            courtsOf(g, x, y, others, [&](int a, int pa, uint64_t bs) {
+                for (; bs; bs &= bs - 1) {
+                    const int b = __builtin_ctzll(bs);
+                    const int pb = positionOf(g, y, b);
+                    out[n++] = {std::min(pa, pb), std::max(pa, pb), bit(a) | bit(b)};
+                }
+                return false;
+            });
+            pr.testWork += n;
+            work -= n;
+            return n;
+        };
+        auto before = [&](const Option* first, int n1, Option* second, int n2) {
+            std::sort(second, second + n2, [](const Option& u, const Option& v) { return u.lo > v.lo; });
+            for (int i = 0; i < n1; ++i) {
+                for (int k = 0; k < n2 && second[k].lo > first[i].hi; ++k) {
+                    ++pr.testWork;
+                    if (--work < 0)
+                        return -1;
+                    const uint64_t players = first[i].players | second[k].players;
+                    if ((first[i].players & second[k].players) == 0 && (owedO & ~players) == 0)
+                        return 1;
+                }
+            }
+            return 0;
+        };
+        std::array<int, 4> q{};
+        int k = 0;
+        for (uint64_t c = owedG; c; c &= c - 1)
+            q[size_t(k++)] = __builtin_ctzll(c);
+        const auto& met = pr.localMet[size_t(g)];
+        Option* one = pr.courtOptions[0].data();
+        Option* two = pr.courtOptions[1].data();
+        static constexpr std::array<std::array<int, 4>, 3> splits{{{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}}};
+        for (const auto& split : splits) {
+            const int x = q[size_t(split[0])], y = q[size_t(split[1])], u = q[size_t(split[2])], v = q[size_t(split[3])];
+            if ((met[size_t(x)] >> y & 1) || (met[size_t(u)] >> v & 1))
+                continue;
+            const int n1 = optionsOf(x, y, one);
+            const int n2 = n1 > 0 ? optionsOf(u, v, two) : 0;
+            if (work < 0)
+                return -1;
+            if (n2 == 0)
+                continue;
+            int found = before(one, n1, two, n2);
+            if (found == 0)
+                found = before(two, n2, one, n1);
+            if (found != 0)
+                return found;
+        }
+        return work < 0 ? -1 : 0;
+    };
+    // More courts to go, with few free players of gender g (at most ChainPlayers). Leaving out that a
+    // player of the other gender may play on one court only and that the needed ones must play, the
+    // courts in position order are a chain - each next one two of these players with a court that starts
+    // after the previous one ends - and of the chains that place a given set of them, the one that ends
+    // earliest leaves the most room; so a table over those sets decides whether some set of the right
+    // size with every needed one of gender g can be placed. None: no completion (0). One whose courts
+    // keep the two rules left out: a completion (1). Otherwise 2, undecided.
+    auto chainOfCourts = [&](int g, uint64_t freeG, uint64_t owedG, uint64_t others, uint64_t owedO, int left) -> int {
+        using Option = SearchPruning::CourtOption;
+        std::array<int, SearchPruning::ChainPlayers> q{};
+        int n = 0;
+        uint32_t required = 0;
+        for (uint64_t c = freeG; c; c &= c - 1) {
+            const int x = __builtin_ctzll(c);
+            required |= uint32_t((owedG >> x) & 1) << n;
+            q[size_t(n++)] = x;
+        }
+        // For each two of them the courts worth trying, those that no other one beats with a later start
+        // and an earlier end: ascending in start and in end.
+        Option* all = pr.courtOptions[0].data();
+        auto pairIndex = [n](int i, int j) { return i * (2 * n - i - 1) / 2 + (j - i - 1); };
+        for (int i = 0; i < n; ++i) {
+            for (int j = i + 1; j < n; ++j) {
+                auto& front = pr.chainFront[size_t(pairIndex(i, j))];
+                int& size = pr.chainFrontSize[size_t(pairIndex(i, j))];
+                size = 0;
+                if (pr.localMet[size_t(g)][size_t(q[size_t(i)])] >> q[size_t(j)] & 1)
+                    continue;
+                int count = 0;
+                courtsOf(g, q[size_t(i)], q[size_t(j)], others, [&](int a, int pa, uint64_t bs) {
+                    for (; bs; bs &= bs - 1) {
+                        const int b = __builtin_ctzll(bs);
+                        const int pb = positionOf(g, q[size_t(j)], b);
+                        all[count++] = {std::min(pa, pb), std::max(pa, pb), bit(a) | bit(b)};
+                    }
+                    return false;
+                });
+                pr.testWork += count;
+                std::sort(all, all + count,
+                          [](const Option& u, const Option& v) { return u.lo != v.lo ? u.lo > v.lo : u.hi < v.hi; });
+                int earliest = 1 << 30;
+                for (int c = 0; c < count; ++c) {
+                    if (all[c].hi < earliest) {
+                        earliest = all[c].hi;
+                        front[size_t(size++)] = all[c];
+                    }
+                }
+                std::reverse(front.begin(), front.begin() + size);
+            }
+        }
+        // Per set of them placed, the earliest end of a chain and its last step (the set before it, the
+        // court's pair and entry).
+        constexpr int unreached = 1 << 30;
+        auto& end = pr.chainEnd;
+        auto& step = pr.chainStep;
+        const uint32_t sets = uint32_t(1) << n;
+        std::fill(end.begin(), end.begin() + sets, unreached);
+        end[0] = -1;
+        bool chained = false;
+        for (uint32_t set = 0; set < sets; ++set) {
+            if (end[set] == unreached)
+                continue;
+            if (bitCount(set) == 2 * left) {
+                if ((set & required) != required)
+                    continue;
+                chained = true;
+                uint64_t used = 0;
+                bool apart = true;
+                for (uint32_t s = set; s != 0 && apart; s = step[s].before) {
+                    const uint64_t players = pr.chainFront[size_t(step[s].pair)][size_t(step[s].entry)].players;
+                    apart = (used & players) == 0;
+                    used |= players;
+                }
+                if (apart && (owedO & ~used) == 0)
+                    return 1;
+                continue;
+            }
+            pr.testWork += n * n / 2;
+            for (int i = 0; i < n; ++i) {
+                if (set >> i & 1)
+                    continue;
+                for (int j = i + 1; j < n; ++j) {
+                    if (set >> j & 1)
+                        continue;
+                    const int index = pairIndex(i, j);
+                    const auto& front = pr.chainFront[size_t(index)];
+                    const auto last = front.begin() + pr.chainFrontSize[size_t(index)];
+                    const auto first = std::upper_bound(front.begin(), last, end[set],
+                                                        [](int t, const Option& o) { return t < o.lo; });
+                    const uint32_t next = set | uint32_t(1) << i | uint32_t(1) << j;
+                    if (first != last && first->hi < end[next]) {
+                        end[next] = first->hi;
+                        step[next] = {set, int16_t(index), int16_t(first - front.begin())};
+                    }
+                }
+            }
+        }
+        return chained ? 2 : 0;
+    };
     // usedMen/usedLadies: placed or sitting out. 1, 0, or -1 out of work.
     auto search = [&](auto& self, uint64_t usedMen, uint64_t usedLadies, int left) -> int {
         const uint64_t freeMen = allowedMen & ~usedMen, freeLadies = allowedLadies & ~usedLadies;
-        const uint64_t owedMen = needMen & ~usedMen, owedLadies = needLadies & ~usedLadies;
+        uint64_t owedMen = needMen & ~usedMen, owedLadies = needLadies & ~usedLadies;
         if (left == 0)
             return owedMen == 0 && owedLadies == 0;
-        if (bitCount(freeMen) < 2 * left || bitCount(freeLadies) < 2 * left
-            || bitCount(owedMen) > 2 * left || bitCount(owedLadies) > 2 * left)
+        const int freeMenCount = bitCount(freeMen), freeLadiesCount = bitCount(freeLadies);
+        if (freeMenCount < 2 * left || freeLadiesCount < 2 * left || bitCount(owedMen) > 2 * left
+            || bitCount(owedLadies) > 2 * left)
             return 0;
+        if (freeMenCount == 2 * left)
+            owedMen = freeMen;
+        if (freeLadiesCount == 2 * left)
+            owedLadies = freeLadies;
         ++pr.testWork;
         if (--work < 0)
             return -1;
+        if (left == 1)
+            return lastCourt(freeMen, freeLadies, owedMen, owedLadies);
+        if (left == 2 && (bitCount(owedMen) == 4 || bitCount(owedLadies) == 4))
+            return lastTwoCourts(freeMen, freeLadies, owedMen, owedLadies);
+        if (std::min(freeMenCount, freeLadiesCount) <= SearchPruning::ChainPlayers) {
+            const int found = freeMenCount <= freeLadiesCount
+                ? chainOfCourts(Men, freeMen, owedMen, freeLadies, owedLadies, left)
+                : chainOfCourts(Ladies, freeLadies, owedLadies, freeMen, owedMen, left);
+            if (found != 2)
+                return found;
+        }
         // The player with the fewest pairs left: a needed one if any.
         int bestGender = -1, best = -1, fewest = 1 << 20;
         const bool needed = (owedMen | owedLadies) != 0;
