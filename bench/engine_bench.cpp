@@ -74,6 +74,10 @@ void Configurations(benchmark::internal::Benchmark* b)
         // minutes already in the second mixed round.
         {20, 20, 0, 12, 9, 2},    // 40 players
         {22, 22, 0, 12, 10, 2},   // 44 players
+        // Varied pairs with one gender scarce: every player of it plays every mixed round.
+        {37, 8, 3, 4, 4, 2},      // 45 players
+        {12, 37, 0, 5, 6, 2},     // 49 players
+        {8, 30, 0, 6, 4, 2},      // 38 players
     };
     for (const auto& e : evenings)
         b->Args({e[0], e[1], e[2], e[3], e[4], e[5]});

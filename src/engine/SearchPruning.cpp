@@ -575,34 +575,67 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
             required |= uint32_t((owedG >> x) & 1) << n;
             q[size_t(n++)] = x;
         }
+        // Each one's partners in gaps between the placed courts, latest position first.
+        struct Partner {
+            int32_t position;
+            int16_t other, gap;
+        };
+        std::array<std::array<Partner, W>, SearchPruning::ChainPlayers> partners;
+        std::array<int, SearchPruning::ChainPlayers> partnerCount{};
+        for (int i = 0; i < n; ++i) {
+            auto& list = partners[size_t(i)];
+            int& count = partnerCount[size_t(i)];
+            for (uint64_t c = pr.localPairs[size_t(g)][size_t(q[size_t(i)])] & others; c; c &= c - 1) {
+                const int o = __builtin_ctzll(c);
+                const int p = positionOf(g, q[size_t(i)], o);
+                if (const int gap = gapOf(p); gap >= 0)
+                    list[size_t(count++)] = {p, int16_t(o), int16_t(gap)};
+            }
+            std::sort(list.begin(), list.begin() + count,
+                      [](const Partner& u, const Partner& v) { return u.position > v.position; });
+            pr.testWork += count;
+        }
         // For each two of them the courts worth trying, those that no other one beats with a later start
-        // and an earlier end: ascending in start and in end.
-        Option* all = pr.courtOptions[0].data();
+        // and an earlier end: ascending in start and in end. Going down the positions, each partner that
+        // comes in starts courts with the partners of the other one already in; the earliest end among
+        // them is the compatible one that came in last.
+        const auto& metOther = pr.localMet[size_t(1 - g)];
         auto pairIndex = [n](int i, int j) { return i * (2 * n - i - 1) / 2 + (j - i - 1); };
         for (int i = 0; i < n; ++i) {
             for (int j = i + 1; j < n; ++j) {
                 auto& front = pr.chainFront[size_t(pairIndex(i, j))];
                 int& size = pr.chainFrontSize[size_t(pairIndex(i, j))];
                 size = 0;
-                if (pr.localMet[size_t(g)][size_t(q[size_t(i)])] >> q[size_t(j)] & 1)
+                const int x = q[size_t(i)], y = q[size_t(j)];
+                if (pr.localMet[size_t(g)][size_t(x)] >> y & 1)
                     continue;
-                int count = 0;
-                courtsOf(g, q[size_t(i)], q[size_t(j)], others, [&](int a, int pa, uint64_t bs) {
-                    for (; bs; bs &= bs - 1) {
-                        const int b = __builtin_ctzll(bs);
-                        const int pb = positionOf(g, q[size_t(j)], b);
-                        all[count++] = {std::min(pa, pb), std::max(pa, pb), bit(a) | bit(b)};
-                    }
-                    return false;
-                });
-                pr.testWork += count;
-                std::sort(all, all + count,
-                          [](const Option& u, const Option& v) { return u.lo != v.lo ? u.lo > v.lo : u.hi < v.hi; });
+                const std::array<const Partner*, 2> list{partners[size_t(i)].data(), partners[size_t(j)].data()};
+                const std::array<int, 2> count{partnerCount[size_t(i)], partnerCount[size_t(j)]};
+                // Partners of x must not have met y, and the other way round.
+                const std::array<uint64_t, 2> barred{pr.localAcross[size_t(g)][size_t(y)],
+                                                     pr.localAcross[size_t(g)][size_t(x)]};
+                std::array<std::array<const Partner*, W>, 2> in;
+                std::array<int, 2> inCount{}, next{};
                 int earliest = 1 << 30;
-                for (int c = 0; c < count; ++c) {
-                    if (all[c].hi < earliest) {
-                        earliest = all[c].hi;
-                        front[size_t(size++)] = all[c];
+                while (next[0] < count[0] || next[1] < count[1]) {
+                    const int side = next[1] >= count[1]
+                            || (next[0] < count[0] && list[0][next[0]].position > list[1][next[1]].position)
+                        ? 0 : 1;
+                    const Partner& come = list[size_t(side)][next[size_t(side)]++];
+                    if (barred[size_t(side)] >> come.other & 1)
+                        continue;
+                    in[size_t(side)][size_t(inCount[size_t(side)]++)] = &come;
+                    const int other = 1 - side;
+                    for (int k = inCount[size_t(other)] - 1; k >= 0; --k) {
+                        const Partner& with = *in[size_t(other)][size_t(k)];
+                        ++pr.testWork;
+                        if (with.gap != come.gap || with.other == come.other || (metOther[size_t(come.other)] >> with.other & 1))
+                            continue;
+                        if (with.position < earliest) {
+                            earliest = with.position;
+                            front[size_t(size++)] = {come.position, with.position, bit(come.other) | bit(with.other)};
+                        }
+                        break;
                     }
                 }
                 std::reverse(front.begin(), front.begin() + size);
@@ -678,10 +711,14 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
             return lastCourt(freeMen, freeLadies, owedMen, owedLadies);
         if (left == 2 && (bitCount(owedMen) == 4 || bitCount(owedLadies) == 4))
             return lastTwoCourts(freeMen, freeLadies, owedMen, owedLadies);
-        if (std::min(freeMenCount, freeLadiesCount) <= SearchPruning::ChainPlayers) {
-            const int found = freeMenCount <= freeLadiesCount
-                ? chainOfCourts(Men, freeMen, owedMen, freeLadies, owedLadies, left)
-                : chainOfCourts(Ladies, freeLadies, owedLadies, freeMen, owedMen, left);
+        // The players of a gender who can still come on: all free ones, or only the needed ones when they
+        // fill the courts.
+        const uint64_t menOn = bitCount(owedMen) == 2 * left ? owedMen : freeMen;
+        const uint64_t ladiesOn = bitCount(owedLadies) == 2 * left ? owedLadies : freeLadies;
+        if (std::min(bitCount(menOn), bitCount(ladiesOn)) <= SearchPruning::ChainPlayers) {
+            const int found = bitCount(menOn) <= bitCount(ladiesOn)
+                ? chainOfCourts(Men, menOn, owedMen, freeLadies, owedLadies, left)
+                : chainOfCourts(Ladies, ladiesOn, owedLadies, freeMen, owedMen, left);
             if (found != 2)
                 return found;
         }
