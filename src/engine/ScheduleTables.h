@@ -231,7 +231,7 @@ struct SearchPruning {
     // With more courts to go and few free players of one gender (at most ChainPlayers): for each two of
     // them the courts worth trying, and per set of them placed the earliest end of the courts and the
     // step that reached it.
-    static constexpr int ChainPlayers = 12;
+    static constexpr int ChainPlayers = 10;
     static constexpr int ChainPairs = ChainPlayers * (ChainPlayers - 1) / 2;
     struct ChainStep {
         uint32_t before = 0;

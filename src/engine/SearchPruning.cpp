@@ -189,6 +189,19 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
     // they do not pay, the search goes on as it would without them.
     if (pr.testWork > SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance)
         return true;
+    // The order test first (it is the cheaper one): where it does not pay (it ends fewer than one in 32
+    // of the nodes it tests), it tests one node in 64 only.
+    if (remaining <= SearchPruning::OrderPairs) {
+        ++pr.orderNodes;
+        if (pr.orderCalls < 256 || pr.orderSkips * 32 >= pr.orderCalls || pr.orderNodes % 64 == 0) {
+            ++pr.orderCalls;
+            const bool fits =
+                playersInOrder(pool, Men, cursor, remaining) && playersInOrder(pool, Ladies, cursor, remaining);
+            pr.orderSkips += !fits;
+            if (!fits)
+                return false;
+        }
+    }
     // The courts test (whole courts only) answers exactly unless it gives up; at a number of courts to
     // go where it mostly gives up, it stops being asked.
     const int level = remaining / 2;
@@ -198,20 +211,9 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
         const int courts = courtsInOrder(pool, cursor, remaining);
         ++pr.courtCalls[size_t(level)];
         pr.courtUnknown[size_t(level)] += courts < 0;
-        if (courts >= 0)
-            return courts == 1;
+        return courts != 0;
     }
-    if (remaining > SearchPruning::OrderPairs)
-        return true;
-    // Where the order test does not pay (it ends fewer than one in 32 of the nodes it tests), it tests
-    // one node in 64 only.
-    ++pr.orderNodes;
-    if (pr.orderCalls >= 256 && pr.orderSkips * 32 < pr.orderCalls && pr.orderNodes % 64 != 0)
-        return true;
-    ++pr.orderCalls;
-    const bool fits = playersInOrder(pool, Men, cursor, remaining) && playersInOrder(pool, Ladies, cursor, remaining);
-    pr.orderSkips += !fits;
-    return fits;
+    return true;
 }
 
 // The players of one gender in a mixed round: the remaining pairs take them in pool order, each once,
