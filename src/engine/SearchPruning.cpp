@@ -702,6 +702,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         if (freeMenCount < 2 * left || freeLadiesCount < 2 * left || bitCount(owedMen) > 2 * left
             || bitCount(owedLadies) > 2 * left)
             return 0;
+        // Where just enough players of a gender are free, every one of them must play.
         if (freeMenCount == 2 * left)
             owedMen = freeMen;
         if (freeLadiesCount == 2 * left)
