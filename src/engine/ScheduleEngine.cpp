@@ -920,7 +920,7 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     // a while.
     s_.pruning.exact = s_.pruning.exactFrom == 0;
     s_.pruning.orderNodes = s_.pruning.orderCalls = s_.pruning.orderSkips = 0;
-    s_.pruning.testWork = s_.pruning.examined = 0;
+    s_.pruning.testWork = s_.pruning.examined = s_.pruning.chainWork = 0;
     s_.pruning.courtCalls.fill(0);
     s_.pruning.courtUnknown.fill(0);
     const long long exactAfter = s_.pruning.exactFrom >= 0 ? s_.pruning.exactFrom + 1 : 2LL * pool.count + 4000;

@@ -180,8 +180,8 @@ struct SearchPruning {
     int64_t orderNodes = 0, orderCalls = 0, orderSkips = 0; // this search: asked, tested, skipped
     // The work of the order and courts tests in this search (about one unit per player or court looked
     // at) against the candidates examined: the tests stop once it exceeds WorkPerCandidate per candidate
-    // plus WorkAllowance.
-    int64_t testWork = 0, examined = 0;
+    // plus WorkAllowance. The courts test's chain keeps its own count against the same allowance.
+    int64_t testWork = 0, examined = 0, chainWork = 0;
     static constexpr int64_t WorkPerCandidate = 1024;
     static constexpr int64_t WorkAllowance = int64_t(1) << 20;
     std::array<uint8_t, MaxPlayers + 1> orderUsed{}, orderOwed{};
@@ -229,18 +229,20 @@ struct SearchPruning {
     };
     std::array<std::array<CourtOption, LocalPlayers * LocalPlayers>, 2> courtOptions{};
     // With more courts to go and few free players of one gender (at most ChainPlayers): for each two of
-    // them the courts worth trying, and per set of them placed the earliest end of the courts and the
-    // step that reached it.
+    // them and each number of needed players of the other gender on them (0, 1, 2) the courts worth
+    // trying, and per set of them placed and number of needed players of the other gender placed the
+    // earliest end of the courts and the step that reached it.
     static constexpr int ChainPlayers = 10;
     static constexpr int ChainPairs = ChainPlayers * (ChainPlayers - 1) / 2;
     struct ChainStep {
-        uint32_t before = 0;
-        int16_t pair = 0, entry = 0;
+        uint32_t before = 0; // the table entry before
+        int8_t pair = 0, kind = 0;
+        int16_t entry = 0;
     };
-    std::array<std::array<CourtOption, 2 * LocalPlayers>, ChainPairs> chainFront{};
-    std::array<int32_t, ChainPairs> chainFrontSize{};
-    std::array<int32_t, 1 << ChainPlayers> chainEnd{};
-    std::array<ChainStep, 1 << ChainPlayers> chainStep{};
+    std::array<std::array<std::array<CourtOption, 2 * LocalPlayers>, 3>, ChainPairs> chainFront{};
+    std::array<std::array<int32_t, 3>, ChainPairs> chainFrontSize{};
+    std::array<int32_t, (1 << ChainPlayers) * (ChainPlayers + 1)> chainEnd{};
+    std::array<ChainStep, (1 << ChainPlayers) * (ChainPlayers + 1)> chainStep{};
     std::array<int32_t, MaxCourts + 1> courtCalls{}, courtUnknown{}; // this search, per courts to go
     // Dead ends of a mixed search. Below a node, what the search can still do depends on which men and
     // ladies are chosen, on the pair of an unfinished court (it decides the history conflicts of the

@@ -506,11 +506,15 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         const int g = bitCount(owedMen) == 4 ? Men : Ladies;
         const uint64_t owedG = g == Men ? owedMen : owedLadies;
         const uint64_t others = g == Men ? freeLadies : freeMen, owedO = g == Men ? owedLadies : owedMen;
+        // Each court needs all but at most two of the needed players of the other gender.
+        const int owedOnEach = bitCount(owedO) - 2;
         auto optionsOf = [&](int x, int y, Option* out) {
             int n = 0;
             courtsOf(g, x, y, others, [&](int a, int pa, uint64_t bs) {
                 for (; bs; bs &= bs - 1) {
                     const int b = __builtin_ctzll(bs);
+                    if (bitCount((bit(a) | bit(b)) & owedO) < owedOnEach)
+                        continue;
                     const int pb = positionOf(g, y, b);
                     out[n++] = {std::min(pa, pb), std::max(pa, pb), bit(a) | bit(b)};
                 }
@@ -561,12 +565,13 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         return work < 0 ? -1 : 0;
     };
     // More courts to go, with few free players of gender g (at most ChainPlayers). Leaving out that a
-    // player of the other gender may play on one court only and that the needed ones must play, the
-    // courts in position order are a chain - each next one two of these players with a court that starts
-    // after the previous one ends - and of the chains that place a given set of them, the one that ends
-    // earliest leaves the most room; so a table over those sets decides whether some set of the right
-    // size with every needed one of gender g can be placed. None: no completion (0). One whose courts
-    // keep the two rules left out: a completion (1). Otherwise 2, undecided.
+    // player of the other gender may play on one court only, the courts in position order are a chain -
+    // each next one two of these players with a court that starts after the previous one ends - and of
+    // the chains that place a given set of them and a given number of the needed players of the other
+    // gender, the one that ends earliest leaves the most room; so a table over those sets and numbers
+    // decides whether some set of the right size with every needed one of gender g and all needed ones
+    // of the other gender can be placed. None: no completion (0). One whose courts have no player of the
+    // other gender twice: a completion (1). Otherwise 2, undecided.
     auto chainOfCourts = [&](int g, uint64_t freeG, uint64_t owedG, uint64_t others, uint64_t owedO, int left) -> int {
         using Option = SearchPruning::CourtOption;
         std::array<int, SearchPruning::ChainPlayers> q{};
@@ -577,6 +582,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
             required |= uint32_t((owedG >> x) & 1) << n;
             q[size_t(n++)] = x;
         }
+        const int owedCount = bitCount(owedO); // at most 2 * left
         // Each one's partners in gaps between the placed courts, latest position first.
         struct Partner {
             int32_t position;
@@ -597,17 +603,19 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                       [](const Partner& u, const Partner& v) { return u.position > v.position; });
             pr.testWork += count;
         }
-        // For each two of them the courts worth trying, those that no other one beats with a later start
-        // and an earlier end: ascending in start and in end. Going down the positions, each partner that
+        // For each two of them and each number k of needed players of the other gender (0, 1 or 2), the
+        // courts with at least k of them worth trying: those that no other one beats with a later start
+        // and an earlier end, ascending in start and in end. Going down the positions, each partner that
         // comes in starts courts with the partners of the other one already in; the earliest end among
-        // them is the compatible one that came in last.
+        // them is the compatible one that came in last (a needed one, for more needed players).
         const auto& metOther = pr.localMet[size_t(1 - g)];
         auto pairIndex = [n](int i, int j) { return i * (2 * n - i - 1) / 2 + (j - i - 1); };
+        const int kinds = std::min(owedCount, 2) + 1;
         for (int i = 0; i < n; ++i) {
             for (int j = i + 1; j < n; ++j) {
-                auto& front = pr.chainFront[size_t(pairIndex(i, j))];
-                int& size = pr.chainFrontSize[size_t(pairIndex(i, j))];
-                size = 0;
+                auto& fronts = pr.chainFront[size_t(pairIndex(i, j))];
+                auto& sizes = pr.chainFrontSize[size_t(pairIndex(i, j))];
+                sizes.fill(0);
                 const int x = q[size_t(i)], y = q[size_t(j)];
                 if (pr.localMet[size_t(g)][size_t(x)] >> y & 1)
                     continue;
@@ -618,7 +626,17 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                                                      pr.localAcross[size_t(g)][size_t(x)]};
                 std::array<std::array<const Partner*, W>, 2> in;
                 std::array<int, 2> inCount{}, next{};
-                int earliest = 1 << 30;
+                std::array<int, 3> earliest{1 << 30, 1 << 30, 1 << 30};
+                auto offer = [&](const Partner& come, const Partner& with) {
+                    const int needed = int(owedO >> come.other & 1) + int(owedO >> with.other & 1);
+                    for (int k = 0; k <= std::min(needed, kinds - 1); ++k) {
+                        if (with.position < earliest[size_t(k)]) {
+                            earliest[size_t(k)] = with.position;
+                            fronts[size_t(k)][size_t(sizes[size_t(k)]++)] = {
+                                come.position, with.position, bit(come.other) | bit(with.other)};
+                        }
+                    }
+                };
                 while (next[0] < count[0] || next[1] < count[1]) {
                     const int side = next[1] >= count[1]
                             || (next[0] < count[0] && list[0][next[0]].position > list[1][next[1]].position)
@@ -627,65 +645,85 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                     if (barred[size_t(side)] >> come.other & 1)
                         continue;
                     in[size_t(side)][size_t(inCount[size_t(side)]++)] = &come;
-                    const int other = 1 - side;
-                    for (int k = inCount[size_t(other)] - 1; k >= 0; --k) {
-                        const Partner& with = *in[size_t(other)][size_t(k)];
+                    // The last compatible one, and the last compatible needed one when that counts.
+                    bool any = false;
+                    for (int k = inCount[size_t(1 - side)] - 1; k >= 0; --k) {
+                        const Partner& with = *in[size_t(1 - side)][size_t(k)];
                         ++pr.testWork;
                         if (with.gap != come.gap || with.other == come.other || (metOther[size_t(come.other)] >> with.other & 1))
                             continue;
-                        if (with.position < earliest) {
-                            earliest = with.position;
-                            front[size_t(size++)] = {come.position, with.position, bit(come.other) | bit(with.other)};
+                        const bool owedWith = owedO >> with.other & 1;
+                        if (!any) {
+                            offer(come, with);
+                            any = true;
                         }
-                        break;
+                        if (owedWith || kinds == 1) {
+                            if (owedWith)
+                                offer(come, with);
+                            break;
+                        }
                     }
                 }
-                std::reverse(front.begin(), front.begin() + size);
+                for (int k = 0; k < kinds; ++k)
+                    std::reverse(fronts[size_t(k)].begin(), fronts[size_t(k)].begin() + sizes[size_t(k)]);
             }
         }
-        // Per set of them placed, the earliest end of a chain and its last step (the set before it, the
-        // court's pair and entry).
+        // Per set of them placed and number of needed players of the other gender on their courts (at
+        // most all of them), the earliest end of a chain and its last step.
         constexpr int unreached = 1 << 30;
+        const int levels = owedCount + 1;
         auto& end = pr.chainEnd;
         auto& step = pr.chainStep;
         const uint32_t sets = uint32_t(1) << n;
-        std::fill(end.begin(), end.begin() + sets, unreached);
+        std::fill(end.begin(), end.begin() + sets * uint32_t(levels), unreached);
         end[0] = -1;
         bool chained = false;
         for (uint32_t set = 0; set < sets; ++set) {
-            if (end[set] == unreached)
+            const bool full = bitCount(set) == 2 * left;
+            if (full && (set & required) != required)
                 continue;
-            if (bitCount(set) == 2 * left) {
-                if ((set & required) != required)
+            for (int c = 0; c < levels; ++c) {
+                const uint32_t at = set * uint32_t(levels) + uint32_t(c);
+                if (end[at] == unreached)
                     continue;
-                chained = true;
-                uint64_t used = 0;
-                bool apart = true;
-                for (uint32_t s = set; s != 0 && apart; s = step[s].before) {
-                    const uint64_t players = pr.chainFront[size_t(step[s].pair)][size_t(step[s].entry)].players;
-                    apart = (used & players) == 0;
-                    used |= players;
-                }
-                if (apart && (owedO & ~used) == 0)
-                    return 1;
-                continue;
-            }
-            pr.testWork += n * n / 2;
-            for (int i = 0; i < n; ++i) {
-                if (set >> i & 1)
-                    continue;
-                for (int j = i + 1; j < n; ++j) {
-                    if (set >> j & 1)
+                if (full) {
+                    if (c < owedCount)
                         continue;
-                    const int index = pairIndex(i, j);
-                    const auto& front = pr.chainFront[size_t(index)];
-                    const auto last = front.begin() + pr.chainFrontSize[size_t(index)];
-                    const auto first = std::upper_bound(front.begin(), last, end[set],
-                                                        [](int t, const Option& o) { return t < o.lo; });
-                    const uint32_t next = set | uint32_t(1) << i | uint32_t(1) << j;
-                    if (first != last && first->hi < end[next]) {
-                        end[next] = first->hi;
-                        step[next] = {set, int16_t(index), int16_t(first - front.begin())};
+                    chained = true;
+                    uint64_t used = 0;
+                    bool apart = true;
+                    for (uint32_t s = at; s != 0 && apart; s = step[s].before) {
+                        const auto& st = step[s];
+                        const uint64_t players = pr.chainFront[size_t(st.pair)][size_t(st.kind)][size_t(st.entry)].players;
+                        apart = (used & players) == 0;
+                        used |= players;
+                    }
+                    if (apart)
+                        return 1;
+                    continue;
+                }
+                pr.testWork += n * n / 2;
+                for (int i = 0; i < n; ++i) {
+                    if (set >> i & 1)
+                        continue;
+                    for (int j = i + 1; j < n; ++j) {
+                        if (set >> j & 1)
+                            continue;
+                        const int index = pairIndex(i, j);
+                        const uint32_t nextSet = set | uint32_t(1) << i | uint32_t(1) << j;
+                        for (int k = 0; k < kinds; ++k) {
+                            const auto& front = pr.chainFront[size_t(index)][size_t(k)];
+                            const auto last = front.begin() + pr.chainFrontSize[size_t(index)][size_t(k)];
+                            const auto first = std::upper_bound(front.begin(), last, end[at],
+                                                                [](int t, const Option& o) { return t < o.lo; });
+                            if (first == last)
+                                continue;
+                            const uint32_t to = nextSet * uint32_t(levels) + uint32_t(std::min(owedCount, c + k));
+                            if (first->hi < end[to]) {
+                                end[to] = first->hi;
+                                step[to] = {at, int8_t(index), int8_t(k), int16_t(first - front.begin())};
+                            }
+                        }
                     }
                 }
             }
@@ -718,10 +756,16 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         // fill the courts.
         const uint64_t menOn = bitCount(owedMen) == 2 * left ? owedMen : freeMen;
         const uint64_t ladiesOn = bitCount(owedLadies) == 2 * left ? owedLadies : freeLadies;
-        if (std::min(bitCount(menOn), bitCount(ladiesOn)) <= SearchPruning::ChainPlayers) {
+        // The chain has a work allowance of its own, so that where it does not pay it does not take
+        // the other tests' share.
+        if (std::min(bitCount(menOn), bitCount(ladiesOn)) <= SearchPruning::ChainPlayers
+            && pr.chainWork <= SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance) {
+            const int64_t before = pr.testWork;
             const int found = bitCount(menOn) <= bitCount(ladiesOn)
                 ? chainOfCourts(Men, menOn, owedMen, freeLadies, owedLadies, left)
                 : chainOfCourts(Ladies, ladiesOn, owedLadies, freeMen, owedMen, left);
+            pr.chainWork += pr.testWork - before;
+            pr.testWork = before;
             if (found != 2)
                 return found;
         }
