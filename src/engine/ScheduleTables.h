@@ -239,10 +239,13 @@ struct SearchPruning {
         int8_t pair = 0, kind = 0;
         int16_t entry = 0;
     };
-    std::array<std::array<std::array<CourtOption, 2 * LocalPlayers>, 3>, ChainPairs> chainFront{};
-    std::array<std::array<int32_t, 3>, ChainPairs> chainFrontSize{};
-    std::array<int32_t, (1 << ChainPlayers) * (ChainPlayers + 1)> chainEnd{};
-    std::array<ChainStep, (1 << ChainPlayers) * (ChainPlayers + 1)> chainStep{};
+    std::array<std::array<std::array<CourtOption, 2 * LocalPlayers>, ChainPairs>, 3> chainFront{}; // [k][pair]
+    std::array<std::array<int32_t, ChainPairs>, 3> chainFrontSize{};
+    static constexpr int ChainEntries = (1 << ChainPlayers) * (ChainPlayers + 1);
+    std::array<int32_t, ChainEntries> chainEnd{};
+    std::array<ChainStep, ChainEntries> chainStep{};
+    std::array<uint32_t, ChainEntries> chainSeen{}, chainQueue{}; // the call that reached an entry; the entries reached
+    uint32_t chainCall = 0;
     std::array<int32_t, MaxCourts + 1> courtCalls{}, courtUnknown{}; // this search, per courts to go
     // Dead ends of a mixed search. Below a node, what the search can still do depends on which men and
     // ladies are chosen, on the pair of an unfinished court (it decides the history conflicts of the

@@ -613,9 +613,9 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         const int kinds = std::min(owedCount, 2) + 1;
         for (int i = 0; i < n; ++i) {
             for (int j = i + 1; j < n; ++j) {
-                auto& fronts = pr.chainFront[size_t(pairIndex(i, j))];
-                auto& sizes = pr.chainFrontSize[size_t(pairIndex(i, j))];
-                sizes.fill(0);
+                const size_t index = size_t(pairIndex(i, j));
+                for (int k = 0; k < 3; ++k)
+                    pr.chainFrontSize[size_t(k)][index] = 0;
                 const int x = q[size_t(i)], y = q[size_t(j)];
                 if (pr.localMet[size_t(g)][size_t(x)] >> y & 1)
                     continue;
@@ -632,7 +632,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                     for (int k = 0; k <= std::min(needed, kinds - 1); ++k) {
                         if (with.position < earliest[size_t(k)]) {
                             earliest[size_t(k)] = with.position;
-                            fronts[size_t(k)][size_t(sizes[size_t(k)]++)] = {
+                            pr.chainFront[size_t(k)][index][size_t(pr.chainFrontSize[size_t(k)][index]++)] = {
                                 come.position, with.position, bit(come.other) | bit(with.other)};
                         }
                     }
@@ -664,65 +664,79 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                         }
                     }
                 }
-                for (int k = 0; k < kinds; ++k)
-                    std::reverse(fronts[size_t(k)].begin(), fronts[size_t(k)].begin() + sizes[size_t(k)]);
+                for (int k = 0; k < kinds; ++k) {
+                    auto& front = pr.chainFront[size_t(k)][index];
+                    std::reverse(front.begin(), front.begin() + pr.chainFrontSize[size_t(k)][index]);
+                }
             }
         }
         // Per set of them placed and number of needed players of the other gender on their courts (at
-        // most all of them), the earliest end of a chain and its last step.
-        constexpr int unreached = 1 << 30;
+        // most all of them), the earliest end of a chain and its last step. The entries are reached in
+        // order of the number placed, two more at each step, and only those reached are looked at; an
+        // entry counts in this call only with its stamp.
         const int levels = owedCount + 1;
         auto& end = pr.chainEnd;
         auto& step = pr.chainStep;
-        const uint32_t sets = uint32_t(1) << n;
-        std::fill(end.begin(), end.begin() + sets * uint32_t(levels), unreached);
+        auto& seen = pr.chainSeen;
+        if (++pr.chainCall == 0) {
+            seen.fill(0);
+            pr.chainCall = 1;
+        }
+        auto& queue = pr.chainQueue;
+        int queued = 0;
+        seen[0] = pr.chainCall;
         end[0] = -1;
+        queue[size_t(queued++)] = 0;
         bool chained = false;
-        for (uint32_t set = 0; set < sets; ++set) {
-            const bool full = bitCount(set) == 2 * left;
-            if (full && (set & required) != required)
+        for (int head = 0; head < queued; ++head) {
+            const uint32_t at = queue[size_t(head)];
+            const uint32_t set = at / uint32_t(levels);
+            const int c = int(at % uint32_t(levels));
+            const int placedHere = bitCount(set);
+            // The courts still to come take at most two needed players each.
+            if (c + (2 * left - placedHere) < owedCount)
                 continue;
-            for (int c = 0; c < levels; ++c) {
-                const uint32_t at = set * uint32_t(levels) + uint32_t(c);
-                if (end[at] == unreached)
+            if (placedHere == 2 * left) {
+                if ((set & required) != required)
                     continue;
-                if (full) {
-                    if (c < owedCount)
-                        continue;
-                    chained = true;
-                    uint64_t used = 0;
-                    bool apart = true;
-                    for (uint32_t s = at; s != 0 && apart; s = step[s].before) {
-                        const auto& st = step[s];
-                        const uint64_t players = pr.chainFront[size_t(st.pair)][size_t(st.kind)][size_t(st.entry)].players;
-                        apart = (used & players) == 0;
-                        used |= players;
-                    }
-                    if (apart)
-                        return 1;
-                    continue;
+                chained = true;
+                uint64_t used = 0;
+                bool apart = true;
+                for (uint32_t s = at; s != 0 && apart; s = step[s].before) {
+                    const auto& st = step[s];
+                    const uint64_t players = pr.chainFront[size_t(st.kind)][size_t(st.pair)][size_t(st.entry)].players;
+                    apart = (used & players) == 0;
+                    used |= players;
                 }
-                pr.testWork += n * n / 2;
-                for (int i = 0; i < n; ++i) {
-                    if (set >> i & 1)
+                if (apart)
+                    return 1;
+                continue;
+            }
+            pr.testWork += n * n / 2;
+            for (int i = 0; i < n; ++i) {
+                if (set >> i & 1)
+                    continue;
+                for (int j = i + 1; j < n; ++j) {
+                    if (set >> j & 1)
                         continue;
-                    for (int j = i + 1; j < n; ++j) {
-                        if (set >> j & 1)
+                    const int index = pairIndex(i, j);
+                    const uint32_t nextSet = set | uint32_t(1) << i | uint32_t(1) << j;
+                    for (int k = 0; k < kinds; ++k) {
+                        const auto& front = pr.chainFront[size_t(k)][size_t(index)];
+                        const auto last = front.begin() + pr.chainFrontSize[size_t(k)][size_t(index)];
+                        const auto first = std::upper_bound(front.begin(), last, end[at],
+                                                            [](int t, const Option& o) { return t < o.lo; });
+                        if (first == last)
                             continue;
-                        const int index = pairIndex(i, j);
-                        const uint32_t nextSet = set | uint32_t(1) << i | uint32_t(1) << j;
-                        for (int k = 0; k < kinds; ++k) {
-                            const auto& front = pr.chainFront[size_t(index)][size_t(k)];
-                            const auto last = front.begin() + pr.chainFrontSize[size_t(index)][size_t(k)];
-                            const auto first = std::upper_bound(front.begin(), last, end[at],
-                                                                [](int t, const Option& o) { return t < o.lo; });
-                            if (first == last)
-                                continue;
-                            const uint32_t to = nextSet * uint32_t(levels) + uint32_t(std::min(owedCount, c + k));
-                            if (first->hi < end[to]) {
-                                end[to] = first->hi;
-                                step[to] = {at, int8_t(index), int8_t(k), int16_t(first - front.begin())};
+                        const uint32_t to = nextSet * uint32_t(levels) + uint32_t(std::min(owedCount, c + k));
+                        const bool fresh = seen[to] != pr.chainCall;
+                        if (fresh || first->hi < end[to]) {
+                            if (fresh) {
+                                seen[to] = pr.chainCall;
+                                queue[size_t(queued++)] = to;
                             }
+                            end[to] = first->hi;
+                            step[to] = {at, int8_t(index), int8_t(k), int16_t(first - front.begin())};
                         }
                     }
                 }
