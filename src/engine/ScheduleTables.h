@@ -244,7 +244,8 @@ struct SearchPruning {
     static constexpr int ChainEntries = (1 << ChainPlayers) * (ChainPlayers + 1);
     std::array<int32_t, ChainEntries> chainEnd{};
     std::array<ChainStep, ChainEntries> chainStep{};
-    std::array<uint32_t, ChainEntries> chainSeen{}, chainQueue{}; // the call that reached an entry; the entries reached
+    // The call that last reached each entry, and the entries this call has reached in order.
+    std::array<uint32_t, ChainEntries> chainSeen{}, chainQueue{};
     uint32_t chainCall = 0;
     std::array<int32_t, MaxCourts + 1> courtCalls{}, courtUnknown{}; // this search, per courts to go
     // Dead ends of a mixed search. Below a node, what the search can still do depends on which men and

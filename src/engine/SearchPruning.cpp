@@ -547,7 +547,8 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         Option* two = pr.courtOptions[1].data();
         static constexpr std::array<std::array<int, 4>, 3> splits{{{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}}};
         for (const auto& split : splits) {
-            const int x = q[size_t(split[0])], y = q[size_t(split[1])], u = q[size_t(split[2])], v = q[size_t(split[3])];
+            const int x = q[size_t(split[0])], y = q[size_t(split[1])];
+            const int u = q[size_t(split[2])], v = q[size_t(split[3])];
             if ((met[size_t(x)] >> y & 1) || (met[size_t(u)] >> v & 1))
                 continue;
             const int n1 = optionsOf(x, y, one);
@@ -650,7 +651,8 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                     for (int k = inCount[size_t(1 - side)] - 1; k >= 0; --k) {
                         const Partner& with = *in[size_t(1 - side)][size_t(k)];
                         ++pr.testWork;
-                        if (with.gap != come.gap || with.other == come.other || (metOther[size_t(come.other)] >> with.other & 1))
+                        if (with.gap != come.gap || with.other == come.other
+                            || (metOther[size_t(come.other)] >> with.other & 1))
                             continue;
                         const bool owedWith = owedO >> with.other & 1;
                         if (!any) {
