@@ -359,7 +359,8 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
 // is a completion, so searching sets is exact; it branches on the player with the fewest pairs left (a
 // needed one first; where just enough players of a gender are free, all of them are needed). The last
 // court, and the last two once the four players of one gender on them are known, it settles without
-// branching. Answers 1 (a completion exists), 0 (none) or -1 (too many players or too much work:
+// branching; with few free players of one gender a table of the earliest chains of courts settles most
+// nodes before it branches. Answers 1 (a completion exists), 0 (none) or -1 (too many players or too much work:
 // unknown).
 int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int cursor, int remaining)
 {
@@ -647,7 +648,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                         continue;
                     in[size_t(side)][size_t(inCount[size_t(side)]++)] = &come;
                     // The last compatible one, and the last compatible needed one when that counts.
-                    bool any = false;
+                    bool offered = false;
                     for (int k = inCount[size_t(1 - side)] - 1; k >= 0; --k) {
                         const Partner& with = *in[size_t(1 - side)][size_t(k)];
                         ++pr.testWork;
@@ -655,15 +656,11 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                             || (metOther[size_t(come.other)] >> with.other & 1))
                             continue;
                         const bool owedWith = owedO >> with.other & 1;
-                        if (!any) {
+                        if (!offered || owedWith)
                             offer(come, with);
-                            any = true;
-                        }
-                        if (owedWith || kinds == 1) {
-                            if (owedWith)
-                                offer(come, with);
+                        offered = true;
+                        if (owedWith || kinds == 1)
                             break;
-                        }
                     }
                 }
                 for (int k = 0; k < kinds; ++k) {
