@@ -117,10 +117,17 @@ int runMatches(const QStringList& args)
         return fail(matchMessage(MatchListMissing) + QStringLiteral(": ") + path);
     if (!in.open(QIODevice::ReadOnly))
         return fail(path + QStringLiteral(": ") + in.errorString());
-    const MatchFileContents contents = readMatchFile(in, list->count());
-    if (contents.errorState != 0)
-        return fail(matchMessage(contents.errorState) + QStringLiteral("match: ") + QString::number(contents.errorMatch)
-                    + QStringLiteral(" (") + path + QStringLiteral(")"));
+    // The records are put to their members by club number where the file's order is not the list's,
+    // as the program does when it opens the file.
+    const MatchFileContents contents = readMatchFile(in, list->count(), &*list);
+    if (contents.errorState != 0) {
+        const QString error = matchMessage(contents.errorState) + QStringLiteral("match: ")
+            + QString::number(contents.errorMatch) + QStringLiteral(" (") + path + QStringLiteral(")");
+        if (contents.matches.empty())
+            return fail(error);
+        // The matches before the damaged one are listed; the exit status still says the file is damaged.
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+    }
 
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
@@ -136,7 +143,7 @@ int runMatches(const QStringList& args)
             matches.append(matchJson(m, *list));
         root["matches"] = matches;
         out << QJsonDocument(root).toJson(QJsonDocument::Indented);
-        return 0;
+        return contents.errorState != 0 ? 1 : 0;
     }
     out << "Matchbestand: " << path << "\n";
     out << "Leden: " << list->count();
@@ -145,7 +152,7 @@ int runMatches(const QStringList& args)
     out << "  Matches: " << contents.matches.size() << "\n";
     for (const TMatchCalcObj& m : contents.matches)
         writeText(out, m, *list);
-    return 0;
+    return contents.errorState != 0 ? 1 : 0;
 }
 
 } // namespace tandemx::cli

@@ -2,12 +2,15 @@
 // program.
 #include "forms/MatchWiring.h"
 #include "forms/MemberView.h"
+#include "forms/ProgramWindows.h"
 #include "forms/TConfigDial.h"
 #include "forms/TTandem12X.h"
 #include "state/FileCommands.h"
+#include "state/UnsavedChanges.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QToolButton>
@@ -16,6 +19,8 @@ namespace tandemx {
 
 void TTandem12X::newFile()
 {
+    if (!settleUnsavedChanges())
+        return;
     Club& club = state_.club;
     // Cancelling the key-data dialog leaves the open list with its own name and key data.
     const QString oldName = club.memberFileName;
@@ -43,16 +48,29 @@ void TTandem12X::newFile()
     nieuw1->setEnabled(false);
     nieuwSpdBtn->setEnabled(false);
     club.fileLoaded = true;
+    // An untouched new list holds nothing to lose.
+    markMembersSaved(state_);
+    markConfigSaved(state_);
+    markMatchesSaved(state_);
+    updateTitle();
 }
 
 void TTandem12X::closeMatchWindows()
 {
-    if (MatchWindows* windows = MatchWindows::of(*this))
-        windows->closeWindows();
+    windows().clubReplaced();
+}
+
+ProgramWindows& TTandem12X::windows()
+{
+    if (!windows_)
+        windows_ = new ProgramWindows(*this, state_);
+    return *windows_;
 }
 
 void TTandem12X::openFile()
 {
+    if (!settleUnsavedChanges())
+        return;
     auto path = state_.files.openFile(memberFileOpenRequest());
     if (!path) {
         state_.club.fileLoaded = false;
@@ -77,6 +95,7 @@ bool TTandem12X::openPath(const QString& chosen)
     showMemberList();
     setOverviewGroup(false);
     setMatchGroup(false);
+    updateTitle();
     return true;
 }
 
@@ -95,11 +114,70 @@ bool TTandem12X::saveCommand(bool askName, bool confirmBackup, bool report)
     nieuw1->setEnabled(true);
     nieuwSpdBtn->setEnabled(true);
     bool ok = saveConfig(state_, club.memberFileName);
-    // Matches made before the list had a name are written beside it now.
-    if (club.keyData().keepGames == 1 && state_.matches.MatchCount() > 0
-        && state_.matches.memberFile != club.memberFileName)
+    updateTitle();
+    // Matches made before the list had a name are written beside it now, and so are matches whose
+    // file holds the members in another order than the list now saved: the two files always agree.
+    const MatchData& matches = state_.matches;
+    if (club.keyData().keepGames == 1 && matches.MatchCount() > 0
+        && (matches.memberFile != club.memberFileName || matches.fileIds != club.members->ids()))
         ok = SaveMatchFile(state_, state_.matches) && ok;
+    updateTitle();
     return ok;
+}
+
+bool TTandem12X::settleUnsavedChanges()
+{
+    if (memberViewOn_)
+        memberView_->copyBackAll();
+    if (!hasUnsavedChanges(state_))
+        return true;
+    const int answer = state_.messages.showBericht(QStringLiteral("Bestand bewaren ?"), Question,
+                                                   Btn::Ja | Btn::Nee | Btn::Schrap, 0);
+    if (answer == Result::No)
+        return true;
+    if (answer != Result::Yes)
+        return false;
+    if (membersUnsaved(state_) && !saveCommand(false, false, false))
+        return false;
+    if (matchesUnsaved(state_) && !SaveMatchFile(state_, state_.matches))
+        return false;
+    updateTitle();
+    return true;
+}
+
+bool TTandem12X::settleMemberChanges()
+{
+    if (!membersUnsaved(state_))
+        return true;
+    const int answer = state_.messages.showBericht(QStringLiteral("Bestand bewaren ?"), Question,
+                                                   Btn::Ja | Btn::Nee | Btn::Schrap, 0);
+    if (answer == Result::Yes)
+        return saveCommand(false, false, false);
+    if (answer != Result::No)
+        return false;
+    dropMemberChanges(state_);
+    windows().membersChanged();
+    updateTitle();
+    return true;
+}
+
+void TTandem12X::updateTitle()
+{
+    const Club& club = state_.club;
+    QString name;
+    if (club.members) {
+        if (club.memberFileName != NoFileName) {
+            const QFileInfo file(club.memberFileName);
+            name = file.fileName() + QStringLiteral(" (") + QDir::toNativeSeparators(file.absolutePath())
+                + QStringLiteral(")");
+        } else {
+            const QString clubName = club.keyData().clubNameText().trimmed();
+            name = clubName.isEmpty() ? NoFileName : clubName;
+        }
+    }
+    const QString app = QStringLiteral("Tennis Programma TandemX");
+    setWindowTitle(name.isEmpty() ? app : name + QStringLiteral("[*] - ") + app);
+    setWindowModified(club.members && hasUnsavedChanges(state_));
 }
 
 void TTandem12X::closeMemberView()
@@ -114,17 +192,20 @@ void TTandem12X::closeMemberView()
         mayClose_ = false;
         return;
     }
-    if (messages.ask(QStringLiteral("Bestand bewaren ?"))) {
-        // A save that was cancelled or failed keeps the view open: the list is not yet on disk.
-        if (!saveCommand(false, false, false))
-            return;
-    }
+    // A save that was cancelled or failed keeps the view open: the list is not yet on disk.
+    if (!settleMemberChanges())
+        return;
     mayClose_ = true;
     setMemberView(false);
 }
 
 void TTandem12X::discardMemberView()
 {
+    if (state_.club.members) {
+        memberView_->copyBackAll();
+        if (!settleMemberChanges())
+            return;
+    }
     mayClose_ = true;
     setMemberView(false);
 }
@@ -140,7 +221,7 @@ void TTandem12X::keyPressEvent(QKeyEvent* event)
 
 void TTandem12X::closeEvent(QCloseEvent* event)
 {
-    if (!mayClose_ && state_.messages.ask(QStringLiteral("Bestand nog redden\r gebruik dan Sluit"))) {
+    if (!settleUnsavedChanges()) {
         event->ignore();
         return;
     }

@@ -1,5 +1,6 @@
 #include "forms/MatchWiring.h"
 
+#include "forms/ProgramWindows.h"
 #include "forms/ResultsWiring.h"
 #include "forms/TInvoerForm.h"
 #include "forms/TMatchForm.h"
@@ -8,6 +9,7 @@
 #include "forms/TSchemaForm.h"
 #include "forms/TTandem12X.h"
 #include "forms/WindowList.h"
+#include "matches/MatchMembers.h"
 #include "matches/MatchScores.h"
 
 #include <QAction>
@@ -26,7 +28,7 @@ MatchWindows::MatchWindows(TTandem12X& window, AppState& state) : QObject(&windo
 
 MatchWindows* MatchWindows::of(TTandem12X& window)
 {
-    return window.findChild<MatchWindows*>(QStringLiteral("MatchWindows"), Qt::FindDirectChildrenOnly);
+    return &window.windows().matchWindows();
 }
 
 TMatchSelDlg& MatchWindows::selection()
@@ -111,6 +113,18 @@ void MatchWindows::command(int kind)
     }
 }
 
+void MatchWindows::scoresCopied()
+{
+    if (matchForm_ && matchForm_->isVisible())
+        matchForm_->showCopiedScores();
+}
+
+void MatchWindows::membersChanged()
+{
+    if (matchForm_ && matchForm_->isVisible())
+        matchForm_->showCopiedScores();
+}
+
 void MatchWindows::closeWindows()
 {
     if (matchForm_ && matchForm_->isVisible())
@@ -157,6 +171,8 @@ void MatchWindows::gameInput()
 void MatchWindows::copyScores()
 {
     const MemberList* members = state_.club.members ? &*state_.club.members : nullptr;
+    if (members)
+        followMembers(state_.matches, *members);
     const engine::ScheduleState& schedule = *state_.schedule;
     const auto positions = members ? playerPositions(*members, schedule) : std::nullopt;
     if (!positions) {
@@ -164,17 +180,18 @@ void MatchWindows::copyScores()
         state_.messages.showBericht(matchMessage(NoPairFound), Error, Btn::OK, 0);
         return;
     }
-    auto* setup = window_.findChild<TSchemaForm*>(QStringLiteral("TSchemaForm"), Qt::FindDirectChildrenOnly);
-    const QDate playDate = setup ? setup->playDate() : state_.today;
-    CopyScoresToMatch(state_.matches, schedule, playDate, gameInputMode_, *positions, state_.club.memberCount(),
-                      state_.messages);
+    if (!CopyScoresToMatch(state_.matches, schedule, state_.playDate, gameInputMode_, *positions,
+                           state_.club.memberCount(), state_.messages))
+        return;
+    window_.windows().scoresCopied();
+    state_.messages.showInfo(QStringLiteral("Kopie van Games gelukt"));
 }
 
 void wireMatches(TTandem12X& window, AppState& state)
 {
-    if (MatchWindows::of(window))
+    if (!window.windows().firstWiring(ProgramWindows::Wiring::Matches))
         return;
-    auto* windows = new MatchWindows(window, state);
+    MatchWindows* windows = &window.windows().matchWindows();
     QObject::connect(&window, &TTandem12X::matchCommandRequested, windows, [windows](int kind) {
         if (kind != 5) // "Uitvoer Games" opens the overview window
             windows->command(kind);

@@ -27,6 +27,10 @@ public:
     // Closes the match window and the game input without taking anything over, and forgets the
     // chosen match: for when the match list is replaced (another member file, a new list).
     void closeWindows();
+    // Games were copied into the current match / the member list changed: an open match window
+    // shows the records as they are now.
+    void scoresCopied();
+    void membersChanged();
 
     // A match was chosen in the selection and is still the current match of the same match list.
     bool matchChosen() const;

@@ -448,6 +448,7 @@ void MemberView::fill(int wantedRow)
         row = 1;
     setCurrent(row, turfMode_ ? ColActie : GridCol::Voornaam);
     refreshCounters();
+    emit listChanged();
 }
 
 void MemberView::renumber()
@@ -857,6 +858,7 @@ void MemberView::rowMoved(int from, int to)
     moveLabel_->setText(QStringLiteral("Rij van: ") + QString::number(from) + QStringLiteral(" naar: ") + QString::number(to));
     moveLabel_->show();
     hulpTimer_->start();
+    emit listChanged();
 }
 
 bool MemberView::eventFilter(QObject* watched, QEvent* event)

@@ -83,6 +83,8 @@ signals:
     void newMemberRequested();      // F7
     void turfModeChanged(bool on);
     void addressViewChanged(bool on);
+    // The grid was filled again or a row moved: members may have changed places, come or gone.
+    void listChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -80,13 +80,11 @@ void runPrintout(AppState& state, PrintingState& printing, NoPrinter noPrinter,
         state.messages.showBericht(QStringLiteral(" Afdrukken niet gelukt"), Error, Btn::OK);
 }
 
-OverviewDocument documentOf(TTandem12X& window, TResultsForm& form, AppState& state)
+OverviewDocument documentOf(TTandem12X&, TResultsForm& form, AppState& state)
 {
     const engine::ScheduleState& schedule = *state.schedule;
     const KeyData& keyData = state.club.keyData();
-    QDate playDate = state.today;
-    if (auto* setup = window.findChild<TSchemaForm*>())
-        playDate = setup->playDate();
+    const QDate playDate = state.playDate;
 
     OverviewDocument doc;
     doc.kind = form.kind();

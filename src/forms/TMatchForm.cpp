@@ -2,6 +2,7 @@
 
 #include "forms/HelpViewer.h"
 #include "forms/ScoreGrid.h"
+#include "matches/MatchMembers.h"
 #include "matches/MatchScores.h"
 #include "records/Cp1252.h"
 
@@ -138,8 +139,15 @@ TMatchForm::TMatchForm(AppState& state, QWidget* parent) : QWidget(parent, Qt::W
     resize(DefaultWidth, DefaultHeight);
 }
 
+void TMatchForm::followMembers()
+{
+    if (state_.club.members)
+        tandemx::followMembers(state_.matches, *state_.club.members);
+}
+
 void TMatchForm::OpenMatchForm()
 {
+    followMembers();
     MatchData& data = state_.matches;
     matchNr_ = data.CurrentMatch.match;
     if (!data.match(matchNr_))
@@ -178,8 +186,16 @@ void TMatchForm::OpenMatchForm()
     closingConfirmed_ = false;
 }
 
+void TMatchForm::showCopiedScores()
+{
+    grid_->finishEditing();
+    if (state_.matches.match(matchNr_) && state_.club.members)
+        fillGrid(std::max(grid_->row(), 1));
+}
+
 void TMatchForm::fillGrid(int wantedRow)
 {
+    followMembers();
     MatchData& data = state_.matches;
     const int members = state_.club.memberCount();
     if (!data.match(matchNr_) || !state_.club.members)
@@ -270,6 +286,7 @@ bool TMatchForm::playedNot(int r) const { return grid_->cell(r, Actie).trimmed()
 
 bool TMatchForm::takeRow(int r, bool reportConversion)
 {
+    followMembers();
     TMatchCalcObj* match = state_.matches.match(matchNr_);
     if (!match || r < 1 || r > grid_->rowCount())
         return false;

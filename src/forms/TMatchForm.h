@@ -39,6 +39,9 @@ public:
     void Schrap();    // "S&chrap": closes without taking anything over
     void Gegevens();  // shows "Match parameters"
     void Bewaar();    // "&Bewaar": writes the match file
+    // Shows the records of the match as they are now (after games were copied into it, or the member
+    // list changed), keeping the current row.
+    void showCopiedScores();
 
     int matchNumber() const { return matchNr_; }
     // The games column of the form's match (5 + N): where the evening's games are typed.
@@ -74,6 +77,8 @@ protected:
 
 private:
     void fillGrid(int wantedRow);
+    // Keeps the score records with their members after the member list changed.
+    void followMembers();
     void countActivePlayers();
     void layOut();
     bool gridKey(QKeyEvent* event);

@@ -415,6 +415,27 @@ void TResultsForm::Paarschema2Click(int tag)
     ShowOverview(tag);
 }
 
+void TResultsForm::scheduleChanged()
+{
+    if (!isVisible())
+        return;
+    const int kind = kind_;
+    if (kind != overviews::ChangeGrid) {
+        kind_ = 0;
+        ShowOverview(kind);
+        if (kind_ != 0)
+            return;
+        kind_ = kind;
+    }
+    StopBtnClick();
+}
+
+void TResultsForm::closeForOtherClub()
+{
+    if (isVisible())
+        StopBtnClick();
+}
+
 void TResultsForm::StopBtnClick()
 {
     emit closing();

@@ -31,6 +31,12 @@ public:
     // nothing without a schedule; refuses the change grid of a numbered schedule (message 34).
     void ShowOverview(int kind);
 
+    // A new schedule was accepted: a visible list shows it; the change grid, which belongs to the old
+    // schedule, closes (as does a list that cannot be built from the new schedule).
+    void scheduleChanged();
+    // Another member list was opened or made: the window closes.
+    void closeForOtherClub();
+
     int kind() const { return kind_; }
     int captionRow() const { return captionRow_; }
     // The lines of the overview shown (the export writes these; inserted rows are not among them).

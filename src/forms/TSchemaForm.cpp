@@ -3,6 +3,7 @@
 #include "engine/ScheduleStart.h"
 #include "forms/HelpViewer.h"
 #include "forms/SchemaHost.h"
+#include "forms/ProgramWindows.h"
 #include "forms/TBanenDlg.h"
 #include "forms/TTandem12X.h"
 #include "messages/MessageTable.h"
@@ -1051,9 +1052,8 @@ void TSchemaForm::setStopShown(bool shown)
 
 TSchemaForm& scheduleForm(AppState& state, TTandem12X& window)
 {
-    if (auto* form = window.findChild<TSchemaForm*>(QStringLiteral("TSchemaForm"), Qt::FindDirectChildrenOnly))
-        return *form;
-    return *new TSchemaForm(state, &window);
+    (void)state;
+    return window.windows().scheduleForm();
 }
 
 void OpenScheduleSetup(AppState& state, TTandem12X& window, int mode)
@@ -1067,6 +1067,8 @@ void OpenScheduleSetup(AppState& state, TTandem12X& window, int mode)
     if (result == TSchemaForm::Accepted) {
         form.hideMemo();
         state.schedule->ScheduleBusy = false;
+        state.playDate = form.playDate();
+        window.windows().scheduleAccepted();
         window.setOverviewGroup(true);
         if (state.club.keyData().keepGames != 0)
             window.setMatchGroup(true);

@@ -3,9 +3,11 @@
 #include "forms/HelpViewer.h"
 #include "forms/Icons.h"
 #include "forms/MemberView.h"
+#include "forms/ProgramWindows.h"
 #include "forms/TAboutBox.h"
 #include "forms/TConfigDial.h"
 #include "forms/WindowList.h"
+#include "state/UnsavedChanges.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,7 +62,12 @@ TTandem12X::TTandem12X(AppState& state, QWidget* parent) : QMainWindow(parent), 
         randomBtn_->setEnabled(!on);
         turvenBtn_->setEnabled(!on);
         setFileGroup(true);
+        // After "&Sluit" or "S&chrap" the grid comes back: nothing is edited unseen.
+        if (!memberViewOn_ && state_.club.members)
+            setMemberView(true);
     });
+    // The match records follow the members through every change of the list.
+    connect(memberView_, &MemberView::listChanged, this, [this] { windows().membersChanged(); });
 
     resize(750, 540);
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -312,6 +319,8 @@ void TTandem12X::buildMemberPanel()
 
 void TTandem12X::tick()
 {
+    if (state_.club.members)
+        setWindowModified(hasUnsavedChanges(state_));
     panels_[3]->setText(QStringLiteral("Tijd: ") + state_.clock.timeOfDay().toString(QStringLiteral("HH:mm:ss")));
 }
 

@@ -19,6 +19,7 @@ class QWidget;
 namespace tandemx {
 
 class MemberView;
+class ProgramWindows;
 class WindowList;
 
 class TTandem12X : public QMainWindow {
@@ -30,6 +31,8 @@ public:
     AppState& state() { return state_; }
     MemberView* memberView() const { return memberView_; }
     WindowList* windowList() const { return windowList_; }
+    // The owner of the other windows (created on first use).
+    ProgramWindows& windows();
     bool mayClose() const { return mayClose_; }
     bool memberViewShown() const { return memberViewOn_; }
 
@@ -50,7 +53,13 @@ public:
     void saveWithReport() { saveCommand(false, false, true); }
     bool saveCommand(bool askName, bool confirmBackup, bool report);
     void closeMemberView();   // "&Sluit"
-    void discardMemberView(); // "S&chrap"
+    void discardMemberView(); // "S&chrap", Escape
+    // Before the open list is set aside (Open, New, closing the program): with changes not yet on
+    // disk asks "Bestand bewaren ?" (Ja saves, Nee drops them, Schrap keeps everything as it is).
+    // True when the caller may go on.
+    bool settleUnsavedChanges();
+    // The title: the club that is open, and "*" while it has changes not yet on disk.
+    void updateTitle();
     void toggleMaximized();
     void showAbout();
     void showKeyData();
@@ -88,10 +97,13 @@ private:
     void layOutMemberView();
     // The match windows belong to the list they were opened for.
     void closeMatchWindows();
+    // The member view's "Bestand bewaren ?" (Sluit, Schrap, Escape): false when the view stays.
+    bool settleMemberChanges();
 
     AppState& state_;
     MemberView* memberView_ = nullptr;
     WindowList* windowList_ = nullptr;
+    ProgramWindows* windows_ = nullptr;
     bool mayClose_ = true;
     bool memberViewOn_ = false;
 

@@ -1,9 +1,12 @@
 #include "matches/MatchFile.h"
 
+#include "matches/MatchMembers.h"
+
 #include "messages/Messages.h"
 #include "records/MemberFile.h"
 #include "records/MemberList.h"
 #include "state/AppState.h"
+#include "state/UnsavedChanges.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -60,6 +63,22 @@ bool writeFile(MatchData& data, const QString& path, int memberCount, Messages& 
     return true;
 }
 
+// Copies the file at path to path + suffix (a free name: a number is added when an earlier copy is
+// there) and returns the copy's name, or "" when no copy could be made.
+QString keepCopy(const QString& path, const QString& suffix)
+{
+    QString copy = path + suffix;
+    for (int n = 2; QFile::exists(copy) && n < 100; ++n)
+        copy = path + suffix + QString::number(n);
+    return QFile::copy(path, copy) ? copy : QString();
+}
+
+void followClub(AppState& state, MatchData& data)
+{
+    if (state.club.members)
+        followMembers(data, *state.club.members);
+}
+
 } // namespace
 
 QString matchMessage(int number)
@@ -67,8 +86,10 @@ QString matchMessage(int number)
     return number >= 1 && number <= 9 ? QString::fromLatin1(kMatchMessages[number]) : QString();
 }
 
-MatchFileContents readMatchFile(QIODevice& in, int memberCount)
+MatchFileContents readMatchFile(QIODevice& in, int memberCount, const MemberList* members)
 {
+    if (members)
+        memberCount = members->count();
     uint8_t countBytes[2];
     if (in.read(reinterpret_cast<char*>(countBytes), 2) != 2)
         return refused(0);
@@ -76,15 +97,15 @@ MatchFileContents readMatchFile(QIODevice& in, int memberCount)
     if (count < 0)
         return refused(count);
 
-    const qint64 rest = in.isSequential() ? -1 : in.size() - in.pos();
-    QByteArray body;
-    if (rest < 0)
-        body = in.readAll();
-    const qint64 size = rest < 0 ? body.size() : rest;
+    const QByteArray body = in.readAll();
+    const qint64 size = body.size();
 
     // The member count the file was written with: the one whose block size fits the file exactly.
+    // A file that fits none is damaged: the matches that the current member count reads completely
+    // and in order are kept, up to the first that it cannot.
     const qint64 emptyBlock = matchBlockSize(0);
     int fileMembers = -1;
+    int readable = count;
     if (count == 0) {
         if (size != 0)
             return refused(0);
@@ -92,33 +113,42 @@ MatchFileContents readMatchFile(QIODevice& in, int memberCount)
                && (size / count - emptyBlock) / TCalcObj::Size <= MaxMembers) {
         fileMembers = int((size / count - emptyBlock) / TCalcObj::Size);
     } else {
-        // Report the first match that the current member count cannot read completely.
-        return refused(int(std::min<qint64>(count, size / matchBlockSize(memberCount) + 1)));
-    }
-    if (rest >= 0) {
-        body = in.read(size);
-        if (body.size() != size)
-            return refused(int(std::min<qint64>(count, body.size() / matchBlockSize(fileMembers) + 1)));
+        fileMembers = memberCount;
+        readable = int(std::min<qint64>(count, size / matchBlockSize(memberCount)));
     }
 
     MatchFileContents result;
-    result.fileMemberCount = fileMembers;
-    result.matches.reserve(size_t(count));
+    result.fileMemberCount = readable == count ? fileMembers : -1;
+    result.matches.reserve(size_t(readable));
     const auto* p = reinterpret_cast<const uint8_t*>(body.constData());
-    for (int a = 1; a <= count; ++a) {
+    for (int a = 1; a <= readable; ++a) {
         TMatchCalcObj m;
         m.header = MatchHeader::fromBytes(p);
         p += MatchHeader::Size;
-        if (m.header.MatchNr != a)
-            return refused(a);
+        if (m.header.MatchNr != a) {
+            readable = a - 1;
+            break;
+        }
         m.calcs.reserve(size_t(std::max(fileMembers, memberCount) + 1));
         for (int i = 0; i <= fileMembers; ++i, p += TCalcObj::Size)
             m.calcs.push_back(TCalcObj::fromBytes(p));
         m.scores.reserve(ScoreRoundEntries);
         for (int r = 0; r < ScoreRoundEntries; ++r, p += TScoreObj::Size)
             m.scores.push_back(TScoreObj::fromBytes(p));
-        m.fitMemberCount(memberCount);
+        int unattached = 0;
+        if (members) {
+            if (attachByClubNumber(m, *members, &unattached))
+                result.rearranged.push_back(a);
+            result.unattached += unattached;
+        } else {
+            m.fitMemberCount(memberCount);
+        }
         result.matches.push_back(std::move(m));
+    }
+    if (readable < count) {
+        result.errorState = MatchListIncorrect;
+        result.errorMatch = readable + 1;
+        result.fileMemberCount = -1;
     }
     return result;
 }
@@ -187,19 +217,31 @@ bool CreateMatch(MatchData& data, int n, int memberCount, int totalRounds, const
 
 bool CreateMatch(AppState& state, MatchData& data, int n)
 {
+    followClub(state, data);
     return CreateMatch(data, n, state.club.memberCount(), state.schedule->TotalRounds, matchDateText(state.today));
 }
 
 bool LoadMatchFile(MatchData& data, const QString& memberFileName, int memberCount, int totalRounds,
-                   const QString& today, Messages& messages)
+                   const QString& today, Messages& messages, const MemberList* members)
 {
     messages.lastErrorState = 0;
+    data.rearrangedOnLoad = false;
+    if (members)
+        memberCount = members->count();
     const QString path = matchFileName(memberFileName);
+    auto tieToMembers = [&] {
+        if (members)
+            adoptMembers(data, *members);
+        else
+            data.memberIds.clear();
+        data.fileIds = data.memberIds;
+    };
     if (memberFileName == NoFileName) {
         // A new list has no matches yet; a file of that name in the current folder is not ours.
         data.MatchList.clear();
         data.CurrentMatch = {};
         data.memberFile = memberFileName;
+        tieToMembers();
         messages.showMessageNo(path, 15, 0, 0);
         return false;
     }
@@ -209,15 +251,22 @@ bool LoadMatchFile(MatchData& data, const QString& memberFileName, int memberCou
             data.MatchList.clear();
             data.CurrentMatch = {};
             data.memberFile = memberFileName;
+            tieToMembers();
+        }
+    };
+    auto makeLastCurrent = [&] {
+        data.CurrentMatch = {};
+        if (data.MatchCount() > 0) {
+            LoadHeader(data, data.MatchCount());
+            data.CurrentMatch.match = data.MatchCount();
         }
     };
     if (!QFile::exists(path)) {
         data.MatchList.clear();
         data.MatchList.push_back(TMatchCalcObj::fresh(1, memberCount, totalRounds, today));
         data.memberFile = memberFileName;
-        data.CurrentMatch = {};
-        LoadHeader(data, 1);
-        data.CurrentMatch.match = 1;
+        tieToMembers();
+        makeLastCurrent();
         return true;
     }
     QFile file(path);
@@ -226,27 +275,62 @@ bool LoadMatchFile(MatchData& data, const QString& memberFileName, int memberCou
         messages.showMessageNo(path, 0, 7, 4); // " Inlezen NIET gelukt"
         return false;
     }
-    MatchFileContents read = readMatchFile(file, memberCount);
+    MatchFileContents read = readMatchFile(file, memberCount, members);
     file.close();
     if (read.errorState != 0) {
-        forgetOtherFile();
+        // Nothing of a damaged file is lost: it stays beside the one the next save writes.
+        const QString kept = keepCopy(path, QStringLiteral(".beschadigd"));
+        if (read.matches.empty())
+            forgetOtherFile();
         reportMatchError(messages, read.errorState, read.errorMatch);
+        if (!read.matches.empty()) {
+            data.MatchList = std::move(read.matches);
+            data.memberFile = memberFileName;
+            tieToMembers();
+            makeLastCurrent();
+        }
+        if (!kept.isEmpty())
+            messages.showBericht(QStringLiteral("Ingelezen: ") + QString::number(read.matches.size())
+                                     + QStringLiteral(" match(es); het beschadigde bestand is bewaard als ") + kept,
+                                 Information, Btn::OK, 0);
         return false;
     }
     data.MatchList = std::move(read.matches);
     data.memberFile = memberFileName;
-    data.CurrentMatch = {};
-    if (data.MatchCount() > 0) {
-        LoadHeader(data, data.MatchCount());
-        data.CurrentMatch.match = data.MatchCount();
+    tieToMembers();
+    makeLastCurrent();
+    data.rearrangedOnLoad = !read.rearranged.empty();
+    if (!read.rearranged.empty()) {
+        QStringList numbers;
+        for (int n : read.rearranged)
+            numbers << QString::number(n);
+        QString text = QStringLiteral("Volgorde van de leden gewijzigd: de scores van match ") + numbers.join(QStringLiteral(", "))
+            + QStringLiteral(" zijn op clubnummer bij de leden gezet");
+        if (read.unattached > 0)
+            text += QStringLiteral("\r") + QString::number(read.unattached)
+                + QStringLiteral(" score(s) zonder lid; het bestand is bewaard als ")
+                + keepCopy(path, QStringLiteral(".origineel"));
+        messages.showBericht(text, Information, Btn::OK, 0);
     }
     return true;
 }
 
 bool LoadMatchFile(AppState& state, MatchData& data)
 {
-    return LoadMatchFile(data, state.club.memberFileName, state.club.memberCount(), state.schedule->TotalRounds,
-                         matchDateText(state.today), state.messages);
+    const MemberList* members = state.club.members ? &*state.club.members : nullptr;
+    const bool read = LoadMatchFile(data, state.club.memberFileName, state.club.memberCount(),
+                                    state.schedule->TotalRounds, matchDateText(state.today), state.messages, members);
+    if (&data == &state.matches) {
+        // What the file holds in another order than the list, or could not be read, differs from
+        // what is in memory: the next save writes it.
+        if (read && !data.rearrangedOnLoad) {
+            markMatchesSaved(state);
+        } else {
+            data.savedBytes.clear();
+            data.fileIds.clear();
+        }
+    }
+    return read;
 }
 
 bool SaveMatchFile(MatchData& data, const QString& memberFileName, int memberCount, Messages& messages)
@@ -264,7 +348,16 @@ bool SaveMatchFile(MatchData& data, const QString& memberFileName, int memberCou
 
 bool SaveMatchFile(AppState& state, MatchData& data)
 {
-    return SaveMatchFile(data, state.club.memberFileName, state.club.memberCount(), state.messages);
+    // Written in member order, each record with its member's club number.
+    if (state.club.members)
+        stampClubNumbers(data, *state.club.members);
+    if (!SaveMatchFile(data, state.club.memberFileName, state.club.memberCount(), state.messages))
+        return false;
+    if (state.club.memberFileName != NoFileName && &data == &state.matches) {
+        data.fileIds = data.memberIds;
+        markMatchesSaved(state);
+    }
+    return true;
 }
 
 bool DeleteLastMatch(MatchData& data, bool confirm, const QString& memberFileName, int memberCount,
@@ -300,7 +393,14 @@ bool DeleteLastMatch(MatchData& data, bool confirm, const QString& memberFileNam
 
 bool DeleteLastMatch(AppState& state, MatchData& data, bool confirm)
 {
-    return DeleteLastMatch(data, confirm, state.club.memberFileName, state.club.memberCount(), state.messages);
+    followClub(state, data);
+    const bool removed = DeleteLastMatch(data, confirm, state.club.memberFileName, state.club.memberCount(), state.messages);
+    if (removed && confirm && state.messages.lastErrorState == 0 && state.club.memberFileName != NoFileName
+        && &data == &state.matches) {
+        data.fileIds = data.memberIds;
+        markMatchesSaved(state);
+    }
+    return removed;
 }
 
 } // namespace tandemx

@@ -3,10 +3,12 @@
 // a 16-bit match count, then per match its header, (member count + 1) score records and 25 rounds of
 // court scores. The file does not store the member count; the reader derives it from the file size.
 #include "matches/MatchRecords.h"
+#include "records/MemberList.h"
 
 #include <QIODevice>
 #include <QString>
 
+#include <unordered_map>
 #include <vector>
 
 namespace tandemx {
@@ -42,6 +44,18 @@ struct MatchData {
     CurrentMatchState CurrentMatch;
     // The member file the list belongs to (set by loading and by saving).
     QString memberFile;
+    // The identities of the members that the score records are indexed by, position by position (empty
+    // while the matches are tied to no member list): see MatchMembers.h.
+    std::vector<MemberId> memberIds;
+    // The identities in the order the match file on disk was read or written in (empty: unknown).
+    std::vector<MemberId> fileIds;
+    // The records of members that left the list, by identity, one per match: a member who comes back
+    // (his removal undone by dropping the list's unsaved changes) gets them again.
+    std::unordered_map<MemberId, std::vector<TCalcObj>> departed;
+    // The bytes of the match file as last read or written (empty: not on disk as it is in memory).
+    QByteArray savedBytes;
+    // The file held the records in another order than the member list (put right by club number).
+    bool rearrangedOnLoad = false;
 
     int MatchCount() const { return int(MatchList.size()); }
     TMatchCalcObj* match(int n) { return n >= 1 && n <= MatchCount() ? &MatchList[size_t(n - 1)] : nullptr; }
@@ -57,18 +71,25 @@ struct MatchData {
 // --- The file format, without messages ---
 
 struct MatchFileContents {
-    std::vector<TMatchCalcObj> matches; // fitted to the requested member count; empty on an error
+    std::vector<TMatchCalcObj> matches; // fitted to the requested member count; on an error the
+                                        // matches read before it
     int errorState = 0;                 // 0 or MatchListIncorrect
     int errorMatch = 0;                 // the match that could not be read (0: the count itself)
-    int fileMemberCount = -1;           // the member count the file was written with (-1: no match)
+    int fileMemberCount = -1;           // the member count the file was written with (-1: no match,
+                                        // or a damaged file)
+    std::vector<int> rearranged;        // matches whose records were put to their members by club number
+    int unattached = 0;                 // records with scores that belong to no member of the list
 };
 
 // Reads a whole match file. A file written with another member count is accepted when its size
 // fits exactly one member count (2 + N x (6433 + 14 x M)); its matches are then fitted to
-// memberCount: records of members beyond it are dropped, new members get fresh records.
-// Refused, with MatchListIncorrect: a missing or negative count, a size that fits no member count (or
-// more than MaxMembers), a match whose number is not its position.
-MatchFileContents readMatchFile(QIODevice& in, int memberCount);
+// memberCount: records of members beyond it are dropped, new members get fresh records. With the
+// member list the records are fitted to its members by their club numbers where the file's order is
+// not the list's (see attachByClubNumber), and memberCount is the list's.
+// Errors, with MatchListIncorrect: a missing or negative count and a size that fits no member count
+// with no complete match (nothing read); a size that fits no member count (or more than MaxMembers)
+// or a match whose number is not its position: the matches before it are kept.
+MatchFileContents readMatchFile(QIODevice& in, int memberCount, const MemberList* members = nullptr);
 
 // Writes the count and every match. Each match must hold memberCount + 1 score records
 // (MatchListIncorrect otherwise) and 25 rounds (ScoreListIncorrect); a failing write gives the error
@@ -89,10 +110,15 @@ bool CreateMatch(AppState& state, MatchData& data, int n);
 
 // Loads the match file beside memberFileName. Without a file, a saved member file starts with match 1;
 // the unsaved list ("N_N") gets an empty list and the message "Geen Ledenbestand geopend: " (no
-// file is looked for). A file that cannot be read is reported and leaves the list as it was when
-// it belongs to this member file, and empty otherwise. Returns true when the list reflects the file.
+// file is looked for). A damaged file is reported with the match that could not be read; the
+// matches before it are kept (none read: the list stays as it was when it belongs to this member
+// file, and is empty otherwise) and the file itself is kept beside it as "<name>.CAL.beschadigd"
+// before anything can overwrite it. With the member list the records are fitted to its members (by
+// club number where the file's order is not the list's; said once, and the file is kept as
+// "<name>.CAL.origineel" when records with scores found no member). Returns true when the list
+// reflects the file.
 bool LoadMatchFile(MatchData& data, const QString& memberFileName, int memberCount, int totalRounds,
-                   const QString& today, Messages& messages);
+                   const QString& today, Messages& messages, const MemberList* members = nullptr);
 bool LoadMatchFile(AppState& state, MatchData& data);
 
 // Writes the match file beside memberFileName through a checked atomic save, every match with

@@ -74,19 +74,16 @@ QByteArray nameSortKey(const TLedenObj& r, int kind)
 
 void sortMembers(MemberList& list, int kind)
 {
-    auto& records = list.records();
-    if (records.size() < 3)
+    if (list.count() < 2)
         return;
-    const auto first = records.begin() + 1;
     switch (kind) {
     case SortKind::ClubNr:
-        std::stable_sort(first, records.end(),
-                         [](const TLedenObj& a, const TLedenObj& b) { return a.clubNr() < b.clubNr(); });
+        list.stableSort([](const TLedenObj& a, const TLedenObj& b) { return a.clubNr() < b.clubNr(); });
         break;
     case SortKind::Voornaam:
     case SortKind::Achternaam: {
         const MemberField tie = kind == SortKind::Voornaam ? MemberField::Achternaam : MemberField::Voornaam;
-        std::stable_sort(first, records.end(), [kind, tie](const TLedenObj& a, const TLedenObj& b) {
+        list.stableSort([kind, tie](const TLedenObj& a, const TLedenObj& b) {
             const int c = compareBytes(nameSortKey(a, kind), nameSortKey(b, kind));
             if (c != 0)
                 return c < 0;
@@ -95,7 +92,7 @@ void sortMembers(MemberList& list, int kind)
         break;
     }
     case SortKind::Group:
-        std::stable_sort(first, records.end(), [](const TLedenObj& a, const TLedenObj& b) {
+        list.stableSort([](const TLedenObj& a, const TLedenObj& b) {
             return compareBytes(a.raw(MemberField::Grp), b.raw(MemberField::Grp)) < 0;
         });
         break;

@@ -1,5 +1,7 @@
 #include "state/AppState.h"
 
+#include "state/UnsavedChanges.h"
+
 #include <QFile>
 
 namespace tandemx {
@@ -62,6 +64,7 @@ bool saveConfig(AppState& state, const QString& memberFileName)
         return false;
     }
     club.configAccepted = true;
+    markConfigSaved(state);
     return true;
 }
 

@@ -27,6 +27,10 @@ struct Club {
     // The window text font in use.
     QByteArray windowFontName = "MS Sans Serif";
     int windowFontSize = 10;
+    // The member list and key data as last read or written (see UnsavedChanges.h).
+    std::optional<MemberList> savedMembers;
+    QByteArray savedMemberBytes;
+    QByteArray savedConfigBytes;
 
     int memberCount() const { return members ? members->count() : 0; }
     // The key data in force: the loaded ones, or the defaults while none exist.
@@ -39,6 +43,7 @@ struct AppState {
     {
         messages.setOptionsSource([this] { return club.keyData().options; });
         today = clock.today();
+        playDate = today;
     }
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
@@ -47,6 +52,9 @@ struct AppState {
     Clock& clock;
     FileDialogs& files;
     QDate today; // taken once at start
+    // The play date of the schedule accepted last (today until then): the printouts and the copy of
+    // the games into a match take it.
+    QDate playDate;
     Club club;
     // The schedule tables: filled by the set-up window, read by the overviews and the game input.
     std::unique_ptr<engine::ScheduleState> schedule;

@@ -1,5 +1,7 @@
 #include "state/FileCommands.h"
 
+#include "state/UnsavedChanges.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +44,8 @@ bool openMemberFile(AppState& state, const QString& path, const std::function<vo
     }
     club.members = std::move(*list);
     club.fileLoaded = true;
+    markMembersSaved(state);
+    markConfigSaved(state);
     return true;
 }
 
@@ -87,9 +91,13 @@ bool saveMemberList(AppState& state, bool report)
     if (!checkClubNumbers(*club.members, state.messages))
         return false;
     const QString name = club.memberFileName;
-    // A backup that could not be made is tried again at the next save.
-    if (club.backupPending)
-        club.backupPending = QFileInfo::exists(name) && !makeBackup(state, name);
+    // One backup per run, of the file as it was before the run's first save. One that cannot be made
+    // is reported once: a later try would only copy this run's own save.
+    if (club.backupPending) {
+        if (QFileInfo::exists(name))
+            makeBackup(state, name);
+        club.backupPending = false;
+    }
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -99,6 +107,8 @@ bool saveMemberList(AppState& state, bool report)
         ok = saveFileAtomically(name, bytes).isEmpty();
     if (!ok)
         state.messages.lastErrorState = 1;
+    else
+        markMembersSaved(state);
     if (report)
         state.messages.showBericht(QStringLiteral("Wegschrijven van ") + name
                                        + (ok ? QStringLiteral(" gelukt") : QStringLiteral(" niet gelukt")),

@@ -1,0 +1,90 @@
+#include "state/UnsavedChanges.h"
+
+#include "matches/MatchMembers.h"
+
+#include <QBuffer>
+
+namespace tandemx {
+
+namespace {
+
+QByteArray memberBytes(const Club& club)
+{
+    if (!club.members)
+        return {};
+    MemberList copy = *club.members;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writeMemberFile(buffer, copy);
+    return bytes;
+}
+
+QByteArray configBytes(const Club& club)
+{
+    if (!club.config)
+        return {};
+    TConfigObj config = *club.config;
+    config.printSettings = club.printSettings;
+    return config.toBytes();
+}
+
+QByteArray matchBytes(const AppState& state)
+{
+    MatchData data = state.matches;
+    if (state.club.members)
+        followMembers(data, *state.club.members);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    int failed = 0;
+    writeMatchFile(buffer, data.MatchList, state.club.memberCount(), &failed);
+    return bytes;
+}
+
+} // namespace
+
+void markMembersSaved(AppState& state)
+{
+    Club& club = state.club;
+    club.savedMembers = club.members;
+    club.savedMemberBytes = memberBytes(club);
+}
+
+void markConfigSaved(AppState& state)
+{
+    state.club.savedConfigBytes = configBytes(state.club);
+}
+
+void markMatchesSaved(AppState& state)
+{
+    state.matches.savedBytes = matchBytes(state);
+}
+
+bool membersUnsaved(const AppState& state)
+{
+    const Club& club = state.club;
+    return club.members && (memberBytes(club) != club.savedMemberBytes || configBytes(club) != club.savedConfigBytes);
+}
+
+bool matchesUnsaved(const AppState& state)
+{
+    return state.club.keyData().keepGames == 1 && state.matches.MatchCount() > 0
+        && matchBytes(state) != state.matches.savedBytes;
+}
+
+bool hasUnsavedChanges(const AppState& state)
+{
+    return membersUnsaved(state) || matchesUnsaved(state);
+}
+
+void dropMemberChanges(AppState& state)
+{
+    Club& club = state.club;
+    if (!club.savedMembers)
+        return;
+    club.members = club.savedMembers;
+    followMembers(state.matches, *club.members);
+}
+
+} // namespace tandemx
