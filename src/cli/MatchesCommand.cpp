@@ -120,13 +120,15 @@ int runMatches(const QStringList& args)
     // The records are put to their members by club number where the file's order is not the list's,
     // as the program does when it opens the file.
     const MatchFileContents contents = readMatchFile(in, list->count(), &*list);
+    QString damage;
     if (contents.errorState != 0) {
         const QString error = matchMessage(contents.errorState) + QStringLiteral("match: ")
             + QString::number(contents.errorMatch) + QStringLiteral(" (") + path + QStringLiteral(")");
         if (contents.matches.empty())
             return fail(error);
-        // The matches before the damaged one are listed; the exit status still says the file is damaged.
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+        // The matches before the damaged one are listed; the error line and the exit status still say
+        // the file is damaged.
+        damage = error;
     }
 
     QTextStream out(stdout);
@@ -143,7 +145,8 @@ int runMatches(const QStringList& args)
             matches.append(matchJson(m, *list));
         root["matches"] = matches;
         out << QJsonDocument(root).toJson(QJsonDocument::Indented);
-        return contents.errorState != 0 ? 1 : 0;
+        out.flush();
+        return damage.isEmpty() ? 0 : fail(damage);
     }
     out << "Matchbestand: " << path << "\n";
     out << "Leden: " << list->count();
@@ -152,7 +155,8 @@ int runMatches(const QStringList& args)
     out << "  Matches: " << contents.matches.size() << "\n";
     for (const TMatchCalcObj& m : contents.matches)
         writeText(out, m, *list);
-    return contents.errorState != 0 ? 1 : 0;
+    out.flush();
+    return damage.isEmpty() ? 0 : fail(damage);
 }
 
 } // namespace tandemx::cli

@@ -93,6 +93,8 @@ bool TTandem12X::openPath(const QString& chosen)
     const QString bare = QFileInfo(path).fileName();
     setStatusName(bare.isEmpty() ? NoFileName : bare);
     showMemberList();
+    // Showing the list numbers its rows afresh: that is no change of the user's.
+    markMembersSaved(state_);
     setOverviewGroup(false);
     setMatchGroup(false);
     updateTitle();

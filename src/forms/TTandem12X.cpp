@@ -67,7 +67,11 @@ TTandem12X::TTandem12X(AppState& state, QWidget* parent) : QMainWindow(parent), 
             setMemberView(true);
     });
     // The match records follow the members through every change of the list.
-    connect(memberView_, &MemberView::listChanged, this, [this] { windows().membersChanged(); });
+    connect(memberView_, &MemberView::listChanged, this, [this] {
+        windows().membersChanged();
+        if (state_.club.members)
+            setWindowModified(hasUnsavedChanges(state_));
+    });
 
     resize(750, 540);
     if (QScreen* screen = QGuiApplication::primaryScreen())

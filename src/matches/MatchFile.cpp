@@ -113,8 +113,9 @@ MatchFileContents readMatchFile(QIODevice& in, int memberCount, const MemberList
                && (size / count - emptyBlock) / TCalcObj::Size <= MaxMembers) {
         fileMembers = int((size / count - emptyBlock) / TCalcObj::Size);
     } else {
+        // Bytes beyond the last match make it suspect too.
         fileMembers = memberCount;
-        readable = int(std::min<qint64>(count, size / matchBlockSize(memberCount)));
+        readable = int(std::min<qint64>(count - 1, size / matchBlockSize(memberCount)));
     }
 
     MatchFileContents result;
@@ -280,6 +281,7 @@ bool LoadMatchFile(MatchData& data, const QString& memberFileName, int memberCou
     if (read.errorState != 0) {
         // Nothing of a damaged file is lost: it stays beside the one the next save writes.
         const QString kept = keepCopy(path, QStringLiteral(".beschadigd"));
+        const int readCount = int(read.matches.size());
         if (read.matches.empty())
             forgetOtherFile();
         reportMatchError(messages, read.errorState, read.errorMatch);
@@ -290,7 +292,7 @@ bool LoadMatchFile(MatchData& data, const QString& memberFileName, int memberCou
             makeLastCurrent();
         }
         if (!kept.isEmpty())
-            messages.showBericht(QStringLiteral("Ingelezen: ") + QString::number(read.matches.size())
+            messages.showBericht(QStringLiteral("Ingelezen: ") + QString::number(readCount)
                                      + QStringLiteral(" match(es); het beschadigde bestand is bewaard als ") + kept,
                                  Information, Btn::OK, 0);
         return false;

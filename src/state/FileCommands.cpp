@@ -92,12 +92,10 @@ bool saveMemberList(AppState& state, bool report)
         return false;
     const QString name = club.memberFileName;
     // One backup per run, of the file as it was before the run's first save. One that cannot be made
-    // is reported once: a later try would only copy this run's own save.
-    if (club.backupPending) {
-        if (QFileInfo::exists(name))
-            makeBackup(state, name);
-        club.backupPending = false;
-    }
+    // is tried again only while the file is still that one: once a save of this run has replaced it,
+    // a backup would copy this run's own save.
+    if (club.backupPending)
+        club.backupPending = QFileInfo::exists(name) && !makeBackup(state, name);
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -105,10 +103,12 @@ bool saveMemberList(AppState& state, bool report)
     bool ok = writeMemberFile(buffer, *club.members);
     if (ok)
         ok = saveFileAtomically(name, bytes).isEmpty();
-    if (!ok)
+    if (!ok) {
         state.messages.lastErrorState = 1;
-    else
+    } else {
+        club.backupPending = false;
         markMembersSaved(state);
+    }
     if (report)
         state.messages.showBericht(QStringLiteral("Wegschrijven van ") + name
                                        + (ok ? QStringLiteral(" gelukt") : QStringLiteral(" niet gelukt")),

@@ -181,7 +181,11 @@ TEST_F(MatchesCommand, RefusedInputsGiveOneLineAndStatusTwo)
         }
         const CliRun run = matches(c.args);
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_TRUE(run.out.isEmpty());
+        // A damaged file still lists the matches before the damage.
+        if (c.name == std::string("damaged"))
+            EXPECT_EQ(QJsonDocument::fromJson(run.out).object()["matchCount"].toInt(), 1);
+        else
+            EXPECT_TRUE(run.out.isEmpty());
         EXPECT_EQ(run.err.count('\n'), 1);
         EXPECT_TRUE(run.err.startsWith("tandemx-cli: "));
         if (!c.error.isEmpty()) {

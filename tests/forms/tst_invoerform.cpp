@@ -413,8 +413,11 @@ void TestInvoerForm::kopieVanGamesCreditsTheMembers()
     const QString question = "Weet U zeker dat u de behaalde punten \rwilt Kopieren naar het Match - bestand ?";
     for (int twice = 0; twice < 2; ++twice) {
         e.t.sink.expect(Result::Yes);
+        e.t.sink.expect(Result::Ok);
         e.item("KopievanGames1")->trigger();
-        QCOMPARE(e.t.sink.texts().last(), question);
+        const QStringList texts = e.t.sink.texts();
+        QCOMPARE(texts.mid(texts.size() - 2), (QStringList{question, "Kopie van Games gelukt"}));
+        QCOMPARE(e.t.sink.shown.back().kind, int(Information));
         QCOMPARE(credited(), expected);
     }
     QCOMPARE(expected[M - 1], 0); // not present
@@ -449,6 +452,7 @@ void TestInvoerForm::setsAreCreditedAsSets()
     e.t.sink.expect(Result::No); // "Scores bewaren ?"
     QTest::mouseClick(button(f, "SluitBtn2"), Qt::LeftButton);
     e.t.sink.expect(Result::Yes);
+    e.t.sink.expect(Result::Ok); // "Kopie van Games gelukt"
     e.item("KopievanGames1")->trigger();
     const CourtPlayers c = courtPlayers(e.s, 1, 1);
     const int winners[] = {1, 2}, losers[] = {3, 4};

@@ -6,6 +6,8 @@
 #include "forms/WindowList.h"
 
 #include <QAction>
+#include <QDir>
+#include <QTableWidget>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +61,8 @@ private slots:
     void startsWithAllGroupsOff();
     void newSaveAsAndOpenGiveTheSameBytes();
     void cancelledSaveDialogSavesNothing();
-    void closingAsksOnlyWhileTheListIsShown();
+    void closingAsksOnlyWithUnsavedChanges();
+    void openAsksBeforeAnAddedMemberIsLost();
     void menuIconsTogglesTheToolBar();
     void cancelledNewKeepsTheOpenListWithItsNameAndKeyData();
     void windowListFollowsOpenWindows();
@@ -149,24 +152,95 @@ void TestMainWindow::cancelledSaveDialogSavesNothing()
     QCOMPARE(t.files.requests.size(), size_t(2));
 }
 
-void TestMainWindow::closingAsksOnlyWhileTheListIsShown()
+void TestMainWindow::closingAsksOnlyWithUnsavedChanges()
 {
+    QTemporaryDir dir;
     TestState t;
     TTandem12X w(t.state);
     w.show();
     answerKeyData("4");
     item(w, "Nieuw1")->trigger();
-    t.sink.expect(Result::Yes); // keep the program open
-    QVERIFY(!w.close());
-    QCOMPARE(t.sink.texts().last(), QString("Bestand nog redden\r gebruik dan Sluit"));
+    QCOMPARE(w.windowTitle(), QString("N_N[*] - Tennis Programma TandemX"));
+    QVERIFY(!w.isWindowModified());
+    MemberView* view = w.memberView();
 
-    // "&Sluit" with Nee: nothing written, the view closes, the program closes without a question.
+    // A member added: the title says so, and closing asks; Schrap keeps everything as it is.
+    item(w, "Nieuwrecord1")->trigger();
+    QCOMPARE(t.state.club.members->count(), 5);
+    QVERIFY(w.isWindowModified());
+    t.sink.expect(Result::Cancel);
+    QVERIFY(!w.close());
+    QCOMPARE(t.sink.texts().last(), QString("Bestand bewaren ?"));
+    QCOMPARE(t.sink.shown.back().buttons, uint16_t(Btn::Ja | Btn::Nee | Btn::Schrap));
+    QVERIFY(w.memberViewShown());
+    QCOMPARE(t.state.club.members->count(), 5);
+
+    // "S&chrap" asks too; Nee drops the added member and hides the view.
     t.sink.expect(Result::No);
-    QTest::mouseClick(w.findChild<QPushButton*>("SluitBitBtn"), Qt::LeftButton);
+    QTest::mouseClick(w.findChild<QPushButton*>("SchrapBitBtn"), Qt::LeftButton);
     QCOMPARE(t.sink.texts().last(), QString("Bestand bewaren ?"));
     QVERIFY(!w.memberViewShown());
-    QVERIFY(t.sink.allAnswersUsed());
+    QCOMPARE(t.state.club.members->count(), 4);
+
+    // "&Toon Adressen" shows the list again: nothing can be edited unseen.
+    item(w, "ToonAdressen1")->trigger();
+    QVERIFY(w.memberViewShown());
+    QVERIFY(w.findChild<QWidget*>("LedenPanel")->isVisible());
+
+    // Attendance typed, then Escape in the grid: asked first; Ja saves under a chosen name.
+    view->grid()->item(0, 5)->setText("-");
+    t.sink.expect(Result::Yes);
+    t.files.answers.push_back(dir.filePath("club.tdm"));
+    QTest::keyClick(view->grid(), Qt::Key_Escape);
+    QCOMPARE(t.sink.texts().last(), QString("Bestand bewaren ?"));
+    QVERIFY(!w.memberViewShown());
+    QCOMPARE(readAll(dir.filePath("club.tdm")).size(), 5 * 232);
+    QCOMPARE(t.state.club.members->at(1).actie(), QString("-"));
+    QCOMPARE(w.windowTitle(), "club.tdm (" + QDir::toNativeSeparators(dir.path()) + ")[*] - Tennis Programma TandemX");
+    QVERIFY(!w.isWindowModified());
+
+    // Saved: "&Sluit" and closing the program ask nothing.
+    item(w, "ToonAdressen1")->trigger();
+    const int shown = int(t.sink.shown.size());
+    QTest::mouseClick(w.findChild<QPushButton*>("SluitBitBtn"), Qt::LeftButton);
+    QVERIFY(!w.memberViewShown());
     QVERIFY(w.close());
+    QCOMPARE(int(t.sink.shown.size()), shown);
+    QVERIFY(t.sink.allAnswersUsed());
+}
+
+void TestMainWindow::openAsksBeforeAnAddedMemberIsLost()
+{
+    QTemporaryDir dir;
+    const QString other = dir.filePath("other.tdm");
+    {
+        TestState t;
+        TTandem12X w(t.state);
+        answerKeyData("3");
+        item(w, "Nieuw1")->trigger();
+        t.files.answers.push_back(other);
+        item(w, "Bewaren1")->trigger();
+    }
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    answerKeyData("4");
+    item(w, "Nieuw1")->trigger();
+    item(w, "Nieuwrecord1")->trigger();
+    // Schrap: the dialog does not even open, the list stays.
+    t.sink.expect(Result::Cancel);
+    item(w, "Open1")->trigger();
+    QCOMPARE(t.files.requests.size(), size_t(0));
+    QCOMPARE(t.state.club.members->count(), 5);
+    // Ja: saved first (under a new name), then the other file opens.
+    t.sink.expect(Result::Yes);
+    t.files.answers.push_back(dir.filePath("club.tdm"));
+    t.files.answers.push_back(other);
+    item(w, "Open1")->trigger();
+    QCOMPARE(readAll(dir.filePath("club.tdm")).size(), 6 * 232);
+    QCOMPARE(t.state.club.memberFileName, other);
+    QCOMPARE(t.state.club.members->count(), 3);
+    QVERIFY(t.sink.allAnswersUsed());
 }
 
 void TestMainWindow::menuIconsTogglesTheToolBar()

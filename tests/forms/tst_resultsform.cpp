@@ -3,6 +3,7 @@
 #include "engine/QuietHost.h"
 #include "engine/ScheduleStart.h"
 #include "forms/HelpViewer.h"
+#include "forms/ProgramWindows.h"
 #include "forms/ResultsWiring.h"
 #include "forms/TResultsForm.h"
 #include "forms/TTandem12X.h"
@@ -125,6 +126,7 @@ class TestResultsForm : public QObject {
     Q_OBJECT
 private slots:
     void eachOverviewInTheListView();
+    void aNewScheduleRefreshesTheOpenOverviewAndClosesTheChangeGrid();
     void commandsOnlyRaiseAVisibleWindow();
     void sluitRemovesTheWindowListEntry();
     void popupMenuSwitchesOverviewsAndEditsRows();
@@ -451,6 +453,36 @@ void TestResultsForm::helpButtonOpensItsTopic()
     QVERIFY(viewer && viewer->isVisible());
     QCOMPARE(viewer->source(), helpUrl(250));
     viewer->close();
+}
+
+// An overview left open while another schedule is accepted shows (and so prints and exports) the
+// new one; the change grid of the old schedule closes.
+void TestResultsForm::aNewScheduleRefreshesTheOpenOverviewAndClosesTheChangeGrid()
+{
+    Evening e;
+    e.item("Parenschema1")->trigger();
+    QVERIFY(e.form().isVisible());
+    auto shownText = [&e] {
+        QStringList all;
+        for (int i = 0; i < e.form().listView()->topLevelItemCount(); ++i)
+            all << e.row(i).join(',');
+        return all.join('|');
+    };
+    QVERIFY(shownText().contains("Aart"));
+    calculate(e.s, 1);
+    setName(e.s, Men, 1, "Zeno", "Vos"); // another evening, another man
+    e.window.windows().scheduleAccepted();
+    QVERIFY(e.form().isVisible());
+    QVERIFY(!shownText().contains("Aart"));
+    QVERIFY(shownText().contains("Zeno"));
+    QVERIFY(e.form().lines().size() > 0);
+
+    QTest::mouseClick(e.child<QPushButton>("StopBtn"), Qt::LeftButton);
+    e.item("Wijzigen1")->trigger();
+    QVERIFY(e.form().isVisible());
+    e.window.windows().scheduleAccepted();
+    QVERIFY(!e.form().isVisible());
+    QVERIFY(!e.window.windowList()->isOpen(&e.form()));
 }
 
 QTEST_MAIN(TestResultsForm)

@@ -230,7 +230,7 @@ TEST(MatchRecords, AFileWrittenForAnotherMemberCountIsFittedToTheMemberList)
     }
 }
 
-TEST(MatchRecords, DamagedFilesAreRefusedWithTheMatchThatCannotBeRead)
+TEST(MatchRecords, DamagedFilesNameTheMatchThatCannotBeReadAndKeepThoseBefore)
 {
     const Layout l30{30};
     auto withCount = [](QByteArray b, int count) {
@@ -266,7 +266,9 @@ TEST(MatchRecords, DamagedFilesAreRefusedWithTheMatchThatCannotBeRead)
         const MatchFileContents read = readBytes(c.bytes, 30);
         EXPECT_EQ(read.errorState, MatchListIncorrect);
         EXPECT_EQ(read.errorMatch, c.match);
-        EXPECT_TRUE(read.matches.empty());
+        ASSERT_EQ(int(read.matches.size()), std::max(c.match - 1, 0));
+        for (int n = 1; n < c.match; ++n)
+            EXPECT_EQ(read.matches[size_t(n - 1)].header.MatchNr, n);
     }
 }
 
@@ -350,31 +352,48 @@ TEST_F(MatchFixture, SavingAndLoadingBesideTheMemberFile)
     EXPECT_TRUE(sink.shown.empty());
 }
 
-TEST_F(MatchFixture, ARefusedFileIsReportedAndChangesNothing)
+TEST_F(MatchFixture, ADamagedFileKeepsTheMatchesBeforeTheDamageAndTheFileItself)
 {
     makeMatches(2, 30);
+    data.match(1)->calcs[7].Games = 11;
     ASSERT_TRUE(SaveMatchFile(data, memberFile, 30, messages));
-    const std::vector<TMatchCalcObj> before = data.MatchList;
-    const QByteArray damaged = readAll(calFile()).left(13000);
+    const TMatchCalcObj first = *data.match(1);
+    const QByteArray damaged = readAll(calFile()).left(13000); // match 2 is cut short
     writeAll(calFile(), damaged);
 
-    // Loaded again for the same member file: the list in memory stays.
+    // Match 1 is read; which match was damaged is said, and the file stays beside the next save's.
+    EXPECT_FALSE(LoadMatchFile(data, memberFile, 30, 6, QStringLiteral("10-12-2026"), messages));
+    const QString kept = calFile() + QStringLiteral(".beschadigd");
+    ASSERT_EQ(sink.texts(), (QStringList{QStringLiteral("Matchlijst is niet correctmatch: 2"),
+                                         QStringLiteral("Ingelezen: 1 match(es); het beschadigde bestand is bewaard als ") + kept}));
+    EXPECT_EQ(sink.shown[0].kind, Error);
+    EXPECT_EQ(sink.shown[1].kind, Information);
+    EXPECT_EQ(messages.lastErrorState, 6);
+    ASSERT_EQ(data.MatchCount(), 1);
+    EXPECT_EQ(*data.match(1), first);
+    EXPECT_EQ(data.CurrentMatch.match, 1);
+    EXPECT_EQ(readAll(calFile()), damaged);
+    EXPECT_EQ(readAll(kept), damaged);
+    // A second damaged load keeps its own copy: an earlier one is not written over.
+    sink.shown.clear();
+    EXPECT_FALSE(LoadMatchFile(data, memberFile, 30, 6, QStringLiteral("10-12-2026"), messages));
+    EXPECT_EQ(readAll(kept + QStringLiteral("2")), damaged);
+
+    // Nothing readable, loaded for the same member file: the list in memory stays.
+    const QByteArray broken = damaged.left(3000);
+    writeAll(calFile(), broken);
+    sink.shown.clear();
     data.CurrentMatch.header.MatchRounds = 99;
     EXPECT_FALSE(LoadMatchFile(data, memberFile, 30, 6, QStringLiteral("10-12-2026"), messages));
-    ASSERT_EQ(sink.texts(), QStringList{QStringLiteral("Matchlijst is niet correctmatch: 2")});
-    EXPECT_EQ(sink.shown[0].kind, Error);
-    EXPECT_EQ(sink.shown[0].buttons, Btn::OK);
-    EXPECT_EQ(messages.lastErrorState, 6);
-    EXPECT_EQ(data.MatchList, before);
-    EXPECT_EQ(data.CurrentMatch.match, 2);
+    EXPECT_EQ(sink.texts().value(0), QStringLiteral("Matchlijst is niet correctmatch: 1"));
+    EXPECT_EQ(data.MatchCount(), 1);
     EXPECT_EQ(data.CurrentMatch.header.MatchRounds, 99);
-    EXPECT_EQ(readAll(calFile()), damaged);
+    EXPECT_EQ(readAll(calFile()), broken);
 
     // Loaded for another member file: that club does not get this club's matches.
     const QString other = dir.filePath(QStringLiteral("other.tdm"));
-    writeAll(dir.filePath(QStringLiteral("other.CAL")), damaged);
+    writeAll(dir.filePath(QStringLiteral("other.CAL")), broken);
     EXPECT_FALSE(LoadMatchFile(data, other, 30, 6, QStringLiteral("10-12-2026"), messages));
-    EXPECT_EQ(sink.texts().size(), 2);
     EXPECT_EQ(data.MatchCount(), 0);
     EXPECT_EQ(data.current(), nullptr);
     EXPECT_EQ(data.CurrentMatch.header, MatchHeader{});

@@ -154,7 +154,7 @@ TEST_F(DamagedFiles, DamagedMatchFilesAreReportedAndLeaveDisk)
         sink.shown.clear();
         EXPECT_FALSE(LoadMatchFile(data, good, 4, 6, "10-12-2026", messages));
         ASSERT_FALSE(sink.shown.empty());
-        EXPECT_TRUE(sink.texts().last().startsWith("Matchlijst is niet correct")) << sink.texts().last().toStdString();
+        EXPECT_TRUE(sink.texts().first().startsWith("Matchlijst is niet correct")) << sink.texts().first().toStdString();
         EXPECT_EQ(readAll(cal), c.bytes);
     }
 }

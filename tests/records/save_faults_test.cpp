@@ -164,7 +164,7 @@ TEST_F(SaveFaults, EachFaultIsReportedLeavesTheDiskAndKeepsTheData)
 }
 
 // A backup that cannot be written (a full disk) leaves the old backup and the member file as they were,
-// and the next save of the run tries the backup again.
+// and the next save of the run tries the backup again: the file is still the one to keep.
 TEST_F(SaveFaults, ABackupThatCannotBeWrittenIsTriedAgain)
 {
     const QString file = dir.filePath("club.tdm");
@@ -183,4 +183,22 @@ TEST_F(SaveFaults, ABackupThatCannotBeWrittenIsTriedAgain)
     EXPECT_TRUE(saveMemberList(state, true));
     EXPECT_EQ(readAll(backup), old);
     EXPECT_FALSE(state.club.backupPending);
+}
+
+// A backup that cannot be made while the save succeeds is reported once: the file is then this run's
+// own, and no later save of the run copies it as "backup".
+TEST_F(SaveFaults, ABackupThatFailsBeforeASuccessfulSaveIsReportedOnce)
+{
+    const QString file = dir.filePath("club.tdm");
+    const QString backup = dir.filePath("club.~td");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("club.~td")); // a folder where the backup should go
+    state.club.backupPending = true;
+    EXPECT_TRUE(saveMemberList(state, false));
+    ASSERT_EQ(sink.texts().size(), 1);
+    EXPECT_TRUE(sink.texts()[0].startsWith("Reserve kopie maken mislukt")) << sink.texts()[0].toStdString();
+    EXPECT_FALSE(state.club.backupPending);
+    sink.shown.clear();
+    EXPECT_TRUE(saveMemberList(state, false));
+    EXPECT_TRUE(sink.shown.empty());
+    EXPECT_TRUE(QFileInfo(backup).isDir());
 }
