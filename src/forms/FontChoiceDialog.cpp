@@ -35,7 +35,11 @@ FontChoiceDialog::FontChoiceDialog(const QFont& initial, const QString& title, i
             sizeBox_->addItem(QString::number(size));
     sizeBox_->lineEdit()->setValidator(new QIntValidator(smallestSize_, LargestSize, sizeBox_));
     const int start = std::clamp(initial.pointSize() > 0 ? initial.pointSize() : 10, smallestSize_, LargestSize);
-    sizeBox_->setCurrentText(QString::number(start));
+    const int listed = sizeBox_->findText(QString::number(start));
+    if (listed >= 0)
+        sizeBox_->setCurrentIndex(listed); // the list opens on the size in use
+    else
+        sizeBox_->setCurrentText(QString::number(start));
 
     sample_ = new QLabel(QStringLiteral("AaBbYyZz 0123"), this);
     sample_->setObjectName(QStringLiteral("SampleLab"));
