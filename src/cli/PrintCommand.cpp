@@ -34,7 +34,7 @@ PrintSettings settingsOf(const std::optional<TConfigObj>& config)
 
 // Paints one printout into a PDF file; `layOut` returns the number of pages.
 template <typename LayOut>
-int printPdf(const QString& fileName, PrintSettings& settings, LayOut layOut)
+int printPdf(const QString& fileName, const PrintSettings& settings, LayOut layOut)
 {
     auto writer = printing::pdfWriter(fileName, printing::landscape(settings));
     printing::PainterCanvas canvas(*writer);
@@ -59,7 +59,7 @@ int printMembers(const QString& memberFile, bool addressView, const QString& pdf
     const auto members = readMemberFile(memberFile, keyData.clubSize, &error);
     if (!members)
         return fail(QStringLiteral("cannot read the member file %1: %2").arg(memberFile, error));
-    PrintSettings settings = settingsOf(config);
+    const PrintSettings settings = settingsOf(config);
     const auto doc = printing::memberListDocument(*members, addressView, QStringLiteral("Tennis TandemX"),
                                                   QFileInfo(memberFile).completeBaseName());
     return printPdf(pdf, settings, [&](printing::PrintCanvas& canvas, const printing::PrintMetrics& metrics) {
@@ -115,7 +115,7 @@ int runPrint(const QStringList& args)
     return runOverviewOutput(rest, kind, [&pdf](const OverviewResult& r) {
         if (!r.prepared.show)
             return fail(QStringLiteral("there is no overview to print"));
-        PrintSettings settings = settingsOf(r.config);
+        const PrintSettings settings = settingsOf(r.config);
         const auto doc = printing::overviewDocument(r.prepared, r.schedule, r.keyData, QDate::currentDate());
         return printPdf(pdf, settings, [&](printing::PrintCanvas& canvas, const printing::PrintMetrics& metrics) {
             return printing::printOverview(canvas, settings, metrics, doc);

@@ -2,6 +2,7 @@
 
 #include "forms/Cp1252Validator.h"
 #include "forms/TNewLidDlg.h"
+#include "records/Cp1252.h"
 #include "records/MemberOps.h"
 #include "state/AppState.h"
 
@@ -361,10 +362,7 @@ void MemberView::layOut(int windowWidth, bool maximized)
 {
     windowWidth_ = windowWidth;
     maximized_ = maximized;
-    const Club& club = state_.club;
-    QFont font(QString::fromLatin1(club.windowFontName), club.windowFontSize > 0 ? club.windowFontSize : 10);
-    font.setStyleHint(QFont::SansSerif);
-    grid_->setFont(font);
+    applyWindowFont();
 
     const int width = maximized && addressView_ ? 780 : 580;
     const int left = std::max(0, (windowWidth - width) / 2);
@@ -380,10 +378,17 @@ void MemberView::layOut(int windowWidth, bool maximized)
     placePanel();
     moveLabel_->hide();
     zoekPanel_->hide();
+}
+
+void MemberView::applyWindowFont()
+{
+    const Club& club = state_.club;
+    QFont font(fromCp1252(club.windowFontName), club.windowFontSize > 0 ? club.windowFontSize : 10);
+    font.setStyleHint(QFont::SansSerif);
+    grid_->setFont(font);
     QFont editFont = zoekEdit_->font();
     editFont.setPointSize(font.pointSize());
     zoekEdit_->setFont(editFont);
-
 }
 
 void MemberView::placePanel()

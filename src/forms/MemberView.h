@@ -35,6 +35,8 @@ public:
 
     // Grid size and place, column set and widths; hides the row-move label and the search panel.
     void layOut(int windowWidth, bool maximized);
+    // The grid and the search field take the window text font in use (after "TextFont" too).
+    void applyWindowFont();
     // Rows from the records; current row = min(wantedRow, MemberCount), column 2 (5 in tally mode);
     // any cell editor is closed without taking its text; counters refreshed.
     void fill(int wantedRow);

@@ -15,6 +15,7 @@
 #include "printing/MemberListPrint.h"
 #include "printing/OverviewPrint.h"
 #include "printing/PainterCanvas.h"
+#include "state/FileCommands.h"
 
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -40,7 +41,8 @@ enum class NoPrinter { Message21, GeenPrinter };
 
 // The shared start of a printout: the printer of the settings, the question, the device in the
 // orientation of the settings, the metrics; then the layout, and the end of the document.
-void runPrintout(AppState& state, PrintingState& printing, NoPrinter noPrinter,
+// `what` names the printout in the suggested PDF file name.
+void runPrintout(AppState& state, PrintingState& printing, NoPrinter noPrinter, const QString& what,
                  const std::function<void(PrintCanvas&, const PrintMetrics&)>& layOut)
 {
     PrintSettings& settings = state.club.printSettings;
@@ -59,8 +61,10 @@ void runPrintout(AppState& state, PrintingState& printing, NoPrinter noPrinter,
 
     std::unique_ptr<QPagedPaintDevice> device;
     if (name == PdfPrinterName) {
-        const auto file = state.files.saveFile({QStringLiteral("Afdrukken naar PDF-bestand"), QStringLiteral("*.pdf"),
-                                                QStringLiteral("PDF-bestand (*.pdf)"), QStringLiteral("pdf")});
+        const auto file = state.files.saveFile(clubOutputRequest(state.club.memberFileName,
+                                                                 QStringLiteral("Afdrukken naar PDF-bestand"), what,
+                                                                 QStringLiteral("pdf"), QStringLiteral("PDF-bestand (*.pdf)"),
+                                                                 QStringLiteral("pdf")));
         if (!file)
             return;
         device = pdfWriter(*file, landscape(settings));
@@ -171,11 +175,14 @@ void connectMatchForm(TTandem12X& window, AppState& state)
 
 namespace {
 
-// Asks for the export file, writes the text made by makeText and reports the result.
-void exportText(TTandem12X& window, AppState& state, const QString& success, const std::function<QByteArray()>& makeText)
+// Asks for the export file (`what` names it in the suggested file name), writes the text made by
+// makeText and reports the result.
+void exportText(TTandem12X& window, AppState& state, const QString& what, const QString& success,
+                const std::function<QByteArray()>& makeText)
 {
-    const auto chosen = state.files.saveFile({QStringLiteral("Exporteren"), QStringLiteral("*.txt"),
-                                              QStringLiteral("Text files (*.txt *.TXT)"), QString()});
+    const auto chosen = state.files.saveFile(clubOutputRequest(state.club.memberFileName, QStringLiteral("Exporteren"),
+                                                               what, QStringLiteral("txt"),
+                                                               QStringLiteral("Text files (*.txt *.TXT)")));
     if (!chosen)
         return;
     PrintingState& printing = printingState(window);
@@ -193,7 +200,7 @@ void exportText(TTandem12X& window, AppState& state, const QString& success, con
 void printMatches(TTandem12X& window, TMatchForm& form, AppState& state)
 {
     const MatchDocument doc = matchDocumentOf(form, state);
-    runPrintout(state, printingState(window), NoPrinter::GeenPrinter,
+    runPrintout(state, printingState(window), NoPrinter::GeenPrinter, QStringLiteral("matches"),
                 [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
                     printing::printMatches(canvas, state.club.printSettings, metrics, doc);
                 });
@@ -201,7 +208,7 @@ void printMatches(TTandem12X& window, TMatchForm& form, AppState& state)
 
 void exportMatches(TTandem12X& window, TMatchForm& form, AppState& state)
 {
-    exportText(window, state, QStringLiteral("Bewaren gamesresultaten gelukt"), [&] {
+    exportText(window, state, QStringLiteral("matches"), QStringLiteral("Bewaren gamesresultaten gelukt"), [&] {
         return printing::exportMatches(matchDocumentOf(form, state), state.club.printSettings);
     });
 }
@@ -219,7 +226,12 @@ TOptiesForm& optionsForm(TTandem12X& window, AppState& state)
     if (auto* form = window.findChild<TOptiesForm*>())
         return *form;
     auto* form = new TOptiesForm(state, printingState(window), &window);
-    QObject::connect(form, &TOptiesForm::windowFontChanged, &window, [&window] { window.applyPrintSettings(); });
+    QObject::connect(form, &TOptiesForm::windowFontChanged, &window, [&window] {
+        window.applyPrintSettings();
+        // The grid has a font of its own, set when it is laid out; it follows the change at once.
+        if (MemberView* view = window.memberView())
+            view->applyWindowFont();
+    });
     return *form;
 }
 
@@ -240,7 +252,7 @@ void printMemberList(TTandem12X& window, AppState& state)
             row << view->cellText(r, c);
         doc.rows.push_back(row);
     }
-    runPrintout(state, printingState(window), NoPrinter::GeenPrinter,
+    runPrintout(state, printingState(window), NoPrinter::GeenPrinter, QStringLiteral("ledenlijst"),
                 [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
                     printing::printMemberList(canvas, state.club.printSettings, metrics, doc);
                 });
@@ -250,6 +262,7 @@ void printOverview(TTandem12X& window, TResultsForm& form, AppState& state)
 {
     const OverviewDocument doc = documentOf(window, form, state);
     runPrintout(state, printingState(window), NoPrinter::Message21,
+                QString::fromLatin1(overviews::overviewFileWord(form.kind())),
                 [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
                     printing::printOverview(canvas, state.club.printSettings, metrics, doc);
                 });
@@ -257,7 +270,8 @@ void printOverview(TTandem12X& window, TResultsForm& form, AppState& state)
 
 void exportOverview(TTandem12X& window, TResultsForm& form, AppState& state)
 {
-    exportText(window, state, QStringLiteral("Bewaren overzicht(en) gelukt"), [&] {
+    exportText(window, state, QString::fromLatin1(overviews::overviewFileWord(form.kind())),
+               QStringLiteral("Bewaren overzicht(en) gelukt"), [&] {
         return printing::exportOverview(documentOf(window, form, state), state.club.printSettings);
     });
 }

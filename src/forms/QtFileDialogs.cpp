@@ -20,10 +20,13 @@ std::optional<QString> QtFileDialogs::openFile(const Request& request)
 
 std::optional<QString> QtFileDialogs::saveFile(const Request& request)
 {
-    QFileDialog dialog(parent_, request.caption, folder_, request.filter);
+    QFileDialog dialog(parent_, request.caption, request.folder.isEmpty() ? folder_ : request.folder, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultExtension);
+    // A suggested name stands in the name field; a pattern like "*.tdm" is said by the filter already.
+    if (!request.fileName.isEmpty() && !request.fileName.contains(u'*'))
+        dialog.selectFile(request.fileName);
     // The overwrite question is the program's own.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

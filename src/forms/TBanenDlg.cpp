@@ -1,10 +1,12 @@
 #include "forms/TBanenDlg.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -139,10 +141,48 @@ void TBanenDlg::accept()
     QDialog::accept();
 }
 
+namespace {
+
+// The window the dialog belongs over: the nearest shown window up its parents (the set-up window is
+// still hidden while it prepares an opening), else the active window.
+QWidget* shownOwner(const QWidget& dialog)
+{
+    for (QWidget* w = dialog.parentWidget(); w; w = w->parentWidget())
+        if (w->window()->isVisible())
+            return w->window();
+    return QApplication::activeWindow();
+}
+
+// Centres the dialog over its owner, kept on the owner's screen.
+void centreOverOwner(QWidget& dialog)
+{
+    QWidget* owner = shownOwner(dialog);
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QRect over = owner ? owner->frameGeometry() : area;
+    if (!over.isValid())
+        return;
+    dialog.adjustSize();
+    // Before its first showing the dialog has no frame yet: count the owner's frame for it.
+    QSize size = dialog.frameGeometry().size();
+    if (owner && size == dialog.size())
+        size += owner->frameGeometry().size() - owner->size();
+    QRect placed(QPoint(0, 0), size);
+    placed.moveCenter(over.center());
+    if (area.isValid()) {
+        placed.moveLeft(std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
+        placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
+    }
+    dialog.move(placed.topLeft());
+}
+
+} // namespace
+
 void OpenCourtCoding(AppState& state, TBanenDlg& dialog, int shownCourts)
 {
     try {
         dialog.prepare(shownCourts);
+        centreOverOwner(dialog);
         if (TBanenDlg::aboutToShow)
             TBanenDlg::aboutToShow(dialog);
         dialog.exec();

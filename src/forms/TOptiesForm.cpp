@@ -1,10 +1,10 @@
 #include "forms/TOptiesForm.h"
 
+#include "forms/FontChoiceDialog.h"
 #include "printing/PainterCanvas.h"
 #include "records/Cp1252.h"
 
 #include <QCheckBox>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -47,6 +47,15 @@ std::optional<int> toWholeNumber(const QString& text)
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// The pixels of a margin typed in millimetres. Millimetres that are what the stored pixels show keep
+// the stored pixels, so opening the dialog and closing it with "O&k" never rounds a stored margin.
+uint16_t marginPixels(int mm, uint16_t stored, int pixelsPer10mm)
+{
+    if (mm == pixelsToMm(stored, pixelsPer10mm))
+        return stored;
+    return uint16_t(std::clamp(mmToPixels(mm, pixelsPer10mm), 0, 0xFFFF));
 }
 
 } // namespace
@@ -173,10 +182,8 @@ TOptiesForm::TOptiesForm(AppState& state, PrintingState& printing, QWidget* pare
             return std::nullopt;
         return int(printers.indexOf(chosen));
     };
-    chooseFont = [this](const QFont& initial, const QString& title) -> std::optional<QFont> {
-        bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, initial, this, title);
-        return ok ? std::optional<QFont>(font) : std::nullopt;
+    chooseFont = [this](const QFont& initial, const QString& title, int smallestSize) {
+        return FontChoiceDialog::getFont(initial, title, smallestSize, this);
     };
     measure = [](const PrintSettings& settings, bool fontSetUp) { return measurePdfPage(settings, fontSetUp); };
 }
@@ -272,11 +279,11 @@ void TOptiesForm::marginEntered(int tag)
         return;
     }
     PrintSettings& ps = state_.club.printSettings;
-    const int pixels = std::clamp(mmToPixels(*value, metrics_.pixelsPer10mm), 0, 0xFFFF);
+    const int per10mm = metrics_.pixelsPer10mm;
     switch (tag) {
-    case 0: ps.leftMargin = uint16_t(pixels); break;
-    case 1: ps.topMargin = uint16_t(pixels); break;
-    case 2: ps.bottomMargin = uint16_t(pixels); break;
+    case 0: ps.leftMargin = marginPixels(*value, ps.leftMargin, per10mm); break;
+    case 1: ps.topMargin = marginPixels(*value, ps.topMargin, per10mm); break;
+    case 2: ps.bottomMargin = marginPixels(*value, ps.bottomMargin, per10mm); break;
     default: ps.pageLength = uint16_t(std::clamp(*value, 0, 0xFFFF)); break;
     }
     if (tag < 3)
@@ -309,9 +316,9 @@ void TOptiesForm::FontBtnClick()
     QFont initial(fromCp1252(ps.printFontName));
     if (ps.printFontSize > 0)
         initial.setPointSize(ps.printFontSize);
-    if (const std::optional<QFont> font = chooseFont(initial, QStringLiteral("Print Font"))) {
+    if (const std::optional<QFont> font = chooseFont(initial, QStringLiteral("Print Font"), SmallestPrintFontSize)) {
         ps.printFontName = toCp1252(font->family().left(24));
-        ps.printFontSize = int16_t(std::max(1, font->pointSize()));
+        ps.printFontSize = int16_t(std::max(SmallestPrintFontSize, font->pointSize()));
     }
     printing_.printFontSetUp = true;
     loadPage();
@@ -322,8 +329,8 @@ void TOptiesForm::WinfontBtnClick()
 {
     Club& club = state_.club;
     QFont initial(fromCp1252(club.windowFontName), club.windowFontSize);
-    if (const std::optional<QFont> font = chooseFont(initial, QStringLiteral("TextFont"))) {
-        const int size = std::max(8, font->pointSize());
+    if (const std::optional<QFont> font = chooseFont(initial, QStringLiteral("TextFont"), SmallestTextFontSize)) {
+        const int size = std::max(SmallestTextFontSize, font->pointSize());
         club.windowFontName = toCp1252(font->family().left(32));
         club.windowFontSize = size;
         club.printSettings.textFontName = club.windowFontName;
@@ -343,9 +350,9 @@ bool TOptiesForm::savePage()
             if (!values[i])
                 return false;
         }
-        ps.leftMargin = uint16_t(std::clamp(mmToPixels(*values[0], metrics_.pixelsPer10mm), 0, 0xFFFF));
-        ps.topMargin = uint16_t(std::clamp(mmToPixels(*values[1], metrics_.pixelsPer10mm), 0, 0xFFFF));
-        ps.bottomMargin = uint16_t(std::clamp(mmToPixels(*values[2], metrics_.pixelsPer10mm), 0, 0xFFFF));
+        ps.leftMargin = marginPixels(*values[0], ps.leftMargin, metrics_.pixelsPer10mm);
+        ps.topMargin = marginPixels(*values[1], ps.topMargin, metrics_.pixelsPer10mm);
+        ps.bottomMargin = marginPixels(*values[2], ps.bottomMargin, metrics_.pixelsPer10mm);
         ps.pageLength = uint16_t(std::clamp(*values[3], 0, 0xFFFF));
         ps.lineHeight = int16_t(metrics_.lineHeight);
         uint16_t flags = ps.printFlags & ~(PrintFlag::Header | PrintFlag::Owner | PrintFlag::Landscape | PrintFlag::Title);

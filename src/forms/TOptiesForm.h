@@ -57,12 +57,15 @@ public:
     const printing::PrintMetrics& metrics() const { return metrics_; }
 
     // The platform dialogs, replaceable by tests. choosePrinter gets the printer list and the index to
-    // start from and returns the chosen index (nothing when cancelled); chooseFont returns the chosen
-    // font (nothing when cancelled).
+    // start from and returns the chosen index (nothing when cancelled); chooseFont offers the sizes
+    // from smallestSize up and returns the chosen font (nothing when cancelled).
     std::function<std::optional<int>(const QStringList& printers, int start)> choosePrinter;
-    std::function<std::optional<QFont>(const QFont& initial, const QString& title)> chooseFont;
+    std::function<std::optional<QFont>(const QFont& initial, const QString& title, int smallestSize)> chooseFont;
     // Measures the print metrics of the chosen printer and orientation.
     std::function<printing::PrintMetrics(const PrintSettings&, bool printFontSetUp)> measure;
+
+    // The smallest sizes the fonts take: the window text font 8, the print font any.
+    static constexpr int SmallestTextFontSize = 8, SmallestPrintFontSize = 1;
 
     static constexpr int HelpPersonal = 273, HelpPrint = 272, HelpOk = 301, HelpCancel = 303;
 

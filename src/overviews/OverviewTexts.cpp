@@ -55,6 +55,18 @@ std::string overviewTitle(int kind)
     return titleText(kind == GamesOverview ? 9 : kind - 1);
 }
 
+const char* overviewFileWord(int kind)
+{
+    switch (kind) {
+    case PairSchedule: return "parenschema";
+    case CourtSchedule: return "baanschema";
+    case TimesPlayedOverview: return "aantal-malen-gespeeld";
+    case CrossTable: return "kruistabel";
+    case GamesOverview: return "games";
+    default: return "overzicht";
+    }
+}
+
 std::string overviewHeading(int kind, int matchNumber)
 {
     std::string text = overviewTitle(kind);

@@ -22,6 +22,9 @@ constexpr int TitleCount = 15;
 const char* titleText(int index);
 // The title of an overview kind (entry kind - 1; kind 10 takes entry 9 "UITVOER van GAMES").
 std::string overviewTitle(int kind);
+// The word an overview's printout and export file names carry: "parenschema", "baanschema",
+// "aantal-malen-gespeeld", "kruistabel", "games" ("overzicht" for any other kind).
+const char* overviewFileWord(int kind);
 // The heading label's text: the title, for kind 10 followed by ", Match: " and the match number.
 std::string overviewHeading(int kind, int matchNumber);
 // The heading label's width: 250 for kind 10, else 225.

@@ -121,7 +121,8 @@ QByteArray exportMatches(const MatchDocument& doc, const PrintSettings& settings
         line(toCp1252(row));
     if (settings.printFlags & PrintFlag::Owner)
         line(toCp1252(personalDataLines(settings).join(QString())));
-    return out;
+    // Laid out in single-byte characters, so the columns line up by character; written as UTF-8.
+    return textFileBytes(out);
 }
 
 } // namespace tandemx::printing

@@ -24,7 +24,7 @@ inline const QString MatchTitle = QStringLiteral("UITVOER van MATCHES");
 // Lays the match table out (document begun by the caller). Returns the number of pages.
 int printMatches(PrintCanvas& canvas, const PrintSettings& settings, const PrintMetrics& metrics,
                  const MatchDocument& doc);
-// The export file's bytes (Windows-1252, lines ending in CR LF).
+// The export file's bytes (UTF-8, lines ending in CR LF).
 QByteArray exportMatches(const MatchDocument& doc, const PrintSettings& settings);
 
 } // namespace tandemx::printing

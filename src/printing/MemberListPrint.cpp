@@ -27,13 +27,11 @@ MemberListDocument memberListDocument(const MemberList& members, bool addressVie
     return doc;
 }
 
-int printMemberList(PrintCanvas& canvas, PrintSettings& settings, const PrintMetrics& metrics,
+int printMemberList(PrintCanvas& canvas, const PrintSettings& settings, const PrintMetrics& metrics,
                     const MemberListDocument& doc)
 {
-    settings.lineHeight = int16_t(metrics.lineHeight);
-    settings.leftMargin = uint16_t(3 * metrics.charWidth);
     const int lineHeight = metrics.lineHeight;
-    const int left = settings.leftMargin;
+    const int left = 3 * metrics.charWidth;
     const int scale = pageScale(settings);
     std::vector<int> widths;
     for (int w : doc.screenWidths)

@@ -27,9 +27,11 @@ int memberListColumns(bool addressView);
 MemberListDocument memberListDocument(const MemberList& members, bool addressView, const QString& caption,
                                       const QString& fileName);
 
-// Lays the list out (document begun by the caller). Sets the line height of the settings to the
-// metrics' line height and the left margin to 3 x CharWidth; both stay. Returns the number of pages.
-int printMemberList(PrintCanvas& canvas, PrintSettings& settings, const PrintMetrics& metrics,
+// Lays the list out (document begun by the caller) with its own line height (the metrics' line
+// height) and left margin (3 x CharWidth). The settings give the orientation and page length only;
+// the margins and line height the user keeps for the overviews are not touched. Returns the number
+// of pages.
+int printMemberList(PrintCanvas& canvas, const PrintSettings& settings, const PrintMetrics& metrics,
                     const MemberListDocument& doc);
 
 } // namespace tandemx::printing

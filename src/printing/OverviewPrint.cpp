@@ -337,7 +337,13 @@ QByteArray exportOverview(const OverviewDocument& doc, const PrintSettings& sett
     if (settings.printFlags & PrintFlag::Owner)
         for (const QString& item : personalDataLines(settings))
             line(toCp1252(item));
-    return out;
+    // Laid out in single-byte characters, so the columns line up by character; written as UTF-8.
+    return textFileBytes(out);
+}
+
+QByteArray textFileBytes(const QByteArray& cp1252)
+{
+    return fromCp1252(cp1252).toUtf8();
 }
 
 QString exportFileName(const QString& chosen)

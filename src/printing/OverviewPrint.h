@@ -81,8 +81,12 @@ int printOverview(PrintCanvas& canvas, const PrintSettings& settings, const Prin
 int fixedColumns(int kind, bool bothLists);
 // left margin / text font size blanks, at least one.
 int exportIndent(const PrintSettings& settings);
-// The export file's bytes (Windows-1252, lines ending in CR LF).
+// The export file's bytes (UTF-8, lines ending in CR LF).
 QByteArray exportOverview(const OverviewDocument& doc, const PrintSettings& settings);
+
+// The bytes of a text export laid out in Windows-1252 (one byte a character), as written to the file:
+// UTF-8 without byte-order mark.
+QByteArray textFileBytes(const QByteArray& cp1252);
 
 // The chosen export name with ".txt" appended unless its last three characters are exactly "txt".
 QString exportFileName(const QString& chosen);

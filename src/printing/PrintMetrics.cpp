@@ -2,6 +2,7 @@
 
 #include "records/Cp1252.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -10,6 +11,11 @@ namespace tandemx::printing {
 int fontHeight(int pointSize, int pixelsPerInch)
 {
     return -(pointSize * pixelsPerInch) / 72;
+}
+
+int portraitPageWidth(const PrintCanvas& canvas)
+{
+    return std::min(canvas.pageWidth(), canvas.pageHeight());
 }
 
 PrintMetrics setUpMetrics(PrintCanvas& canvas, const PrintSettings& settings, bool fontSetUp)
@@ -29,7 +35,10 @@ PrintMetrics setUpMetrics(PrintCanvas& canvas, const PrintSettings& settings, bo
         m.lineHeight = DefaultLineHeight;
     m.linesPerPage = canvas.pageHeight() / m.lineHeight;
     m.charWidth = canvas.textWidth(QStringLiteral("AbCdEfGhIjKlMnOpQrStUvWxYz0123456789.,!/")) / 40 + 1;
-    m.pixelsPer10mm = canvas.pageWidth() * 10 / 203;
+    // Margins are typed in millimetres and stored in pixels; the factor between them is taken from
+    // the portrait page width (the shorter side), so turning the paper neither changes what a stored
+    // margin means nor what the options dialog shows for it.
+    m.pixelsPer10mm = portraitPageWidth(canvas) * 10 / 203;
     if (m.pixelsPer10mm <= 0)
         m.pixelsPer10mm = DefaultPixelsPer10mm;
     return m;

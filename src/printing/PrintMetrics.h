@@ -22,8 +22,11 @@ struct PrintMetrics {
     int lineHeight = DefaultLineHeight;   // printer pixels per printed line
     int linesPerPage = 66;                // page height / lineHeight
     int charWidth = 10;                   // average character width + 1
-    int pixelsPer10mm = DefaultPixelsPer10mm;
+    int pixelsPer10mm = DefaultPixelsPer10mm; // portrait page width x 10 / 203, in either orientation
 };
+
+// The width of the page held upright: the shorter of its two sides.
+int portraitPageWidth(const PrintCanvas& canvas);
 
 // The font height in pixels for a point size: -(size x ppi) / 72.
 int fontHeight(int pointSize, int pixelsPerInch);

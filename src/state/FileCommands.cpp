@@ -22,6 +22,19 @@ const FileDialogs::Request& memberFileSaveRequest()
     return r;
 }
 
+FileDialogs::Request clubOutputRequest(const QString& memberFileName, const QString& caption, const QString& what,
+                                       const QString& extension, const QString& filter,
+                                       const QString& defaultExtension)
+{
+    FileDialogs::Request r{caption, what + u'.' + extension, filter, defaultExtension};
+    if (memberFileName.isEmpty() || memberFileName == NoFileName)
+        return r;
+    const QFileInfo member(memberFileName);
+    r.folder = member.absolutePath();
+    r.fileName = member.completeBaseName() + u'-' + r.fileName;
+    return r;
+}
+
 bool openMemberFile(AppState& state, const QString& path, const std::function<void()>& showConfigDefaults)
 {
     Club& club = state.club;

@@ -9,6 +9,14 @@ namespace tandemx {
 const FileDialogs::Request& memberFileOpenRequest();
 const FileDialogs::Request& memberFileSaveRequest();
 
+// The save request for a file made from the open club (a printout into a PDF file, a text export):
+// it opens in the member file's folder and suggests "<member file>-<what>.<extension>", for example
+// "tennisclub-parenschema.pdf". While the list has no file name: the last folder used and
+// "<what>.<extension>".
+FileDialogs::Request clubOutputRequest(const QString& memberFileName, const QString& caption, const QString& what,
+                                       const QString& extension, const QString& filter,
+                                       const QString& defaultExtension = QString());
+
 // Reads the key data and the member file at path. The key-data dialog with defaults is the caller's:
 // showConfigDefaults runs it when the key data are missing or damaged. A member file that cannot be
 // read is reported and leaves the program state as it was. Returns true when a list was loaded.

@@ -20,9 +20,10 @@ public:
     virtual ~FileDialogs() = default;
     struct Request {
         QString caption;
-        QString fileName;         // initial name, e.g. "*.tdm"
+        QString fileName;         // initial name: a pattern ("*.tdm") or a suggested name ("club-kruistabel.txt")
         QString filter;           // Qt filter text, e.g. "Tandem bestand (*.tdm)"
         QString defaultExtension; // without dot; appended when the chosen name has none
+        QString folder;           // the folder to open in; empty: the folder of the last chosen file
     };
     virtual std::optional<QString> openFile(const Request& request) = 0;
     virtual std::optional<QString> saveFile(const Request& request) = 0;

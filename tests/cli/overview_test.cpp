@@ -1,6 +1,8 @@
 // tandemx-cli overview: the lines of an overview after the calculation, one per line.
 #include "CliRun.h"
 
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
 
 
@@ -44,4 +46,18 @@ TEST(OverviewCommand, TimesPlayedOfTheSampleClubAndRefusals)
         EXPECT_TRUE(bad.out.isEmpty());
         EXPECT_EQ(bad.err.count('\n'), 1);
     }
+}
+
+// The export of the sample club, where "Ren\xc3\xa9" "e Vos" plays: UTF-8 and CR LF, as from the window.
+TEST(OverviewCommand, ExportIsUtf8WithCrLf)
+{
+    const CliRun r = overview({"--kind", "3", "--export", "--members", TANDEMX_EXAMPLES "/tennisclub.tdm"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("Ren\xc3\xa9" "e"));
+    EXPECT_FALSE(r.out.contains("Ren\xe9" "e"));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(r.out);
+    EXPECT_FALSE(utf8.hasError());
+    EXPECT_TRUE(r.out.endsWith("\r\n"));
+    EXPECT_EQ(r.out.count("\r\n"), r.out.count('\n'));
 }

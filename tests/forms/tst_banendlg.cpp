@@ -52,6 +52,7 @@ private slots:
     void codeThatIsNoWholeNumberIsNotStored();
     void openedBySetupWindowOnlyWithTheOption_data();
     void openedBySetupWindowOnlyWithTheOption();
+    void opensCentredOverTheProgram();
 };
 
 void TestBanenDlg::codesGoToTheCurrentPositionAndPositionsCycle()
@@ -163,6 +164,30 @@ void TestBanenDlg::openedBySetupWindowOnlyWithTheOption()
     } else {
         QVERIFY(!f.courtCoding());
     }
+}
+
+void TestBanenDlg::opensCentredOverTheProgram()
+{
+    CodingClub c;
+    c.state.club.config->keyData.options = uint16_t(17 | 4);
+    QWidget program;
+    program.setGeometry(260, 180, 480, 360);
+    program.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program));
+    QRect placed;
+    TBanenDlg::aboutToShow = [&](TBanenDlg& d) {
+        QTimer::singleShot(0, &d, [&] {
+            placed = d.frameGeometry();
+            QTest::mouseClick(button(d, "BaanOkBtn"), Qt::LeftButton);
+        });
+    };
+    // The set-up window is still hidden while it prepares the opening: the dialog goes over the
+    // program's window it belongs to.
+    TSchemaForm f(c.state, &program);
+    QVERIFY(f.prepare(1));
+    QVERIFY(placed.isValid());
+    const QPoint off = placed.center() - program.frameGeometry().center();
+    QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2 off the centre").arg(off.x()).arg(off.y())));
 }
 
 QTEST_MAIN(TestBanenDlg)

@@ -2,25 +2,30 @@
 // member list, an overview's "&Print" and "&Export", printed on the printer "PDF-bestand".
 #include "engine/QuietHost.h"
 #include "engine/ScheduleStart.h"
+#include "forms/FontChoiceDialog.h"
 #include "forms/MatchWiring.h"
 #include "forms/MemberView.h"
 #include "forms/TMatchForm.h"
 #include "forms/TMatchSelDlg.h"
 #include "matches/MatchFile.h"
 #include "forms/PrintWiring.h"
+#include "forms/QtFileDialogs.h"
 #include "forms/ResultsWiring.h"
 #include "forms/TOptiesForm.h"
 #include "forms/TResultsForm.h"
 #include "forms/TTandem12X.h"
 #include "forms/TestSupport.h"
 #include "records/Cp1252.h"
+#include "printing/PainterCanvas.h"
 #include "records/MemberFile.h"
+#include "state/FileCommands.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,6 +40,30 @@ using namespace tandemx::test;
 namespace {
 
 const QString SaveQuestion = QStringLiteral("Wijzigingen opslaan, gebruik dan OK knop");
+
+QByteArray fileBytes(const QString& fileName)
+{
+    QFile f(fileName);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray settingsBytes(const PrintSettings& s)
+{
+    QByteArray bytes(PrintSettings::Size, '\0');
+    s.toBytes(reinterpret_cast<uint8_t*>(bytes.data()));
+    return bytes;
+}
+
+// Types text into an edit of the options dialog and presses Enter.
+void enterIn(QWidget& form, const char* name, const QString& text)
+{
+    auto* e = form.findChild<QLineEdit*>(QString::fromLatin1(name));
+    QVERIFY(e);
+    e->setFocus();
+    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(e, text);
+    QTest::keyClick(e, Qt::Key_Return);
+}
 
 int pdfPages(const QString& fileName)
 {
@@ -52,6 +81,7 @@ struct Dialog {
     std::vector<std::pair<QStringList, int>> printerRequests;
     std::optional<int> printerAnswer;
     std::optional<QFont> fontAnswer;
+    std::vector<std::pair<QString, int>> fontRequests; // title and smallest size offered
 
     Dialog()
     {
@@ -70,7 +100,10 @@ struct Dialog {
             printerRequests.push_back({printers, start});
             return printerAnswer;
         };
-        form.chooseFont = [this](const QFont&, const QString&) { return fontAnswer; };
+        form.chooseFont = [this](const QFont&, const QString& title, int smallest) {
+            fontRequests.push_back({title, smallest});
+            return fontAnswer;
+        };
     }
     void open(int page)
     {
@@ -101,12 +134,19 @@ struct Dialog {
 class TestOptiesForm : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { FontChoiceDialog::aboutToShow = nullptr; }
     void printPageShowsMillimetresAndRecomputesPageLength();
     void enterStoresMarginsAsPixels();
     void flagsActAtOnceButSchrapKeepsTheFile();
     void personalDataIsWrittenByOk();
     void printerAndFontDialogs();
+    void marginsDoNotDriftWithTheOrientation_data();
+    void marginsDoNotDriftWithTheOrientation();
+    void fontDialogsOfferOnlyTheSizesTaken();
+    void saveDialogsOpenBesideTheMemberFile();
     void memberListPrintsOnPdfPrinter();
+    void memberListPrintKeepsTheUsersMargins();
+    void memberGridFollowsTheTextFont();
     void memberListWithoutPrinterOrAnsweredNee();
     void overviewPrintAndExport();
     void matchPrintAndExport();
@@ -242,9 +282,10 @@ void TestOptiesForm::printerAndFontDialogs()
     QCOMPARE(d.settings().printFontSize, int16_t(12));
     QVERIFY(d.printing.fontSetUp(d.settings()));
 
-    // The window text font: at least size 8, into the font in use and the settings.
+    // The window text font: the dialog offers sizes from 8 up; into the font in use and the settings.
     d.fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 6);
     QTest::mouseClick(d.get<QPushButton>("WinfontBtn"), Qt::LeftButton);
+    QCOMPARE(d.fontRequests.back(), std::make_pair(QString("TextFont"), 8));
     QCOMPARE(d.t.state.club.windowFontName, QByteArray("DejaVu Sans"));
     QCOMPARE(d.t.state.club.windowFontSize, 8);
     QCOMPARE(d.settings().textFontSize, int16_t(8));
@@ -255,6 +296,160 @@ void TestOptiesForm::printerAndFontDialogs()
     QCOMPARE(config->printSettings.printerIndex, pdfIndex);
     QCOMPARE(config->printSettings.printFontSize, int16_t(12));
     QCOMPARE(config->printSettings.lineHeight, int16_t(50));
+}
+
+
+void TestOptiesForm::marginsDoNotDriftWithTheOrientation_data()
+{
+    QTest::addColumn<QStringList>("typed");  // left, top, bottom margin in mm; empty: as stored
+    QTest::addColumn<QList<int>>("pixels");  // what the key-data file holds every time
+    QTest::addColumn<QStringList>("shown");  // what the dialog shows every time
+    QTest::addColumn<bool>("landscapeFirst");
+    // A4 on the PDF printer, 2480 x 3508 pixels upright: 122 pixels per 10 mm in either orientation.
+    const QStringList typed{"20", "12", "8"};
+    QTest::newRow("20/12/8 typed upright") << typed << QList<int>{244, 146, 97} << typed << false;
+    QTest::newRow("20/12/8 typed on turned paper") << typed << QList<int>{244, 146, 97} << typed << true;
+    QTest::newRow("7/33/1 typed on turned paper") << QStringList{"7", "33", "1"} << QList<int>{85, 402, 12}
+                                                  << QStringList{"7", "33", "1"} << true;
+    // Pixels already in a file keep them, in whatever orientation the dialog is closed.
+    QTest::newRow("stored 118/177/118, untouched") << QStringList{"", "", ""} << QList<int>{118, 177, 118}
+                                                   << QStringList{"10", "15", "10"} << false;
+    QTest::newRow("stored 118/177/118, turned first") << QStringList{"", "", ""} << QList<int>{118, 177, 118}
+                                                      << QStringList{"10", "15", "10"} << true;
+}
+
+void TestOptiesForm::marginsDoNotDriftWithTheOrientation()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QList<int>, pixels);
+    QFETCH(QStringList, shown);
+    QFETCH(bool, landscapeFirst);
+    Dialog d;
+    d.form.measure = [](const PrintSettings& s, bool fontSetUp) { return printing::measurePdfPage(s, fontSetUp); };
+    if (landscapeFirst)
+        d.settings().printFlags |= PrintFlag::Landscape;
+    const char* const edits[3] = {"LeftEdit", "TopEdit", "BodemEdit"};
+    d.open(1);
+    for (int i = 0; i < 3; ++i)
+        if (!typed[i].isEmpty())
+            d.enter(edits[i], typed[i]);
+    // Each cycle turns the paper, closes with "O&k" (which writes the file) and opens the dialog again.
+    for (int cycle = 1; cycle <= 4; ++cycle) {
+        const bool landscape = d.settings().printFlags & PrintFlag::Landscape;
+        QTest::mouseClick(d.get<QRadioButton>(landscape ? "Staand" : "Liggend"), Qt::LeftButton, {}, QPoint(6, 8));
+        QTest::mouseClick(d.get<QPushButton>("OkBtn"), Qt::LeftButton);
+        QVERIFY(d.form.closedWithOk());
+        const auto config = d.config();
+        QVERIFY(config.has_value());
+        const PrintSettings& stored = config->printSettings;
+        QCOMPARE(bool(stored.printFlags & PrintFlag::Landscape), !landscape);
+        QCOMPARE(QList<int>({stored.leftMargin, stored.topMargin, stored.bottomMargin}), pixels);
+        QCOMPARE(QList<int>({d.settings().leftMargin, d.settings().topMargin, d.settings().bottomMargin}), pixels);
+        d.open(1);
+        QCOMPARE(QStringList({d.edit(edits[0])->text(), d.edit(edits[1])->text(), d.edit(edits[2])->text()}), shown);
+    }
+}
+
+void TestOptiesForm::fontDialogsOfferOnlyTheSizesTaken()
+{
+    // The form's own font dialog, driven through its widgets.
+    TestState t;
+    setDefaults(t.state);
+    PrintingState printing;
+    TOptiesForm form{t.state, printing};
+    form.measure = [](const PrintSettings&, bool) { return printing::PrintMetrics{}; };
+    form.prepare(1);
+    form.show();
+    struct Seen {
+        QString title;
+        QStringList offered;
+        bool okWithSix = false;
+        bool openAfterEnterOnSix = false;
+    };
+    std::vector<Seen> seen;
+    QString sizeToTake;
+    FontChoiceDialog::aboutToShow = [&](FontChoiceDialog& dlg) {
+        QTimer::singleShot(0, &dlg, [&] {
+            Seen s;
+            s.title = dlg.windowTitle();
+            auto* box = dlg.findChild<QComboBox*>("SizeBox");
+            auto* ok = dlg.findChild<QPushButton*>("OkBtn");
+            QVERIFY(box && ok);
+            for (int i = 0; i < box->count(); ++i)
+                s.offered << box->itemText(i);
+            QLineEdit* e = box->lineEdit();
+            e->selectAll();
+            QTest::keyClicks(e, "6");
+            s.okWithSix = ok->isEnabled();
+            QTest::keyClick(e, Qt::Key_Return);
+            s.openAfterEnterOnSix = dlg.isVisible();
+            seen.push_back(s);
+            if (dlg.isVisible()) {
+                e->selectAll();
+                QTest::keyClicks(e, sizeToTake);
+                QTest::mouseClick(ok, Qt::LeftButton);
+            }
+        });
+    };
+
+    // "TextFont": sizes from 8 up; 6 cannot be taken, 9 is stored as 9.
+    sizeToTake = QStringLiteral("9");
+    QTest::mouseClick(form.findChild<QPushButton*>("WinfontBtn"), Qt::LeftButton);
+    QCOMPARE(seen.size(), size_t(1));
+    QCOMPARE(seen[0].title, QString("TextFont"));
+    QVERIFY(!seen[0].offered.isEmpty());
+    QCOMPARE(seen[0].offered.first(), QString("8"));
+    for (const QString& size : seen[0].offered)
+        QVERIFY2(size.toInt() >= 8, qPrintable(size));
+    QVERIFY(!seen[0].okWithSix);
+    QVERIFY(seen[0].openAfterEnterOnSix);
+    QCOMPARE(t.state.club.windowFontSize, 9);
+    QCOMPARE(t.state.club.printSettings.textFontSize, int16_t(9));
+
+    // "Print Font": the printouts take small sizes too; 6 is stored as 6.
+    QTest::mouseClick(form.findChild<QPushButton*>("FontBtn"), Qt::LeftButton);
+    QCOMPARE(seen.size(), size_t(2));
+    QCOMPARE(seen[1].title, QString("Print Font"));
+    QVERIFY(seen[1].okWithSix);
+    QVERIFY(!seen[1].openAfterEnterOnSix);
+    QCOMPARE(t.state.club.printSettings.printFontSize, int16_t(6));
+}
+
+void TestOptiesForm::saveDialogsOpenBesideTheMemberFile()
+{
+    struct Case {
+        QString memberFile, folder, name;
+    };
+    const Case cases[] = {
+        {"/clubs/noord/tennisclub.tdm", "/clubs/noord", "tennisclub-kruistabel.txt"},
+        {"/clubs/zuid/tennisclub.tdm", "/clubs/zuid", "tennisclub-kruistabel.txt"},
+        {"/clubs/de.baan.TDM", "/clubs", "de.baan-kruistabel.txt"},
+        {"N_N", "", "kruistabel.txt"}, // no file yet: the last folder used
+    };
+    for (const Case& c : cases) {
+        const FileDialogs::Request r = clubOutputRequest(c.memberFile, "Exporteren", "kruistabel", "txt", "Text files (*.txt)");
+        QCOMPARE(r.folder, c.folder);
+        QCOMPARE(r.fileName, c.name);
+        QCOMPARE(r.caption, QString("Exporteren"));
+    }
+
+    // The desktop's save dialog opens in that folder with the name filled in.
+    QTemporaryDir dir;
+    QWidget owner;
+    QtFileDialogs files(&owner);
+    QString seenFolder;
+    QStringList seenFiles;
+    QTimer::singleShot(0, &owner, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        seenFolder = dialog->directory().absolutePath();
+        seenFiles = dialog->selectedFiles();
+        dialog->reject();
+    });
+    QVERIFY(!files.saveFile(clubOutputRequest(dir.filePath("club.tdm"), "Afdrukken naar PDF-bestand", "parenschema",
+                                              "pdf", "PDF-bestand (*.pdf)", "pdf")));
+    QCOMPARE(seenFolder, QDir(dir.path()).absolutePath());
+    QCOMPARE(seenFiles, QStringList{dir.filePath("club-parenschema.pdf")});
 }
 
 namespace {
@@ -304,6 +499,8 @@ void TestOptiesForm::memberListPrintsOnPdfPrinter()
     c.checkQuestion();
     QCOMPARE(pdfPages(pdf), 1); // 40 members on one portrait page
     QCOMPARE(c.t.files.requests.back().filter, QString("PDF-bestand (*.pdf)"));
+    QCOMPARE(c.t.files.requests.back().folder, c.dir.path());
+    QCOMPARE(c.t.files.requests.back().fileName, QString("club-ledenlijst.pdf"));
 
     // Landscape with page length 20: 10 members a page, and a fifth page for the title and the rule.
     c.t.state.club.printSettings.printFlags |= PrintFlag::Landscape;
@@ -313,6 +510,63 @@ void TestOptiesForm::memberListPrintsOnPdfPrinter()
     c.window.memberView()->toggleAddressView();
     c.window.printLedenlijst1->trigger();
     QCOMPARE(pdfPages(landscape), 5);
+}
+
+void TestOptiesForm::memberListPrintKeepsTheUsersMargins()
+{
+    SampleClub c;
+    TOptiesForm& form = optionsForm(c.window, c.t.state);
+    form.prepare(1);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    enterIn(form, "LeftEdit", "20");
+    enterIn(form, "TopEdit", "12");
+    QTest::mouseClick(form.findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+    PrintSettings& ps = c.t.state.club.printSettings;
+    QCOMPARE(ps.leftMargin, uint16_t(244));
+    const QString cfg = c.dir.filePath("club.cfg");
+    const QByteArray written = fileBytes(cfg);
+    const QByteArray before = settingsBytes(ps);
+
+    // Upright and turned: the list is printed, the settings stay as the user left them.
+    for (bool landscape : {false, true}) {
+        if (landscape)
+            ps.printFlags |= PrintFlag::Landscape;
+        const QByteArray expected = settingsBytes(ps);
+        const QString pdf = c.dir.filePath(landscape ? "leden-liggend.pdf" : "leden.pdf");
+        c.printTo(pdf);
+        QTest::mouseClick(c.window.findChild<QPushButton*>("PrintBtn"), Qt::LeftButton);
+        QVERIFY(pdfPages(pdf) >= 1);
+        QCOMPARE(settingsBytes(ps), expected);
+    }
+    ps.printFlags &= uint16_t(~PrintFlag::Landscape);
+    QCOMPARE(settingsBytes(ps), before);
+    // "&Bewaar" writes the key-data file again: the same bytes as "O&k" wrote.
+    c.window.saveFile();
+    QCOMPARE(fileBytes(cfg), written);
+    // And the dialog shows what was typed.
+    form.prepare(1);
+    QCOMPARE(form.findChild<QLineEdit*>("LeftEdit")->text(), QString("20"));
+    QCOMPARE(form.findChild<QLineEdit*>("TopEdit")->text(), QString("12"));
+}
+
+void TestOptiesForm::memberGridFollowsTheTextFont()
+{
+    SampleClub c;
+    auto* grid = c.window.findChild<QWidget*>("LedenGrid");
+    QVERIFY(grid && grid->isVisible());
+    QVERIFY(grid->font().pointSize() != 14);
+    TOptiesForm& form = optionsForm(c.window, c.t.state);
+    form.chooseFont = [](const QFont&, const QString&, int) {
+        return std::optional<QFont>(QFont(QStringLiteral("DejaVu Serif"), 14));
+    };
+    form.prepare(1);
+    form.show();
+    QTest::mouseClick(form.findChild<QPushButton*>("WinfontBtn"), Qt::LeftButton);
+    QCOMPARE(c.window.font().pointSize(), 14); // the menus
+    QCOMPARE(grid->font().pointSize(), 14);
+    QCOMPARE(grid->font().family(), QString("DejaVu Serif"));
 }
 
 void TestOptiesForm::memberListWithoutPrinterOrAnsweredNee()
@@ -350,6 +604,8 @@ void TestOptiesForm::overviewPrintAndExport()
         for (int g : {engine::Men, engine::Ladies}) {
             auto& e = s.PlayerTable[size_t(g)][size_t(j)];
             e.firstName.assign((std::string(g == engine::Men ? "Heer" : "Dame") + std::to_string(j) + std::string(24, ' ')).substr(0, 24));
+            if (g == engine::Ladies && j == 1) // Windows-1252, as in the records
+                e.firstName.assign(std::string("Ren\xe9" "e") + std::string(19, ' '));
             e.lastName.assign(std::string(40, ' '));
             e.PlayerCode = 'X';
         }
@@ -381,17 +637,23 @@ void TestOptiesForm::overviewPrintAndExport()
     QTest::mouseClick(print, Qt::LeftButton);
     c.checkQuestion();
     QCOMPARE(pdfPages(pdf), 1);
+    QCOMPARE(c.t.files.requests.back().folder, c.dir.path());
+    QCOMPARE(c.t.files.requests.back().fileName, QString("club-parenschema.pdf"));
 
-    // "&Export": ".txt" appended to a name ending in "TXT", the success message, CR LF lines with the
-    // default indent of 11 blanks.
+    // "&Export": offered beside the member file, ".txt" appended to a name ending in "TXT", the
+    // success message, CR LF lines with the default indent of 11 blanks, UTF-8.
     c.t.files.answers.push_back(c.dir.filePath("paren.TXT"));
     c.t.sink.expect(Result::Ok);
     QTest::mouseClick(exportBtn, Qt::LeftButton);
     QCOMPARE(c.t.sink.shown.back().text, QString("Bewaren overzicht(en) gelukt"));
-    QCOMPARE(c.t.files.requests.back().fileName, QString("*.txt"));
+    QCOMPARE(c.t.files.requests.back().folder, c.dir.path());
+    QCOMPARE(c.t.files.requests.back().fileName, QString("club-parenschema.txt"));
     QFile f(c.dir.filePath("paren.TXT.txt"));
     QVERIFY(f.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = f.readAll().split('\n');
+    const QByteArray bytes = f.readAll();
+    QVERIFY(bytes.contains("Ren\xc3\xa9" "e"));
+    QVERIFY(!bytes.contains("Ren\xe9" "e"));
+    const QList<QByteArray> lines = bytes.split('\n');
     QVERIFY(lines.size() > 5);
     QCOMPARE(lines[0], QByteArray("           T.V. De Wisselbaan\r"));
     QCOMPARE(lines[1], QByteArray("           PAREN INDELING\r"));
@@ -411,11 +673,11 @@ void TestOptiesForm::matchPrintAndExport()
     key.maxMatches = 40;
     key.keepGames = 1;
     t.state.club.members = MemberList{};
-    const char* names[][4] = {{"11", "Aart", "Vos", "H"}, {"20", "Ank", "Kok", "D"}};
+    const char* names[][4] = {{"11", "Aart", "Vos", "H"}, {"20", "Ren\xc3\xa9" "e", "Kok", "D"}};
     for (const auto& n : names) {
         TLedenObj r;
         r.setClubNr(int16_t(QByteArray(n[0]).toInt()));
-        r.setText(MemberField::Voornaam, QString::fromLatin1(n[1]));
+        r.setText(MemberField::Voornaam, QString::fromUtf8(n[1]));
         r.setText(MemberField::Achternaam, QString::fromLatin1(n[2]));
         r.setText(MemberField::Grp, QString::fromLatin1(n[3]));
         r.setText(MemberField::Actie, QStringLiteral("X"));
@@ -466,11 +728,14 @@ void TestOptiesForm::matchPrintAndExport()
     QTest::mouseClick(print, Qt::LeftButton);
     QCOMPARE(t.sink.shown.back().text, QString("Afdrukken op printer: \rPDF-bestand"));
     QCOMPARE(pdfPages(pdf), 1);
+    QCOMPARE(t.files.requests.back().fileName, QString("club-matches.pdf"));
 
     t.files.answers.push_back(dir.filePath("match"));
     t.sink.expect(Result::Ok);
     QTest::mouseClick(exportBtn, Qt::LeftButton);
     QCOMPARE(t.sink.shown.back().text, QString("Bewaren gamesresultaten gelukt"));
+    QCOMPARE(t.files.requests.back().folder, dir.path());
+    QCOMPARE(t.files.requests.back().fileName, QString("club-matches.txt"));
     QFile f(dir.filePath("match.txt"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray in(11, ' ');
@@ -481,7 +746,7 @@ void TestOptiesForm::matchPrintAndExport()
     QCOMPARE(lines[3], in + " ClubNr.,Voornaam,Achternaam,Grp,Actie,Games,Games,Tot.Gms,Plaats\r");
     QCOMPARE(lines[4], QByteArray("    ,05-03,12-03\r"));
     QVERIFY(lines[5].startsWith(in + "11,Aart,Vos,H,X,5,"));
-    QVERIFY(lines[6].startsWith(in + "20,Ank,Kok,D,X,3,"));
+    QVERIFY(lines[6].startsWith(in + "20,Ren\xc3\xa9" "e,Kok,D,X,3,")); // UTF-8
 }
 
 QTEST_MAIN(TestOptiesForm)

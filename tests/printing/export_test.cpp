@@ -168,6 +168,28 @@ TEST(OverviewExport, HeaderOwnerAndIndent)
     }
 }
 
+TEST(OverviewExport, WrittenAsUtf8WithColumnsCountedInCharacters)
+{
+    // Names and club name come from the records in Windows-1252; the file holds UTF-8 and the blanks
+    // after a field are counted in characters, so "Ren\xe9e" lines up with "Anna".
+    OverviewDocument doc = document(3, 2, {"Voornaam", "Achternaam", "X", "Voornaam", "Achternaam", "X"},
+                                    {"Ren\xe9" "e,M\xfc" "ller,   3,D,Vos,   2", "Anna,Smit,   1,D,Kok,   1"});
+    doc.clubName = "TC Caf\xe9";
+    const std::vector<std::string> expected = {
+        In + "TC Caf\xc3\xa9",
+        In + "TITEL",
+        In + " ",
+        In + "Voornaam,Achternaam,XVoornaam  Achternaam  X   ",
+        In + "Ren\xc3\xa9" "e" + sp(5) + "M\xc3\xbc" "ller" + sp(3) + "   3" + sp(3) + "D" + sp(10) + "Vos" + sp(9) + "   2",
+        In + "Anna" + sp(6) + "Smit" + sp(5) + "   1" + sp(3) + "D" + sp(10) + "Kok" + sp(9) + "   1",
+    };
+    EXPECT_EQ(exportLines(doc, plain()), expected);
+    // Read as UTF-8, the last names start in the same column.
+    const QStringList read = QString::fromUtf8(exportOverview(doc, plain())).split(QStringLiteral("\r\n"));
+    ASSERT_GE(read.size(), 6);
+    EXPECT_EQ(read[4].indexOf(QStringLiteral("M\u00fcller")), read[5].indexOf(QStringLiteral("Smit")));
+}
+
 TEST(OverviewExport, FileNameAndWriting)
 {
     EXPECT_EQ(exportFileName(QStringLiteral("/tmp/lijst.TXT")), QStringLiteral("/tmp/lijst.TXT.txt"));

@@ -25,6 +25,13 @@ MemberListDocument members(int count)
     return doc;
 }
 
+QByteArray bytesOf(const PrintSettings& s)
+{
+    QByteArray bytes(PrintSettings::Size, '\0');
+    s.toBytes(reinterpret_cast<uint8_t*>(bytes.data()));
+    return bytes;
+}
+
 PrintSettings settingsWith(uint16_t flags, uint16_t pageLength)
 {
     PrintSettings s = PrintSettings::defaults();
@@ -68,14 +75,19 @@ TEST(MemberListPrint, PageBreaksByOrientation)
 TEST(MemberListPrint, LayoutOfTitleAndRows)
 {
     RecordingCanvas canvas;
+    // Margins and line height the user set for the overviews.
     PrintSettings s = settingsWith(PrintFlag::Defaults, 61);
+    s.leftMargin = 244;
+    s.topMargin = 146;
+    s.lineHeight = 77;
+    const QByteArray before = bytesOf(s);
     const PrintMetrics m = setUpMetrics(canvas, s, false);
     ASSERT_EQ(m.lineHeight, 49); // 10 points at 300 ppi: height 41, x 1.2
     printMemberList(canvas, s, m, members(2));
-    // The left margin becomes 3 x CharWidth and stays in the settings, like the line height.
-    EXPECT_EQ(s.leftMargin, 3 * m.charWidth);
-    EXPECT_EQ(s.lineHeight, 49);
-    const int left = s.leftMargin;
+    // The list is laid out with a left margin of 3 x CharWidth and the measured line height; the
+    // settings keep what the user set.
+    EXPECT_EQ(bytesOf(s), before);
+    const int left = 3 * m.charWidth;
     const auto caption = canvas.textsOn(0, QStringLiteral("Tennis"));
     ASSERT_EQ(caption.size(), 1u);
     EXPECT_EQ(caption[0].x, left);
@@ -244,6 +256,11 @@ TEST(PrintMetrics, MeasuresAndMendsDamagedSettings)
     EXPECT_EQ(m.linesPerPage, 3508 / 49);
     EXPECT_EQ(m.charWidth, 11);
     EXPECT_EQ(m.pixelsPer10mm, 2480 * 10 / 203);
+    // The same paper turned: fewer lines a page, but millimetres and pixels convert as in portrait.
+    RecordingCanvas turned(3508, 2480, 300);
+    const PrintMetrics l = setUpMetrics(turned, s, false);
+    EXPECT_EQ(l.linesPerPage, 2480 / 49);
+    EXPECT_EQ(l.pixelsPer10mm, 2480 * 10 / 203);
     // A chosen print font is used once it is set up.
     s.printFontName = "Arial";
     s.printFontSize = 12;
