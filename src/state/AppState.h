@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide state: created once in main() (or a test) and passed by reference.
 #include "messages/Messages.h"
+#include "printing/PrintMetrics.h"
 #include "records/KeyData.h"
 #include "records/MemberFile.h"
 #include "records/MemberList.h"
@@ -27,8 +28,15 @@ struct Club {
     // The window text font in use.
     QByteArray windowFontName = "MS Sans Serif";
     int windowFontSize = 10;
+    // Whether the printer font is set up, once the options dialog said so: "Printer" (not set up) or
+    // "Print Font" (set up). Cleared whenever key data are loaded or made, so every member file starts
+    // from its own print settings.
+    std::optional<bool> printFontChosen;
 
     int memberCount() const { return members ? members->count() : 0; }
+    // Whether printouts use the print font of the settings: as the options dialog left it, else as
+    // the settings were loaded (a print font size stored).
+    bool printFontSetUp() const { return printFontChosen.value_or(printing::printFontSetUp(printSettings)); }
     // The key data in force: the loaded ones, or the defaults while none exist.
     const KeyData& keyData() const;
 };
