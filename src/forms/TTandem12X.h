@@ -88,6 +88,8 @@ private:
     void layOutMemberView();
     // The match windows belong to the list they were opened for.
     void closeMatchWindows();
+    // "&Nieuw" and its tool button, available again (a save, or the key-data dialog left without OK).
+    void enableNew();
 
     AppState& state_;
     MemberView* memberView_ = nullptr;
