@@ -52,6 +52,8 @@ public:
     static inline std::function<void(TSchemaForm&)> aboutToShow;
 
     bool running() const { return running_; }
+    // A calculation ran since the form was opened or Start was last pressed, and stored rounds.
+    bool scheduleComputed() const { return computed_; }
     int gridOffset() const { return gridOffset_; }
     bool rowsBuilt() const { return rowsBuilt_; }
     QDate playDate() const { return playDate_; }
@@ -155,6 +157,7 @@ private:
     int helpContext_ = 240;
     bool rowsBuilt_ = false;
     bool okClicked_ = false;
+    bool computed_ = false;
     bool running_ = false;
     bool stopPending_ = false;
     bool closeAfterRun_ = false;
