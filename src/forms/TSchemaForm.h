@@ -52,8 +52,6 @@ public:
     static inline std::function<void(TSchemaForm&)> aboutToShow;
 
     bool running() const { return running_; }
-    // A calculation ran since the form was opened or Start was last pressed, and stored rounds.
-    bool scheduleComputed() const { return computed_; }
     int gridOffset() const { return gridOffset_; }
     bool rowsBuilt() const { return rowsBuilt_; }
     QDate playDate() const { return playDate_; }
@@ -157,6 +155,8 @@ private:
     int helpContext_ = 240;
     bool rowsBuilt_ = false;
     bool okClicked_ = false;
+    // A calculation ran since the form was opened or Start was last pressed, and stored rounds: what
+    // "&OK" accepts.
     bool computed_ = false;
     bool running_ = false;
     bool stopPending_ = false;
