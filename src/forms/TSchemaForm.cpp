@@ -981,7 +981,7 @@ void TSchemaForm::SluitBtnClick()
     // Nothing to accept: the overviews and matches would show an empty schedule.
     if (!computed_) {
         state_.messages.showRoundMessage(0, 10, 0); // "U heeft nog geen schema gemaakt\rdoe dit eerst..."
-        focusOn(startBtn_);
+        focusOn(startBtn_->isVisible() ? startBtn_ : moreBtn_); // Start shows after "&Meer"
         return;
     }
     okClicked_ = true;

@@ -619,16 +619,21 @@ void TestSchemaForm::startRunsAndOkEnablesTheOverviews()
 
 void TestSchemaForm::okWithoutAScheduleAcceptsNothing_data()
 {
+    QTest::addColumn<bool>("meer");  // "&Meer" pressed (Start shows)
     QTest::addColumn<bool>("start"); // Start pressed and refused, or not pressed at all
-    QTest::newRow("no Start") << false;
-    QTest::newRow("Start stopped at the question") << true;
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("before Meer") << false << false << "MoreBtn";
+    QTest::newRow("no Start") << true << false << "StartSchemaBtn";
+    QTest::newRow("Start stopped at the question") << true << true << "StartSchemaBtn";
 }
 
 // "&OK" before anything was computed says so and keeps the form; closed, it enables nothing, also with
 // games kept.
 void TestSchemaForm::okWithoutAScheduleAcceptsNothing()
 {
+    QFETCH(bool, meer);
     QFETCH(bool, start);
+    QFETCH(QString, focus);
     SetupClub c(12, 12);
     c.keyData().keepGames = 1;
     TTandem12X w(c.state);
@@ -636,7 +641,8 @@ void TestSchemaForm::okWithoutAScheduleAcceptsNothing()
     QString focusAfterOk;
     TSchemaForm::aboutToShow = [&](TSchemaForm& f) {
         QTimer::singleShot(0, &f, [&] {
-            QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
+            if (meer)
+                QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
             if (start) {
                 // One court for twelve men: the question, answered Ja (stop).
                 for (int tag = 11; tag <= 14; ++tag)
@@ -656,7 +662,7 @@ void TestSchemaForm::okWithoutAScheduleAcceptsNothing()
     OpenScheduleSetup(c.state, w, 1);
 
     QVERIFY(openAfterOk);
-    QCOMPARE(focusAfterOk, QString("StartSchemaBtn"));
+    QCOMPARE(focusAfterOk, focus);
     QStringList expected{NoScheduleYet, CloseQuestion, "Berekening gestopt"};
     if (start)
         expected.prepend(" Wilt U stoppen");
