@@ -212,6 +212,7 @@ void ScheduleEngine::CalculateSchedule()
 {
     // Cleared before the first wait, so a Stop pressed while the working text shows is kept.
     s_.StopRequest = 0;
+    s_.FailedRounds = 0;
     host_.showWorkingText(1, " Ik ben aan het rekenen ....  wacht");
     host_.delay(100);
     s_.ScheduleBusy = true;
@@ -253,8 +254,10 @@ void ScheduleEngine::doublesPhase(int gender)
             // A search the user stopped is no failed round: nothing is reported.
             if (stopRequested())
                 return;
-            if (!s_.SolutionFound)
+            if (!s_.SolutionFound) {
+                ++s_.FailedRounds;
                 reportFailure(prefix, round);
+            }
             FormMatches(gender);
             StoreRound(gender, round);
             if (s_.VariedPairs)
@@ -268,6 +271,7 @@ void ScheduleEngine::doublesPhase(int gender)
             std::copy_n(working.pairs.begin() + 1, working.count, pool.pairs.begin() + 1);
             SortDoublesPool(gender);
         } catch (const std::exception&) {
+            ++s_.FailedRounds;
             ShowRoundMessage(prefix, RoundMessage::SelectionFailed, round);
         }
     }
@@ -768,10 +772,13 @@ void ScheduleEngine::mixedPhase()
             SearchMixedRound(courts, R);
             if (stopRequested())
                 return;
-            if (s_.RoundResult[MixedDoubles].count < 2 * courts)
+            const bool courtsLeftEmpty = s_.RoundResult[MixedDoubles].count < 2 * courts;
+            if (courtsLeftEmpty)
                 ShowRoundMessage(RoundMessage::MixedPrefix, RoundMessage::SelectionFailed, R);
             if (!s_.SolutionFound)
                 reportFailure(RoundMessage::MixedPrefix, R);
+            if (courtsLeftEmpty || !s_.SolutionFound)
+                ++s_.FailedRounds;
             StoreRound(MixedDoubles, R);
             if (s_.VariedPairs)
                 UpdateMixedHistory();
@@ -781,6 +788,7 @@ void ScheduleEngine::mixedPhase()
             pool.count = working.count;
             std::copy_n(working.pairs.begin() + 1, working.count, pool.pairs.begin() + 1);
         } catch (const std::exception&) {
+            ++s_.FailedRounds;
             ShowRoundMessage(RoundMessage::MixedPrefix, RoundMessage::SelectionFailed, s_.CurrentRound);
         }
     }

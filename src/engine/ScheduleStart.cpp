@@ -234,6 +234,13 @@ void RunCalculation(ScheduleState& state, ScheduleHost& host)
     host.setStopVisible(true);
     ScheduleEngine(state, host).CalculateSchedule();
     host.showWorkingText(4, " Klaar met rekenen .... ");
+    // A run with failed rounds does not end like plain success: the line under the closing text
+    // counts the rounds the messages named.
+    if (state.FailedRounds > 0) {
+        FixedText failed;
+        failed << " Geen oplossing in " << state.FailedRounds << (state.FailedRounds == 1 ? " ronde" : " ronden");
+        host.showProgressLine(failed.view(), 45, 1);
+    }
     host.delay(100);
     host.setStopVisible(false); // the closing text hides Stop
 }

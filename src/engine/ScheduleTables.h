@@ -316,6 +316,9 @@ struct ScheduleState {
     bool SolutionFound = false;
     bool TooFewPlayers = false;
     bool TooManyMustPlay = false;
+    // Rounds of the last calculation that ended without a solution, each category's round counted
+    // once (a men's and a ladies' round 2 are two).
+    int32_t FailedRounds = 0;
     int32_t searchCursor = 0;
     int32_t chosenCount = 0;
     std::array<int32_t, MaxRoundPairs + 1> chosenPosition{};

@@ -28,7 +28,7 @@ void TTandem12X::newFile()
     const PrintSettings oldPrintSettings = club.printSettings;
     club.memberFileName = NoFileName;
     setStatusName(NoFileName);
-    const bool confirmed = ShowConfig(state_, true, this, [this] { nieuw1->setEnabled(true); });
+    const bool confirmed = ShowConfig(state_, true, this, [this] { enableNew(); });
     if (!confirmed) {
         club.memberFileName = oldName;
         club.config = oldConfig;
@@ -82,7 +82,7 @@ void TTandem12X::openFile()
 bool TTandem12X::openPath(const QString& chosen)
 {
     const QString path = QFileInfo(chosen).absoluteFilePath();
-    if (!openMemberFile(state_, path, [this] { ShowConfig(state_, true, this); }))
+    if (!openMemberFile(state_, path, [this] { ShowConfig(state_, true, this, [this] { enableNew(); }); }))
         return false;
     closeMatchWindows();
     state_.matches = MatchData{};

@@ -42,7 +42,7 @@ enum class NoPrinter { Message21, GeenPrinter };
 // The shared start of a printout: the printer of the settings, the question, the device in the
 // orientation of the settings, the metrics; then the layout, and the end of the document.
 // `what` names the printout in the suggested PDF file name.
-void runPrintout(AppState& state, PrintingState& printing, NoPrinter noPrinter, const QString& what,
+void runPrintout(AppState& state, NoPrinter noPrinter, const QString& what,
                  const std::function<void(PrintCanvas&, const PrintMetrics&)>& layOut)
 {
     PrintSettings& settings = state.club.printSettings;
@@ -77,7 +77,7 @@ void runPrintout(AppState& state, PrintingState& printing, NoPrinter noPrinter, 
     PainterCanvas canvas(*device);
     bool ok = canvas.isActive();
     if (ok) {
-        layOut(canvas, setUpMetrics(canvas, settings, printing.fontSetUp(settings)));
+        layOut(canvas, setUpMetrics(canvas, settings, state.club.printFontSetUp()));
     }
     ok = canvas.finish() && ok;
     if (!ok)
@@ -197,10 +197,10 @@ void exportText(TTandem12X& window, AppState& state, const QString& what, const 
 
 } // namespace
 
-void printMatches(TTandem12X& window, TMatchForm& form, AppState& state)
+void printMatches(TTandem12X&, TMatchForm& form, AppState& state)
 {
     const MatchDocument doc = matchDocumentOf(form, state);
-    runPrintout(state, printingState(window), NoPrinter::GeenPrinter, QStringLiteral("matches"),
+    runPrintout(state, NoPrinter::GeenPrinter, QStringLiteral("matches"),
                 [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
                     printing::printMatches(canvas, state.club.printSettings, metrics, doc);
                 });
@@ -225,7 +225,7 @@ TOptiesForm& optionsForm(TTandem12X& window, AppState& state)
 {
     if (auto* form = window.findChild<TOptiesForm*>())
         return *form;
-    auto* form = new TOptiesForm(state, printingState(window), &window);
+    auto* form = new TOptiesForm(state, &window);
     QObject::connect(form, &TOptiesForm::windowFontChanged, &window, [&window] {
         window.applyPrintSettings();
         // The grid has a font of its own, set when it is laid out; it follows the change at once.
@@ -252,7 +252,7 @@ void printMemberList(TTandem12X& window, AppState& state)
             row << view->cellText(r, c);
         doc.rows.push_back(row);
     }
-    runPrintout(state, printingState(window), NoPrinter::GeenPrinter, QStringLiteral("ledenlijst"),
+    runPrintout(state, NoPrinter::GeenPrinter, QStringLiteral("ledenlijst"),
                 [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
                     printing::printMemberList(canvas, state.club.printSettings, metrics, doc);
                 });
@@ -261,7 +261,7 @@ void printMemberList(TTandem12X& window, AppState& state)
 void printOverview(TTandem12X& window, TResultsForm& form, AppState& state)
 {
     const OverviewDocument doc = documentOf(window, form, state);
-    runPrintout(state, printingState(window), NoPrinter::Message21,
+    runPrintout(state, NoPrinter::Message21,
                 QString::fromLatin1(overviews::overviewFileWord(form.kind())),
                 [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
                     printing::printOverview(canvas, state.club.printSettings, metrics, doc);

@@ -2,7 +2,9 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
+#include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 
 namespace tandemx {
@@ -14,6 +16,9 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QWidget* w = QStyledItemDelegate::createEditor(parent, option, index);
+        auto* line = qobject_cast<QLineEdit*>(w);
+        if (line && grid_->digitsOnly && grid_->digitsOnly(index.row() + 1, index.column()))
+            line->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]*")), line));
         editor_ = w;
         return w;
     }

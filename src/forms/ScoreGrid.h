@@ -24,6 +24,8 @@ public:
     std::function<bool(int key)> leavesEditor;
     // After a mouse press selected the cell (row 1.., column).
     std::function<void(int row, int column)> cellPressed;
+    // Cells (row 1.., column) whose editor takes digits only (and blanks): a letter cannot be typed.
+    std::function<bool(int row, int column)> digitsOnly;
 
     // Sizes the grid: columns, data rows (the title row is extra) and titles.
     void setShape(int dataRows, const QStringList& titles);

@@ -65,6 +65,7 @@ TInvoerForm::TInvoerForm(AppState& state, QWidget* parent) : QWidget(parent, Qt:
     // The five columns fill the width; a vertical scroll bar may cover the last pixels of the games.
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->keyHandler = [this](QKeyEvent* e) { return gridKey(e); };
+    grid_->digitsOnly = [](int, int column) { return column == Games1 || column == Games2; };
     grid_->leavesEditor = [](int key) {
         return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_PageUp
             || key == Qt::Key_PageDown || key == Qt::Key_F3;
@@ -203,8 +204,13 @@ bool TInvoerForm::StoreCourt(int k)
     TScoreObj* scores = roundScores();
     if (!scores || k < 1 || k > std::min(courts(), MaxScoreCourts))
         return true;
+    // A number outside what a pair can win is refused like a text that is no number: stored as a
+    // 16-bit score it would come back as something else.
+    const int most = maxCourtScore(inputMode_);
     int g1 = 0, g2 = 0;
-    if (!toInt(grid_->cell(k, Games1), &g1) || !toInt(grid_->cell(k, Games2), &g2)) {
+    if (!toInt(grid_->cell(k, Games1), &g1) || !toInt(grid_->cell(k, Games2), &g2) || g1 < 0 || g1 > most
+        || g2 < 0 || g2 > most) {
+        state_.messages.beep();
         state_.messages.showMessageNo(QStringLiteral("Game "), 0, 5, 5);
         return false;
     }

@@ -60,8 +60,8 @@ uint16_t marginPixels(int mm, uint16_t stored, int pixelsPer10mm)
 
 } // namespace
 
-TOptiesForm::TOptiesForm(AppState& state, PrintingState& printing, QWidget* parent)
-    : QDialog(parent), state_(state), printing_(printing)
+TOptiesForm::TOptiesForm(AppState& state, QWidget* parent)
+    : QDialog(parent), state_(state)
 {
     setObjectName(QStringLiteral("OptiesForm"));
     setWindowTitle(QStringLiteral("Opties"));
@@ -242,7 +242,7 @@ void TOptiesForm::loadPersonalPage()
 void TOptiesForm::loadPrintPage()
 {
     PrintSettings& ps = state_.club.printSettings;
-    metrics_ = measure(ps, printing_.fontSetUp(ps));
+    metrics_ = measure(ps, state_.club.printFontSetUp());
     ps.pageLength = uint16_t(std::max(0, recomputedPageLength(ps, metrics_.linesPerPage)));
     marginEdits_[0]->setText(QString::number(pixelsToMm(ps.leftMargin, metrics_.pixelsPer10mm)));
     marginEdits_[1]->setText(QString::number(pixelsToMm(ps.topMargin, metrics_.pixelsPer10mm)));
@@ -303,7 +303,7 @@ void TOptiesForm::PrinterBtnClick()
     PrintSettings& ps = state_.club.printSettings;
     if (*chosen != ps.printerIndex) {
         ps.printerIndex = *chosen;
-        printing_.printFontSetUp = false;
+        state_.club.printFontChosen = false;
         loadPage();
         changed_ = true;
     }
@@ -320,7 +320,7 @@ void TOptiesForm::FontBtnClick()
         ps.printFontName = toCp1252(font->family().left(24));
         ps.printFontSize = int16_t(std::max(SmallestPrintFontSize, font->pointSize()));
     }
-    printing_.printFontSetUp = true;
+    state_.club.printFontChosen = true;
     loadPage();
     changed_ = true;
 }

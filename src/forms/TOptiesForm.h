@@ -21,17 +21,10 @@ class QTabWidget;
 
 namespace tandemx {
 
-// What the printouts share beyond the stored settings, for the run of the program.
+// What the printouts share beyond the stored settings, for the run of the program. (Whether the
+// printer font is set up belongs to the open member file: Club::printFontSetUp.)
 struct PrintingState {
-    // Whether the printer font is set up: as the settings were loaded (a print font size stored) until
-    // the options dialog chooses another printer (not set up) or a print font (set up).
-    std::optional<bool> printFontSetUp;
     QString exportFileName; // the last export file
-
-    bool fontSetUp(const PrintSettings& settings) const
-    {
-        return printFontSetUp.value_or(printing::printFontSetUp(settings));
-    }
 };
 
 // The printers to choose from: the system's printers, then "PDF-bestand" (prints into a PDF file).
@@ -41,7 +34,7 @@ inline const QString PdfPrinterName = QStringLiteral("PDF-bestand");
 class TOptiesForm : public QDialog {
     Q_OBJECT
 public:
-    TOptiesForm(AppState& state, PrintingState& printing, QWidget* parent = nullptr);
+    explicit TOptiesForm(AppState& state, QWidget* parent = nullptr);
     ~TOptiesForm() override;
 
     // Clears both flags, turns to page 0 ("Persoonsgeg.") or 1 ("Print opties") and shows the dialog
@@ -94,7 +87,6 @@ private:
     QString printerName(int index) const;
 
     AppState& state_;
-    PrintingState& printing_;
     printing::PrintMetrics metrics_;
     bool changed_ = false;
     bool okUsed_ = false;

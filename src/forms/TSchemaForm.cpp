@@ -90,6 +90,16 @@ void keepSpaceWhenHidden(QWidget* w)
     w->setSizePolicy(p);
 }
 
+// Whether the calculation placed anyone: some round of the run has courts of some category.
+bool hasStoredRound(const ScheduleState& schedule)
+{
+    for (int r = 1; r <= std::min(int(schedule.TotalRounds), MaxRounds); ++r)
+        for (const CourtRange& range : schedule.ScheduleTable[size_t(r)].range)
+            if (range.last > 0)
+                return true;
+    return false;
+}
+
 } // namespace
 
 TSchemaForm::TSchemaForm(AppState& state, QWidget* parent)
@@ -503,6 +513,7 @@ bool TSchemaForm::prepare(int mode)
     schedule_.ScheduleBusy = true;
     rowsBuilt_ = false;
     okClicked_ = false;
+    computed_ = false;
     schedule_.CourtsPerRound = CourtsPerRoundTable{};
     in.ScheduleMode = uint8_t(mode);
     helpContext_ = 240 + mode;
@@ -901,6 +912,8 @@ void TSchemaForm::StartSchemaBtnClick()
     running_ = true;
     stopPending_ = false;
     closeAfterRun_ = false;
+    // From here the tables no longer hold the result of an earlier Start.
+    computed_ = false;
     setInputsEnabled(false);
     bool focusTandem = false;
 
@@ -934,6 +947,7 @@ void TSchemaForm::StartSchemaBtnClick()
     if (go) {
         stopBtn_->setFocus();
         RunCalculation(schedule_, *host_);
+        computed_ = hasStoredRound(schedule_);
     }
 
     running_ = false;
@@ -965,6 +979,12 @@ void TSchemaForm::SluitBtnClick()
 {
     if (running_)
         return;
+    // Nothing to accept: the overviews and matches would show an empty schedule.
+    if (!computed_) {
+        state_.messages.showRoundMessage(0, 10, 0); // "U heeft nog geen schema gemaakt\rdoe dit eerst..."
+        focusOn(startBtn_->isVisible() ? startBtn_ : moreBtn_); // Start shows after "&Meer"
+        return;
+    }
     okClicked_ = true;
     done(Accepted);
 }

@@ -155,6 +155,9 @@ private:
     int helpContext_ = 240;
     bool rowsBuilt_ = false;
     bool okClicked_ = false;
+    // A calculation ran since the form was opened or Start was last pressed, and stored rounds: what
+    // "&OK" accepts.
+    bool computed_ = false;
     bool running_ = false;
     bool stopPending_ = false;
     bool closeAfterRun_ = false;

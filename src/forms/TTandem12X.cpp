@@ -436,10 +436,13 @@ void TTandem12X::applyPrintSettings()
         QFont f(QString::fromLatin1(club.windowFontName), club.windowFontSize);
         setFont(f);
     }
+    // Each member file brings its own window state: a file without the flag opens in a normal window,
+    // also after one that had it.
     if (ps.printFlags & PrintFlag::Maximized) {
         showMaximized();
         maximaal1->setText(QStringLiteral("Normaal scherm"));
     } else {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
         maximaal1->setText(QStringLiteral("Maximaal scherm"));
     }
 }
@@ -452,8 +455,14 @@ void TTandem12X::showAbout()
 
 void TTandem12X::showKeyData()
 {
-    if (ShowConfig(state_, false, this))
+    if (ShowConfig(state_, false, this, [this] { enableNew(); }))
         memberView_->refreshCounters();
+}
+
+void TTandem12X::enableNew()
+{
+    nieuw1->setEnabled(true);
+    nieuwSpdBtn->setEnabled(true);
 }
 
 void TTandem12X::newMember()

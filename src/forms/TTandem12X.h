@@ -99,6 +99,8 @@ private:
     void closeMatchWindows();
     // The member view's "Bestand bewaren ?" (Sluit, Schrap, Escape): false when the view stays.
     bool settleMemberChanges();
+    // "&Nieuw" and its tool button, available again (a save, or the key-data dialog left without OK).
+    void enableNew();
 
     AppState& state_;
     MemberView* memberView_ = nullptr;

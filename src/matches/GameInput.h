@@ -29,4 +29,9 @@ QString displayName(const engine::TNaamObj& player);
 // pairs are places 1-2 and 3-4.
 void storeCourtGames(TScoreObj& round, int court, int kind, uint16_t playOptions, int g1, int g2);
 
+// The most a pair can win on a court: 99 games, or 9 sets (input mode 1).
+constexpr int MaxCourtGames = 99;
+constexpr int MaxCourtSets = 9;
+inline int maxCourtScore(int inputMode) { return inputMode == 1 ? MaxCourtSets : MaxCourtGames; }
+
 } // namespace tandemx

@@ -17,6 +17,7 @@ void setDefaults(AppState& state)
     Club& club = state.club;
     club.config = TConfigObj::withDefaults(PrintSettings::defaults(club.windowFontName, int16_t(club.windowFontSize)));
     club.printSettings = club.config->printSettings;
+    club.printFontChosen.reset();
 }
 
 bool loadConfig(AppState& state, const QString& memberFileName)
@@ -37,6 +38,7 @@ bool loadConfig(AppState& state, const QString& memberFileName)
     club.config = *read;
     club.configAccepted = true;
     club.printSettings = club.config->printSettings;
+    club.printFontChosen.reset();
     if (club.config->keyData.clubSize == 0) {
         state.messages.showMessageNo(QStringLiteral(" ") + name, 4, 0, 0);
         return false;

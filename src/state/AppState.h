@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide state: created once in main() (or a test) and passed by reference.
 #include "messages/Messages.h"
+#include "printing/PrintMetrics.h"
 #include "records/KeyData.h"
 #include "records/MemberFile.h"
 #include "records/MemberList.h"
@@ -31,8 +32,15 @@ struct Club {
     std::optional<MemberList> savedMembers;
     QByteArray savedMemberBytes;
     QByteArray savedConfigBytes;
+    // Whether the printer font is set up, once the options dialog said so: "Printer" (not set up) or
+    // "Print Font" (set up). Cleared whenever key data are loaded or made, so every member file starts
+    // from its own print settings.
+    std::optional<bool> printFontChosen;
 
     int memberCount() const { return members ? members->count() : 0; }
+    // Whether printouts use the print font of the settings: as the options dialog left it, else as
+    // the settings were loaded (a print font size stored).
+    bool printFontSetUp() const { return printFontChosen.value_or(printing::printFontSetUp(printSettings)); }
     // The key data in force: the loaded ones, or the defaults while none exist.
     const KeyData& keyData() const;
 };

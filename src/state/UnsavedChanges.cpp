@@ -2,21 +2,34 @@
 
 #include "matches/MatchMembers.h"
 
+#include "records/MemberOps.h"
+
 #include <QBuffer>
+#include <QDataStream>
 
 namespace tandemx {
 
 namespace {
 
+// What the user can change in the member list, field by field: the order, the club numbers and the
+// texts (Actie as copying the grid back normalises it). The row numbers, which the grid renumbers, and
+// bytes beyond the texts are left out, so that showing and copying back an untouched list is no change.
 QByteArray memberBytes(const Club& club)
 {
     if (!club.members)
         return {};
-    MemberList copy = *club.members;
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    writeMemberFile(buffer, copy);
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    const MemberList& list = *club.members;
+    for (int p = 1; p <= list.count(); ++p) {
+        TLedenObj r = list.at(p);
+        normaliseActie(r);
+        out << r.clubNr();
+        for (MemberField f : {MemberField::Voornaam, MemberField::Achternaam, MemberField::Grp, MemberField::Actie,
+                              MemberField::Straat, MemberField::Postcode, MemberField::Plaats, MemberField::Telefoon,
+                              MemberField::EMail, MemberField::Opmerking})
+            out << r.raw(f).trimmed();
+    }
     return bytes;
 }
 

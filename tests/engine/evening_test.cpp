@@ -49,6 +49,7 @@ struct EdgeCase {
     std::vector<std::string> messages; // everything ShowBericht showed, in order
     std::function<void(const ScheduleState&)> check;
     uint16_t options = 17;
+    int failedRounds = 0; // rounds left without a solution, as the closing text counts them
 };
 
 const std::vector<EdgeCase>& edgeCases()
@@ -117,7 +118,7 @@ const std::vector<EdgeCase>& edgeCases()
              EXPECT_EQ(withHim, 8);
          }},
         {"late starters count as unavailable", {.men = 8, .doubles = 1, .courts = 2, .menCodes = {61}},
-         V{"Geen oplossing heren-tandem     Banen te veel   !  in ronde : 1"}, nullptr},
+         V{"Geen oplossing heren-tandem     Banen te veel   !  in ronde : 1"}, nullptr, 17, 1},
         // Eight men: nobody paused before round 2, so the empty search ends without a solution, and all
         // count as paused in it: all play round 3.
         {"no courts in a round", {.men = 8, .doubles = 3, .courts = 2, .menCourts = {2, 0, 2}},
@@ -126,10 +127,11 @@ const std::vector<EdgeCase>& edgeCases()
              EXPECT_EQ(s.ScheduleTable[2].range[0].first, 1);
              EXPECT_EQ(s.ScheduleTable[2].range[0].last, 0);
              EXPECT_EQ(onCourt(s, 3, MenDoubles), (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-         }},
+         },
+         17, 1},
         // Nine men: the man who paused in round 1 must play in a round without places.
         {"no courts, a must-play player", {.men = 9, .doubles = 2, .courts = 2, .menCourts = {2, 0}},
-         V{" Wilt U stoppen", "Geen oplossing heren-tandem     Banen te weinig ! :  in ronde : 2"}, nullptr},
+         V{" Wilt U stoppen", "Geen oplossing heren-tandem     Banen te weinig ! :  in ronde : 2"}, nullptr, 17, 1},
         // After the empty round all nine must play on two courts: the first complete choice fails the
         // must-play check and is kept, and the round is reported.
         {"more must-play players than places", {.men = 9, .doubles = 3, .courts = 2, .menCourts = {2, 0, 2}},
@@ -139,9 +141,10 @@ const std::vector<EdgeCase>& edgeCases()
              EXPECT_EQ(s.ScheduleTable[3].range[0].last, 2);
              EXPECT_TRUE(s.TooManyMustPlay);
              EXPECT_FALSE(s.SolutionFound);
-         }},
+         },
+         17, 2},
         {"no courts, a must-play player, court warnings off", {.men = 9, .doubles = 2, .courts = 2, .menCourts = {2, 0}},
-         {}, nullptr, 16},
+         {}, nullptr, 16, 1},
         {"3 men and 10 ladies on one mixed court: must-play for the men", {.men = 3, .ladies = 10, .mixed = 4, .courts = 1},
          {},
          [](const ScheduleState& s) {
@@ -164,7 +167,7 @@ const std::vector<EdgeCase>& edgeCases()
          }},
         {"without option 4 that round fails", {.men = 4, .ladies = 4, .mixed = 3, .courts = 1, .playOptions = PlayOption::VariedPairs},
          V{"Geen oplossing gemengd-tandem   Selectie niet gelukt in ronde : 3", "Geen oplossing gemengd-tandem    in ronde : 3"},
-         [](const ScheduleState& s) { EXPECT_EQ(s.ScheduleTable[3].range[2].last, 0); }},
+         [](const ScheduleState& s) { EXPECT_EQ(s.ScheduleTable[3].range[2].last, 0); }, 17, 1},
         // Code 21 without pause rules: his pairs left the pool in round 1, so in round 2 he cannot be
         // placed and the must-play check leaves him out instead of failing the round.
         {"must-play leaves out a player without pairs",
@@ -183,7 +186,8 @@ const std::vector<EdgeCase>& edgeCases()
              EXPECT_EQ(s.CourtsPerRound.mixed[1], 2);
              EXPECT_TRUE(s.TooFewPlayers);
              EXPECT_EQ(s.RoundResult[MixedDoubles].count, 0);
-         }},
+         },
+         17, 1},
     };
     return cases;
 }
@@ -196,6 +200,7 @@ TEST(Evening, EdgeCases)
         host.options = c.options;
         const auto s = runEvening(c.evening, host);
         EXPECT_EQ(host.messages, c.messages);
+        EXPECT_EQ(s->FailedRounds, c.failedRounds);
         if (c.check)
             c.check(*s);
     }
@@ -273,6 +278,7 @@ TEST(Evening, ProgressLinesWorkingTextsAndStop)
     EXPECT_EQ(s->StopRequest, 27);
     EXPECT_EQ(stopper.candidates, 1);
     EXPECT_TRUE(stopper.messages.empty());
+    EXPECT_EQ(s->FailedRounds, 0);
     EXPECT_EQ(s->ScheduleTable[1].range[0].last, 0);
     EXPECT_EQ(s->ScheduleTable[1].range[1].last, 0);
     EXPECT_EQ(stopper.workingStates, (std::vector<int>{1, 4}));

@@ -69,8 +69,7 @@ template <class W> WindowFactory make()
 WindowFactory makeOpties()
 {
     return [](AppState& s) {
-        static PrintingState printing;
-        return std::unique_ptr<QWidget>(new TOptiesForm(s, printing));
+        return std::unique_ptr<QWidget>(new TOptiesForm(s));
     };
 }
 

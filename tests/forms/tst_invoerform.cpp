@@ -176,6 +176,8 @@ private slots:
     void atMostTwelveCourtsAreVisible();
     void keysMoveBetweenTheGamesCells();
     void aCellThatIsNoNumberKeepsTheRound();
+    void gamesOutsideWhatAPairCanWinAreRefused_data();
+    void gamesOutsideWhatAPairCanWinAreRefused();
     void okAsksToSaveAndClosingAsksUnlessConfirmed();
     void kopieVanGamesCreditsTheMembers();
     void setsAreCreditedAsSets();
@@ -326,7 +328,7 @@ void TestInvoerForm::aCellThatIsNoNumberKeepsTheRound()
     TInvoerForm& f = e.open();
     ScoreGrid* g = f.grid();
     typeCourt(g, 1, "6", "3");
-    typeCourt(g, 2, "x", "3");
+    typeCourt(g, 2, " ", "3"); // a blank cell: letters cannot be typed
     const QString notANumber = "Game  is geen geldig getal\n\r corrigeer (zonodig) invoer";
     e.t.sink.expect(Result::Ok);
     QTest::mouseClick(button(f, "RndplusBtn"), Qt::LeftButton);
@@ -344,6 +346,50 @@ void TestInvoerForm::aCellThatIsNoNumberKeepsTheRound()
     QCOMPARE(e.t.sink.texts().mid(1), QStringList({notANumber, "ScoreLijst is niet correct"}));
     QVERIFY(f.isVisible());
     QCOMPARE(g->row(), 2);
+}
+
+void TestInvoerForm::gamesOutsideWhatAPairCanWinAreRefused_data()
+{
+    QTest::addColumn<int>("inputMode"); // 0 games, 1 sets
+    QTest::addColumn<QString>("typed"); // into both games cells of court 1
+    QTest::addColumn<int>("stored");    // -1: refused
+    QTest::newRow("99 games") << 0 << "99" << 99;
+    QTest::newRow("100 games") << 0 << "100" << -1;
+    QTest::newRow("99999 games") << 0 << "99999" << -1; // 16 bits would keep -31073
+    QTest::newRow("9 sets") << 1 << "9" << 9;
+    QTest::newRow("10 sets") << 1 << "10" << -1;
+    QTest::newRow("letters are not typed") << 0 << "a1b-2" << 12;
+    QTest::newRow("only letters leave the 0") << 0 << "xy" << 0;
+}
+
+// A refused number gets the message and a beep, keeps the round and stores nothing of the court.
+void TestInvoerForm::gamesOutsideWhatAPairCanWinAreRefused()
+{
+    QFETCH(int, inputMode);
+    QFETCH(QString, typed);
+    QFETCH(int, stored);
+    Evening e;
+    e.data.match(1)->header.InputMode = int16_t(inputMode);
+    LoadHeader(e.data, 1);
+    TInvoerForm& f = e.open();
+    QCOMPARE(f.inputMode(), inputMode);
+    ScoreGrid* g = f.grid();
+    typeCourt(g, 1, typed, typed);
+    if (stored < 0)
+        e.t.sink.expect(Result::Ok);
+    QTest::mouseClick(button(f, "RndplusBtn"), Qt::LeftButton);
+    if (stored < 0) {
+        QCOMPARE(e.t.sink.texts(), QStringList{"Game  is geen geldig getal\n\r corrigeer (zonodig) invoer"});
+        QCOMPARE(e.t.sink.beeps, 1);
+        QCOMPARE(f.round(), 1);
+        QCOMPARE(g->row(), 1);
+        QCOMPARE(places(e.scores(1), 1), (std::array<int, 4>{0, 0, 0, 0}));
+    } else {
+        QVERIFY(e.t.sink.texts().isEmpty());
+        QCOMPARE(e.t.sink.beeps, 0);
+        QCOMPARE(f.round(), 2);
+        QCOMPARE(places(e.scores(1), 1), (std::array<int, 4>{stored, stored, stored, stored}));
+    }
 }
 
 void TestInvoerForm::okAsksToSaveAndClosingAsksUnlessConfirmed()

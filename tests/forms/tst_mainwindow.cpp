@@ -20,6 +20,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <functional>
+
 using namespace tandemx;
 using namespace tandemx::test;
 
@@ -67,6 +69,8 @@ private slots:
     void cancelledNewKeepsTheOpenListWithItsNameAndKeyData();
     void windowListFollowsOpenWindows();
     void maximiseStoresTheFlagInTheKeyData();
+    void everyFileOpensMaximisedOrNormalAsItsKeyDataSay();
+    void leavingTheKeyDataDialogEnablesNewOnEveryPath();
     void cleanup() { TConfigDial::aboutToShow = nullptr; }
 };
 
@@ -319,6 +323,77 @@ void TestMainWindow::maximiseStoresTheFlagInTheKeyData()
     maximise->trigger();
     QCOMPARE(maximise->text(), QString("Maximaal scherm"));
     QCOMPARE(uint8_t(readAll(dir.filePath("club.cfg")).at(65 + 201)) & PrintFlag::Maximized, 0);
+}
+
+// Two member files, one stored with the maximised bit: each opens in its own window state, whatever the
+// file before it had.
+void TestMainWindow::everyFileOpensMaximisedOrNormalAsItsKeyDataSay()
+{
+    QTemporaryDir dir;
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    answerKeyData("4");
+    item(w, "Nieuw1")->trigger();
+    t.files.answers.push_back(dir.filePath("groot.tdm"));
+    item(w, "Bewaren1")->trigger();
+    item(w, "Maximaalscherm1")->trigger(); // stores the bit in groot.cfg
+    QVERIFY(w.isMaximized());
+    QVERIFY(QFile::copy(dir.filePath("groot.tdm"), dir.filePath("klein.tdm")));
+    QByteArray keyData = readAll(dir.filePath("groot.cfg"));
+    keyData[65 + 201] = char(uint8_t(keyData[65 + 201]) & ~PrintFlag::Maximized);
+    QFile normal(dir.filePath("klein.cfg"));
+    QVERIFY(normal.open(QIODevice::WriteOnly) && normal.write(keyData) == keyData.size());
+    normal.close();
+
+    for (const char* name : {"klein.tdm", "groot.tdm", "klein.tdm"}) {
+        const bool maximised = QByteArray(name) == "groot.tdm";
+        t.files.answers.push_back(dir.filePath(name));
+        item(w, "Open1")->trigger();
+        QCOMPARE(w.findChild<QLabel*>("Panel1")->text(), QString(name));
+        QVERIFY2(w.isMaximized() == maximised, name);
+        QCOMPARE(item(w, "Maximaalscherm1")->text(), maximised ? QString("Normaal scherm") : QString("Maximaal scherm"));
+    }
+    QVERIFY(t.sink.shown.empty());
+}
+
+// "&Nieuw" goes off with a new list until it is saved; leaving the key-data dialog without OK makes it
+// available again, from "Configuratie" and from an Open that found no key data as well as from "&Nieuw".
+void TestMainWindow::leavingTheKeyDataDialogEnablesNewOnEveryPath()
+{
+    QTemporaryDir dir;
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    answerKeyData("4");
+    item(w, "Nieuw1")->trigger();
+    t.files.answers.push_back(dir.filePath("club.tdm"));
+    item(w, "Bewaren1")->trigger();
+    QVERIFY(QFile::remove(dir.filePath("club.cfg")));
+
+    auto newIsEnabled = [&] { return item(w, "Nieuw1")->isEnabled() && w.nieuwSpdBtn->isEnabled(); };
+    const struct {
+        const char* path;
+        std::function<void()> leaveDialog;
+    } paths[] = {
+        {"Configuratie", [&] { item(w, "Configuratie1")->trigger(); }},
+        {"Open without key data", [&] {
+             t.sink.expect(Result::Ok); // "Bestand bestaat niet : ...club.cfg"
+             t.files.answers.push_back(dir.filePath("club.tdm"));
+             item(w, "Open1")->trigger();
+             QCOMPARE(t.sink.texts().last(), "Bestand bestaat niet : " + dir.filePath("club.cfg"));
+             QVERIFY(t.state.club.members);
+         }},
+    };
+    for (const auto& p : paths) {
+        answerKeyData("4");
+        item(w, "Nieuw1")->trigger(); // a new list: "&Nieuw" off
+        QVERIFY2(!newIsEnabled(), p.path);
+        answerKeyData("4", false); // Escape
+        p.leaveDialog();
+        QVERIFY2(newIsEnabled(), p.path);
+    }
+    QVERIFY(t.sink.allAnswersUsed());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -71,13 +71,19 @@ int pdfPages(const QString& fileName)
     return f.open(QIODevice::ReadOnly) ? int(f.readAll().count("/Type /Page\n")) : -1;
 }
 
+// Whether the PDF file embeds the font (by its PostScript name, e.g. "DejaVuSerif").
+bool pdfHasFont(const QString& fileName, const QByteArray& font)
+{
+    QFile f(fileName);
+    return f.open(QIODevice::ReadOnly) && f.readAll().contains("+" + font + "\n");
+}
+
 // A club with default key data beside a member file in a temporary folder, and the dialog on it with
 // fixed metrics (PixelsPer10mm 118, 66 lines of 50 pixels).
 struct Dialog {
     QTemporaryDir dir;
     TestState t;
-    PrintingState printing;
-    TOptiesForm form{t.state, printing};
+    TOptiesForm form{t.state};
     std::vector<std::pair<QStringList, int>> printerRequests;
     std::optional<int> printerAnswer;
     std::optional<QFont> fontAnswer;
@@ -148,6 +154,7 @@ private slots:
     void memberListPrintKeepsTheUsersMargins();
     void memberGridFollowsTheTextFont();
     void memberListWithoutPrinterOrAnsweredNee();
+    void everyFileOpenedPrintsInItsOwnPrintFont();
     void overviewPrintAndExport();
     void matchPrintAndExport();
 };
@@ -268,11 +275,11 @@ void TestOptiesForm::printerAndFontDialogs()
     QCOMPARE(d.settings().printerIndex, -1);
     QVERIFY(!d.form.changed());
     // Chosen: stored, the print font no longer set up, the focus on "Print Font".
-    QVERIFY(d.printing.fontSetUp(d.settings())); // the defaults store a print font size
+    QVERIFY(d.t.state.club.printFontSetUp()); // the defaults store a print font size
     d.printerAnswer = pdfIndex;
     QTest::mouseClick(d.get<QPushButton>("PrinterBtn"), Qt::LeftButton);
     QCOMPARE(d.settings().printerIndex, pdfIndex);
-    QVERIFY(!d.printing.fontSetUp(d.settings()));
+    QVERIFY(!d.t.state.club.printFontSetUp());
     QVERIFY(d.form.changed());
     QCOMPARE(d.focusName(), QString("FontBtn"));
 
@@ -280,7 +287,7 @@ void TestOptiesForm::printerAndFontDialogs()
     QTest::mouseClick(d.get<QPushButton>("FontBtn"), Qt::LeftButton);
     QCOMPARE(d.settings().printFontName, QByteArray("DejaVu Serif"));
     QCOMPARE(d.settings().printFontSize, int16_t(12));
-    QVERIFY(d.printing.fontSetUp(d.settings()));
+    QVERIFY(d.t.state.club.printFontSetUp());
 
     // The window text font: the dialog offers sizes from 8 up; into the font in use and the settings.
     d.fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 6);
@@ -355,8 +362,7 @@ void TestOptiesForm::fontDialogsOfferOnlyTheSizesTaken()
     // The form's own font dialog, driven through its widgets.
     TestState t;
     setDefaults(t.state);
-    PrintingState printing;
-    TOptiesForm form{t.state, printing};
+    TOptiesForm form{t.state};
     form.measure = [](const PrintSettings&, bool) { return printing::PrintMetrics{}; };
     form.prepare(1);
     form.show();
@@ -590,6 +596,41 @@ void TestOptiesForm::memberListWithoutPrinterOrAnsweredNee()
     c.window.printLedenlijst1->trigger();
     QCOMPARE(c.t.sink.shown.back().text, QString(" Afdrukken niet gelukt"));
     QCOMPARE(c.t.sink.shown.back().kind, int(Error));
+    QVERIFY(c.t.sink.allAnswersUsed());
+}
+
+// "Print Font" chooses the print font and "Printer" then marks it as not set up, so this run prints in
+// the default font; the file, opened again, brings its print font back.
+void TestOptiesForm::everyFileOpenedPrintsInItsOwnPrintFont()
+{
+    SampleClub c;
+    const int pdfIndex = int(printerNames().size()) - 1;
+    TOptiesForm& form = optionsForm(c.window, c.t.state);
+    form.chooseFont = [](const QFont&, const QString&, int) { return QFont(QStringLiteral("DejaVu Serif"), 12); };
+    form.choosePrinter = [pdfIndex](const QStringList&, int) { return std::optional<int>(pdfIndex); };
+    c.t.state.club.printSettings.printerIndex = -1; // so that choosing "PDF-bestand" is a change
+    form.prepare(1);
+    form.show();
+    QTest::mouseClick(form.findChild<QPushButton*>("FontBtn"), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QPushButton*>("PrinterBtn"), Qt::LeftButton);
+    QVERIFY(!c.t.state.club.printFontSetUp());
+    QTest::mouseClick(form.findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+    QCOMPARE(c.t.state.club.printSettings.printFontName, QByteArray("DejaVu Serif"));
+
+    const QString before = c.dir.filePath("voor.pdf");
+    c.printTo(before);
+    c.window.printLedenlijst1->trigger();
+    QCOMPARE(pdfPages(before), 1);
+    QVERIFY(!pdfHasFont(before, "DejaVuSerif"));
+
+    QVERIFY(c.window.openPath(c.dir.filePath(QStringLiteral("club.tdm"))));
+    QVERIFY(c.t.state.club.printFontSetUp());
+    c.t.state.club.printSettings.printerIndex = pdfIndex; // no printer is installed here
+    const QString after = c.dir.filePath("na.pdf");
+    c.printTo(after);
+    c.window.printLedenlijst1->trigger();
+    QCOMPARE(pdfPages(after), 1);
+    QVERIFY(pdfHasFont(after, "DejaVuSerif"));
     QVERIFY(c.t.sink.allAnswersUsed());
 }
 

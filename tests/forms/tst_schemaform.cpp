@@ -28,6 +28,7 @@ namespace {
 
 const QString Hint = QStringLiteral("\n\r corrigeer (zonodig) invoer");
 const QString CloseQuestion = QStringLiteral("Wilt u niet verder rekenen kies dan \"Nee\"");
+const QString NoScheduleYet = QStringLiteral("U heeft nog geen schema gemaakt\rdoe dit eerst...");
 
 // A club with active men and ladies (and some members who are not present), key data: 4 doubles
 // rounds, 2 mixed rounds, 6 courts, court warnings on.
@@ -134,6 +135,10 @@ private slots:
     void pauseSpinsAtStart();
     void startRunsAndOkEnablesTheOverviews_data();
     void startRunsAndOkEnablesTheOverviews();
+    void okWithoutAScheduleAcceptsNothing_data();
+    void okWithoutAScheduleAcceptsNothing();
+    void closingTextCountsTheRoundsWithoutASolution_data();
+    void closingTextCountsTheRoundsWithoutASolution();
     void stopAndEscapeDuringARun_data();
     void stopAndEscapeDuringARun();
     void longSearchStaysResponsiveAndStopEndsIt();
@@ -612,6 +617,106 @@ void TestSchemaForm::startRunsAndOkEnablesTheOverviews()
     QCOMPARE(w.findChild<QAction*>("NieuweMatch1")->isEnabled(), keepGames == 1);
 }
 
+void TestSchemaForm::okWithoutAScheduleAcceptsNothing_data()
+{
+    QTest::addColumn<bool>("meer");  // "&Meer" pressed (Start shows)
+    QTest::addColumn<bool>("start"); // Start pressed and refused, or not pressed at all
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("before Meer") << false << false << "MoreBtn";
+    QTest::newRow("no Start") << true << false << "StartSchemaBtn";
+    QTest::newRow("Start stopped at the question") << true << true << "StartSchemaBtn";
+}
+
+// "&OK" before anything was computed says so and keeps the form; closed, it enables nothing, also with
+// games kept.
+void TestSchemaForm::okWithoutAScheduleAcceptsNothing()
+{
+    QFETCH(bool, meer);
+    QFETCH(bool, start);
+    QFETCH(QString, focus);
+    SetupClub c(12, 12);
+    c.keyData().keepGames = 1;
+    TTandem12X w(c.state);
+    bool openAfterOk = false;
+    QString focusAfterOk;
+    TSchemaForm::aboutToShow = [&](TSchemaForm& f) {
+        QTimer::singleShot(0, &f, [&] {
+            if (meer)
+                QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
+            if (start) {
+                // One court for twelve men: the question, answered Ja (stop).
+                for (int tag = 11; tag <= 14; ++tag)
+                    typeEnter(gridEdit(f, tag), "1");
+                c.ts.sink.expect(Result::Yes);
+                QTest::mouseClick(button(f, "StartSchemaBtn"), Qt::LeftButton);
+            }
+            c.ts.sink.expect(Result::Ok);
+            QTest::mouseClick(button(f, "SluitBtn"), Qt::LeftButton);
+            openAfterOk = f.isVisible();
+            focusAfterOk = f.focusWidget() ? f.focusWidget()->objectName() : QString();
+            c.ts.sink.expect(Result::No); // the close question: close
+            c.ts.sink.expect(Result::Ok); // "Berekening gestopt"
+            f.close();
+        });
+    };
+    OpenScheduleSetup(c.state, w, 1);
+
+    QVERIFY(openAfterOk);
+    QCOMPARE(focusAfterOk, focus);
+    QStringList expected{NoScheduleYet, CloseQuestion, "Berekening gestopt"};
+    if (start)
+        expected.prepend(" Wilt U stoppen");
+    QCOMPARE(c.ts.sink.texts(), expected);
+    QVERIFY(c.ts.sink.allAnswersUsed());
+    for (const char* name : {"Parenschema1", "Wijzigen1", "NieuweMatch1", "InvoerGames1"})
+        QVERIFY2(!w.findChild<QAction*>(name)->isEnabled(), name);
+}
+
+void TestSchemaForm::closingTextCountsTheRoundsWithoutASolution_data()
+{
+    QTest::addColumn<int>("men");
+    QTest::addColumn<QString>("courtsRound2");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<QStringList>("memo");
+    // Eight men, three rounds on two courts, none in round 2: that round has no solution.
+    QTest::newRow("one round") << 8 << "0" << QList<int>{Result::Ok} << 1
+                               << QStringList{" Klaar met rekenen .... ", " Geen oplossing in 1 ronde"};
+    // Nine men: the one who sat out round 1 cannot play round 2, and after it all nine must play on
+    // two courts. The question is answered Nee (go on).
+    QTest::newRow("two rounds") << 9 << "0" << QList<int>{Result::No, Result::Ok, Result::Ok} << 3
+                                << QStringList{" Klaar met rekenen .... ", " Geen oplossing in 2 ronden"};
+    // Two courts in every round: plain success.
+    QTest::newRow("none") << 8 << "2" << QList<int>{} << 0 << QStringList{" Klaar met rekenen .... "};
+}
+
+// The closing text stays, with the count of the rounds the messages named on the line under it.
+void TestSchemaForm::closingTextCountsTheRoundsWithoutASolution()
+{
+    QFETCH(int, men);
+    QFETCH(QString, courtsRound2);
+    QFETCH(QList<int>, answers);
+    QFETCH(int, messages);
+    QFETCH(QStringList, memo);
+    SetupClub c(men, 0);
+    TSchemaForm f(c.state);
+    showForm(f, 1);
+    typeEnter(edit(f, "TandemEdit"), "3");
+    typeEnter(edit(f, "BanenEdit"), "2");
+    QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
+    typeEnter(gridEdit(f, 12), courtsRound2);
+    for (int a : answers)
+        c.ts.sink.expect(a);
+    QTest::mouseClick(button(f, "StartSchemaBtn"), Qt::LeftButton);
+    QVERIFY(c.ts.sink.allAnswersUsed());
+    QCOMPARE(int(c.ts.sink.shown.size()), messages);
+    QCOMPARE(child<QPlainTextEdit>(f, "RekenTxtMemo")->toPlainText().split('\n'), memo);
+    // A schedule with failed rounds is still a schedule: OK accepts it.
+    QTest::mouseClick(button(f, "SluitBtn"), Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+    QCOMPARE(f.result(), int(TSchemaForm::Accepted));
+}
+
 void TestSchemaForm::stopAndEscapeDuringARun_data()
 {
     QTest::addColumn<bool>("escape");
@@ -672,8 +777,18 @@ void TestSchemaForm::stopAndEscapeDuringARun()
             QTest::mouseClick(button(f, "StartSchemaBtn"), Qt::LeftButton);
             if (escape) {
                 // Escape only stops: the form stays open with what was computed, and OK accepts it.
+                // Stopped before any round was stored, there is nothing to accept: OK says so, and
+                // the form is closed without it.
                 stillOpen = f.isVisible() && button(f, "StartSchemaBtn")->isEnabled();
+                if (afterRound == 0)
+                    c.ts.sink.expect(Result::Ok);
                 QTest::mouseClick(button(f, "SluitBtn"), Qt::LeftButton);
+                if (afterRound == 0) {
+                    stillOpen = stillOpen && f.isVisible();
+                    c.ts.sink.expect(Result::No); // the close question: close
+                    c.ts.sink.expect(Result::Ok); // "Berekening gestopt"
+                    f.close();
+                }
             }
         });
     };
@@ -683,16 +798,20 @@ void TestSchemaForm::stopAndEscapeDuringARun()
     QCOMPARE(enabledWhileRunning, QStringList());
     const engine::ScheduleState& s = c.schedule();
     QCOMPARE(s.StopRequest, uint8_t(27));
-    QVERIFY(!s.ScheduleBusy);
     // The run ended in the round it was stopped in: nothing later was computed.
     QCOMPARE(s.ScheduleTable[1].range[0].last > 0, afterRound == 2);
     QCOMPARE(s.ScheduleTable[2].range[0].last, 0);
     QCOMPARE(s.ScheduleTable[1].range[1].last, 0);
     // The round that was stopped is not reported as a failed search.
-    if (escape) {
+    if (escape && afterRound > 0) {
         QVERIFY(stillOpen);
         QCOMPARE(c.ts.sink.texts(), QStringList());
+        QVERIFY(!s.ScheduleBusy);
         QVERIFY(w.findChild<QAction*>("Parenschema1")->isEnabled());
+    } else if (escape) {
+        QVERIFY(stillOpen);
+        QCOMPARE(c.ts.sink.texts(), (QStringList{NoScheduleYet, CloseQuestion, "Berekening gestopt"}));
+        QVERIFY(!w.findChild<QAction*>("Parenschema1")->isEnabled());
     } else {
         // Stop closes the form after the close question, without "Berekening gestopt".
         QCOMPARE(c.ts.sink.texts(), QStringList{CloseQuestion});
