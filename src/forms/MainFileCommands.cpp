@@ -227,6 +227,8 @@ void TTandem12X::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // What was to be kept is kept: the other windows close without asking again.
+    windows().clubReplaced();
     event->accept();
 }
 
