@@ -2,6 +2,7 @@
 
 #include "forms/MatchWiring.h"
 #include "forms/MemberView.h"
+#include "forms/ProgramWindows.h"
 #include "forms/ScoreGrid.h"
 #include "forms/TMatchForm.h"
 #include "forms/ResultsWiring.h"
@@ -30,12 +31,6 @@ namespace tandemx {
 namespace {
 
 using namespace printing;
-
-class PrintingHolder : public QObject {
-public:
-    explicit PrintingHolder(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("PrintingState")); }
-    PrintingState printing;
-};
 
 enum class NoPrinter { Message21, GeenPrinter };
 
@@ -121,9 +116,8 @@ OverviewDocument documentOf(TTandem12X&, TResultsForm& form, AppState& state)
 void connectResults(TTandem12X& window, AppState& state)
 {
     TResultsForm& form = resultsForm(window, state);
-    if (form.property("printingWired").toBool())
+    if (!window.windows().firstWiring(ProgramWindows::Wiring::OverviewPrinting))
         return;
-    form.setProperty("printingWired", true);
     QObject::connect(&form, &TResultsForm::printRequested, &window,
                      [&window, &form, &state] { printOverview(window, form, state); });
     QObject::connect(&form, &TResultsForm::exportRequested, &window,
@@ -158,13 +152,9 @@ MatchDocument matchDocumentOf(TMatchForm& form, AppState& state)
 
 void connectMatchForm(TTandem12X& window, AppState& state)
 {
-    MatchWindows* windows = MatchWindows::of(window);
-    if (!windows)
+    TMatchForm& form = window.windows().matchWindows().matchForm();
+    if (!window.windows().firstWiring(ProgramWindows::Wiring::MatchPrinting))
         return;
-    TMatchForm& form = windows->matchForm();
-    if (form.property("printingWired").toBool())
-        return;
-    form.setProperty("printingWired", true);
     QObject::connect(&form, &TMatchForm::printRequested, &window,
                      [&window, &form, &state] { printMatches(window, form, state); });
     QObject::connect(&form, &TMatchForm::exportRequested, &window,
@@ -215,24 +205,12 @@ void exportMatches(TTandem12X& window, TMatchForm& form, AppState& state)
 
 PrintingState& printingState(TTandem12X& window)
 {
-    auto* holder = dynamic_cast<PrintingHolder*>(window.findChild<QObject*>(QStringLiteral("PrintingState")));
-    if (!holder)
-        holder = new PrintingHolder(&window);
-    return holder->printing;
+    return window.windows().printing();
 }
 
-TOptiesForm& optionsForm(TTandem12X& window, AppState& state)
+TOptiesForm& optionsForm(TTandem12X& window, AppState&)
 {
-    if (auto* form = window.findChild<TOptiesForm*>())
-        return *form;
-    auto* form = new TOptiesForm(state, &window);
-    QObject::connect(form, &TOptiesForm::windowFontChanged, &window, [&window] {
-        window.applyPrintSettings();
-        // The grid has a font of its own, set when it is laid out; it follows the change at once.
-        if (MemberView* view = window.memberView())
-            view->applyWindowFont();
-    });
-    return *form;
+    return window.windows().optionsForm();
 }
 
 void printMemberList(TTandem12X& window, AppState& state)
@@ -279,10 +257,8 @@ void exportOverview(TTandem12X& window, TResultsForm& form, AppState& state)
 void wirePrinting(TTandem12X& window, AppState& state)
 {
     // Once per window: a second call would print and open every dialog twice.
-    if (window.property("printingWired").toBool())
+    if (!window.windows().firstWiring(ProgramWindows::Wiring::Printing))
         return;
-    window.setProperty("printingWired", true);
-    printingState(window);
     QObject::connect(&window, &TTandem12X::printMembersRequested, &window,
                      [&window, &state] { printMemberList(window, state); });
     QObject::connect(&window, &TTandem12X::optionsRequested, &window,

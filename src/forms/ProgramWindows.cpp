@@ -1,6 +1,7 @@
 #include "forms/ProgramWindows.h"
 
 #include "forms/MatchWiring.h"
+#include "forms/MemberView.h"
 #include "forms/TMatchForm.h"
 #include "forms/TResultsForm.h"
 #include "forms/TSchemaForm.h"
@@ -45,6 +46,21 @@ TResultsForm& ProgramWindows::resultsForm()
         QCoreApplication::sendEvent(main, &tip);
     });
     return *form;
+}
+
+TOptiesForm& ProgramWindows::optionsForm()
+{
+    if (options_)
+        return *options_;
+    options_ = new TOptiesForm(state_, &main_);
+    TTandem12X* main = &main_;
+    connect(options_, &TOptiesForm::windowFontChanged, main, [main] {
+        main->applyPrintSettings();
+        // The grid has a font of its own, set when it is laid out; it follows the change at once.
+        if (MemberView* view = main->memberView())
+            view->applyWindowFont();
+    });
+    return *options_;
 }
 
 MatchWindows& ProgramWindows::matchWindows()

@@ -4,6 +4,8 @@
 // those windows show (a schedule accepted, games copied into a match, another club opened or made,
 // the member list edited) tell the owner, and the owner brings every open window up to date, so that
 // no window shows, prints or takes back data that are no longer true.
+#include "forms/TOptiesForm.h"
+
 #include <QObject>
 
 namespace tandemx {
@@ -22,6 +24,9 @@ public:
     TSchemaForm& scheduleForm();
     TResultsForm& resultsForm();
     MatchWindows& matchWindows();
+    TOptiesForm& optionsForm();
+    // What the printouts and exports of this run remember (the last export file).
+    PrintingState& printing() { return printing_; }
 
     // A new schedule was accepted: an open overview shows it (the change grid of the old schedule
     // closes).
@@ -35,7 +40,7 @@ public:
     void membersChanged();
 
     // Each part of the wiring connects its commands once per main window: true the first time.
-    enum class Wiring { Overviews = 1, Matches = 2, Printing = 4 };
+    enum class Wiring { Overviews = 1, Matches = 2, Printing = 4, OverviewPrinting = 8, MatchPrinting = 16 };
     bool firstWiring(Wiring part)
     {
         const bool first = (wired_ & int(part)) == 0;
@@ -49,6 +54,8 @@ private:
     TSchemaForm* schedule_ = nullptr;
     TResultsForm* results_ = nullptr;
     MatchWindows* matches_ = nullptr;
+    TOptiesForm* options_ = nullptr;
+    PrintingState printing_;
     int wired_ = 0;
 };
 
