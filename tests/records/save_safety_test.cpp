@@ -49,42 +49,45 @@ QStringList othersThan(const QDir& dir, const QString& name)
     return rest;
 }
 
-// How long one save of `newData` over `oldData` takes on this machine, in microseconds: the median of a
-// few saves made in a forked child, as the trials make them.
+// How long one save of `newData` over `oldData` takes on this machine, in microseconds, as a trial's
+// child makes it: each sample is a freshly forked child that saves once (the first save after a fork
+// pays for copying the parent's pages, later ones do not) and reports its time through a pipe. The
+// median of five samples; -1 when a sample failed.
 long measureSaveMicros(const QString& path, const QByteArray& oldData, const QByteArray& newData)
 {
-    int fds[2];
-    if (pipe(fds) != 0)
-        return -1;
-    const pid_t pid = fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0) {
-        close(fds[0]);
-        std::vector<long> micros;
-        for (int i = 0; i < 7; ++i) {
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(oldData) != oldData.size())
-                _exit(1);
-            f.close();
+    std::vector<long> samples;
+    for (int sample = 0; sample < 5; ++sample) {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(oldData) != oldData.size())
+            return -1;
+        f.close();
+        int fds[2];
+        if (pipe(fds) != 0)
+            return -1;
+        const pid_t pid = fork();
+        if (pid < 0)
+            return -1;
+        if (pid == 0) {
+            close(fds[0]);
             const auto start = std::chrono::steady_clock::now();
-            if (!saveFileAtomically(path, newData).isEmpty())
-                _exit(1);
-            micros.push_back(long(std::chrono::duration_cast<std::chrono::microseconds>(
-                std::chrono::steady_clock::now() - start).count()));
+            const bool saved = saveFileAtomically(path, newData).isEmpty();
+            const long micros = long(std::chrono::duration_cast<std::chrono::microseconds>(
+                std::chrono::steady_clock::now() - start).count());
+            _exit(saved && write(fds[1], &micros, sizeof micros) == sizeof micros ? 0 : 1);
         }
-        std::sort(micros.begin(), micros.end());
-        const long median = micros[micros.size() / 2];
-        _exit(write(fds[1], &median, sizeof median) == sizeof median ? 0 : 1);
+        close(fds[1]);
+        long micros = -1;
+        if (read(fds[0], &micros, sizeof micros) != sizeof micros)
+            micros = -1;
+        close(fds[0]);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (micros < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            return -1;
+        samples.push_back(micros);
     }
-    close(fds[1]);
-    long median = -1;
-    if (read(fds[0], &median, sizeof median) != sizeof median)
-        median = -1;
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? median : -1;
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
 }
 
 } // namespace
