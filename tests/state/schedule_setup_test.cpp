@@ -71,6 +71,7 @@ TEST(ScheduleSetup, CountChecksAndTheirMessages)
         {"ladies + men above members", Dames, "14", club, 12, "Aantal  dames te groot: 14" + Big},
         {"negative men", Heren, "-5", club, 1, "Aantal  heren foutief: -5" + Wrong},
         {"negative ladies", Dames, "-5", club, 2, "Aantal  dames foutief: -5" + Wrong},
+        {"200 men", Heren, "200", huge, 0, {}},
         {"men above 200", Heren, "201", huge, 11, "Aantal  heren te groot: 201" + Big},
         {"ladies above 200", Dames, "201", huge, 12, "Aantal  dames te groot: 201" + Big},
         {"188 ladies beside 12 men", Dames, "188", huge, 0, {}},
