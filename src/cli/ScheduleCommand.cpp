@@ -11,6 +11,7 @@
 #include "engine/ScheduleStart.h"
 #include "records/Cp1252.h"
 #include "records/MemberFile.h"
+#include "state/ScheduleSetup.h"
 
 #include <QFileInfo>
 
@@ -341,20 +342,7 @@ int runCalculation(const QStringList& args, int overviewKind, const OverviewOutp
     SetGroupCodes(*state, mode == 1 ? group1 : "h", mode == 1 ? group2 : "d");
 
     if (mode == 1) {
-        // The members as the engine sees them; the byte arrays stay alive for the views.
-        std::vector<std::array<QByteArray, 4>> fields;
-        fields.reserve(size_t(members->count()));
-        std::vector<MemberView> views;
-        for (int i = 1; i <= members->count(); ++i) {
-            const TLedenObj& r = members->at(i);
-            fields.push_back({r.raw(MemberField::Voornaam), r.raw(MemberField::Achternaam),
-                              r.raw(MemberField::Grp), r.raw(MemberField::Actie)});
-            const auto& f = fields.back();
-            auto view = [](const QByteArray& b) { return std::string_view(b.constData(), size_t(b.size())); };
-            views.push_back({r.clubNr(), view(f[0]), view(f[1]), view(f[2]), view(f[3])});
-        }
-        in.NumMen = BuildPlayerTable(*state, host, Men, views, group1);
-        in.NumLadies = BuildPlayerTable(*state, host, Ladies, views, group2);
+        setup::takePlayers(*state, host, *members, keyData);
         in.NumDoublesRounds = o.doubles.value_or(keyData.doublesRounds);
         in.NumMixedRounds = o.mixed.value_or(keyData.mixedRounds);
         in.NumCourts = o.courts.value_or(keyData.courts);
@@ -366,16 +354,9 @@ int runCalculation(const QStringList& args, int overviewKind, const OverviewOutp
         in.NumCourts = o.courts.value_or(10);
     }
 
-    // Limits.
-    if (in.NumMen + in.NumLadies > MaxPlayers)
-        return fail(QStringLiteral("men + ladies is more than %1 (%2)").arg(MaxPlayers).arg(in.NumMen + in.NumLadies));
-    if (in.NumCourts > MaxCourts)
-        return fail(QStringLiteral("courts is more than %1 (%2)").arg(MaxCourts).arg(in.NumCourts));
-    if (in.NumDoublesRounds < 0 || in.NumMixedRounds < 0 || in.NumCourts < 0)
-        return fail(QStringLiteral("the key data hold a negative number of rounds or courts"));
-    if (in.NumDoublesRounds + in.NumMixedRounds > MaxRounds)
-        return fail(QStringLiteral("doubles + mixed rounds is more than %1 (%2)")
-                        .arg(MaxRounds).arg(in.NumDoublesRounds + in.NumMixedRounds));
+    // The limits of the tables, as the set-up window keeps them.
+    if (const QString breach = setup::tableLimitBreach(in, state->CourtsPerRound); !breach.isEmpty())
+        return fail(breach);
     auto checkList = [&](const char* option, const std::optional<std::vector<int>>& values, int rounds) -> QString {
         if (!values)
             return {};
@@ -397,9 +378,8 @@ int runCalculation(const QStringList& args, int overviewKind, const OverviewOutp
     applyCourts(state->CourtsPerRound.men, o.menCourts);
     applyCourts(state->CourtsPerRound.ladies, o.ladiesCourts);
     applyCourts(state->CourtsPerRound.mixed, o.mixedCourts);
-    for (int r = 1; r <= in.NumDoublesRounds; ++r)
-        if (state->CourtsPerRound.men[size_t(r)] + state->CourtsPerRound.ladies[size_t(r)] > MaxCourts)
-            return fail(QStringLiteral("round %1: men's + ladies' courts is more than %2").arg(r).arg(MaxCourts));
+    if (const QString breach = setup::tableLimitBreach(in, state->CourtsPerRound); !breach.isEmpty())
+        return fail(breach);
     in.PauseOptions = uint16_t(o.pause3 | (o.pause2 << 2));
 
     StartSchedule(*state, host);

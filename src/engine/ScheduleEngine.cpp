@@ -134,8 +134,31 @@ void ScheduleEngine::BuildRoundAvailability(int gender)
     }
 }
 
-void ScheduleEngine::CheckCourts()
+const char* ScheduleEngine::RunInputsRefusal(const ScheduleState& s)
 {
+    const RunCounts& run = s.Run;
+    if (run.NumMen < 0 || run.NumMen > MaxPlayers || run.NumLadies < 0 || run.NumLadies > MaxPlayers
+        || run.NumMen + run.NumLadies > MaxPlayers)
+        return "players outside 0..200";
+    if (run.NumDoublesRounds < 0 || run.NumMixedRounds < 0 || run.NumDoublesRounds + run.NumMixedRounds > MaxRounds)
+        return "rounds outside 0..24";
+    if (run.NumCourts < 0 || run.NumCourts > MaxCourts)
+        return "courts outside 0..32";
+    if (s.TotalPlayers != run.NumMen + run.NumLadies || s.TotalRounds != run.NumDoublesRounds + run.NumMixedRounds)
+        return "totals that do not add up";
+    for (int r = 1; r <= run.NumDoublesRounds; ++r)
+        if (s.CourtsPerRound.men[size_t(r)] + s.CourtsPerRound.ladies[size_t(r)] > MaxCourts)
+            return "doubles courts of a round outside 0..32";
+    for (int r = 1; r <= run.NumMixedRounds; ++r)
+        if (s.CourtsPerRound.mixed[size_t(r)] > MaxCourts)
+            return "mixed courts of a round outside 0..32";
+    return nullptr;
+}
+
+bool ScheduleEngine::CheckCourts()
+{
+    if (RunInputsRefusal(s_))
+        return false;
     BuildRoundAvailability(Men);
     BuildRoundAvailability(Ladies);
     host_.setLastErrorState(0);
@@ -183,6 +206,7 @@ void ScheduleEngine::CheckCourts()
             host_.setLastErrorState(0);
         }
     }
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -208,8 +232,12 @@ void ScheduleEngine::buildDoublesPool(int gender)
     }
 }
 
-void ScheduleEngine::CalculateSchedule()
+bool ScheduleEngine::CalculateSchedule()
 {
+    if (RunInputsRefusal(s_)) {
+        s_.SolutionFound = false;
+        return false;
+    }
     // Cleared before the first wait, so a Stop pressed while the working text shows is kept.
     s_.StopRequest = 0;
     s_.FailedRounds = 0;
@@ -223,21 +251,22 @@ void ScheduleEngine::CalculateSchedule()
 
     doublesPhase(Men);
     if (s_.StopRequest == 27 || s_.StopRequest == 3)
-        return;
+        return true;
 
     host_.showWorkingText(2, " Ik ben aan het rekenen ....  wacht");
     host_.delay(100);
     buildDoublesPool(Ladies);
     doublesPhase(Ladies);
     if (s_.StopRequest == 27 || s_.StopRequest == 3)
-        return;
+        return true;
 
     host_.showWorkingText(3, " Ik ben aan het rekenen ....  wacht");
     host_.delay(100);
     mixedPhase();
     if (s_.StopRequest == 27 || s_.StopRequest == 3)
-        return;
+        return true;
     s_.ScheduleBusy = false;
+    return true;
 }
 
 void ScheduleEngine::doublesPhase(int gender)

@@ -24,10 +24,18 @@ public:
 
     // Fills the RoundAvailability of one gender from the PlayerTable.
     void BuildRoundAvailability(int gender);
+    // What a run needs of its inputs, whoever fills them: players 0..200 per gender and together,
+    // rounds 0..24 in all, courts 0..32, the courts per round of the rounds in use 0..32 (the men's
+    // and ladies' of a doubles round together too), and TotalPlayers and TotalRounds as the copies
+    // add up. Names the first that does not hold; nullptr when all do.
+    static const char* RunInputsRefusal(const ScheduleState& state);
+
     // Checks and corrects CourtsPerRound before a run; builds both genders' availability first.
-    void CheckCourts();
-    // The whole calculation: men's doubles rounds, ladies' doubles rounds, mixed rounds.
-    void CalculateSchedule();
+    // False (nothing changed, nothing shown) when the inputs break RunInputsRefusal.
+    bool CheckCourts();
+    // The whole calculation: men's doubles rounds, ladies' doubles rounds, mixed rounds. False (nothing
+    // changed, nothing shown, no solution) when the inputs break RunInputsRefusal.
+    bool CalculateSchedule();
 
     // The warning line: text a with round or number n of category g (court warnings only).
     void ShowFoutregel(std::string_view a, int n, int g);

@@ -127,21 +127,26 @@ void DefaultCourts(ScheduleState& state, ScheduleHost& host)
     ScheduleSettings& in = state.Settings;
     state.TotalPlayers = in.NumMen + in.NumLadies;
     state.TotalRounds = in.NumDoublesRounds + in.NumMixedRounds;
+    // The shares are taken of counts within the tables only: a negative count or one beyond the
+    // tables proposes no courts (the set-up refuses such counts before they get here).
+    const bool countsHold = in.NumMen >= 0 && in.NumLadies >= 0 && in.NumMen + in.NumLadies <= MaxPlayers
+        && in.NumCourts >= 0 && in.NumCourts <= MaxCourts;
     const int T = state.TotalPlayers;
+    const int courts = countsHold ? in.NumCourts : 0;
     int men = 0, ladies = 0;
-    if (in.NumMen > 0) {
-        men = (in.NumMen * in.NumCourts + T / 2) / T;
-        ladies = in.NumLadies > 0 ? in.NumCourts - men : 0;
-    } else if (in.NumLadies > 0) {
+    if (countsHold && in.NumMen > 0) {
+        men = (in.NumMen * courts + T / 2) / T;
+        ladies = in.NumLadies > 0 ? courts - men : 0;
+    } else if (countsHold && in.NumLadies > 0) {
         in.PlayOptions |= PlayOption::LadiesFirst;
-        ladies = (in.NumLadies * in.NumCourts + T / 2) / T;
+        ladies = (in.NumLadies * courts + T / 2) / T;
     } else {
         host.beep();
     }
     for (int r = 1; r <= MaxRounds; ++r) {
         state.CourtsPerRound.men[size_t(r)] = uint8_t(men);
         state.CourtsPerRound.ladies[size_t(r)] = uint8_t(ladies);
-        state.CourtsPerRound.mixed[size_t(r)] = uint8_t(in.NumCourts);
+        state.CourtsPerRound.mixed[size_t(r)] = uint8_t(courts);
     }
     in.PauseOptions = 5;
     if (in.NumMen == 0 || in.NumLadies == 0)
@@ -159,7 +164,11 @@ bool PrepareStart(ScheduleState& state, ScheduleHost& host)
         host.showBericht(text.view(), Bericht::Warning, Bericht::ButtonsOk);
         refused = true;
     }
-    if (in.NumCourts > MaxCourts) {
+    bool roundCourts = in.NumCourts > MaxCourts;
+    // The men's and ladies' courts of a doubles round lie side by side on the 32 courts.
+    for (int r = 1; r <= in.NumDoublesRounds && r <= MaxRounds; ++r)
+        roundCourts = roundCourts || state.CourtsPerRound.men[size_t(r)] + state.CourtsPerRound.ladies[size_t(r)] > MaxCourts;
+    if (roundCourts) {
         FixedText text;
         text << messageText(28) << "\r" << messageText(42);
         host.showBericht(text.view(), Bericht::Warning, Bericht::ButtonsOk);
@@ -188,8 +197,8 @@ bool PrepareStart(ScheduleState& state, ScheduleHost& host)
     }
     state.PauseLevel = uint8_t(2 * twoTimes + (threeTimes & 1));
 
-    ScheduleEngine(state, host).CheckCourts();
-    return true;
+    // The engine refuses what lies outside its tables (the set-up has refused it with its messages).
+    return ScheduleEngine(state, host).CheckCourts();
 }
 
 bool ConfirmStart(ScheduleState& state, ScheduleHost& host)
@@ -206,6 +215,8 @@ bool ConfirmStart(ScheduleState& state, ScheduleHost& host)
 
 void RunCalculation(ScheduleState& state, ScheduleHost& host)
 {
+    if (ScheduleEngine::RunInputsRefusal(state))
+        return;
     state.OpponentHistory[0].count = 0;
     state.OpponentHistory[1].count = 0;
     state.MixedOpponentHistory.count = 0;
@@ -232,7 +243,10 @@ void RunCalculation(ScheduleState& state, ScheduleHost& host)
         }
     }
     host.setStopVisible(true);
-    ScheduleEngine(state, host).CalculateSchedule();
+    if (!ScheduleEngine(state, host).CalculateSchedule()) {
+        host.setStopVisible(false);
+        return;
+    }
     host.showWorkingText(4, " Klaar met rekenen .... ");
     // A run with failed rounds does not end like plain success: the line under the closing text
     // counts the rounds the messages named.

@@ -38,16 +38,19 @@ int BuildPlayerTable(ScheduleState& state, ScheduleHost& host, int gender, std::
 void SetGroupCodes(ScheduleState& state, std::string_view group1Code, std::string_view group2Code);
 
 // "&Meer" step 1: the default courts per round from Settings (men, ladies, rounds, courts); sets
-// PauseOptions to 5, ladies first with only ladies, and no mixed rounds without men or ladies.
+// PauseOptions to 5, ladies first with only ladies, and no mixed rounds without men or ladies. Counts
+// outside the tables (negative, more than 200 players or 32 courts) propose no courts and beep.
 void DefaultCourts(ScheduleState& state, ScheduleHost& host);
 
-// "&Start" steps 1-4: the limits (false when refused), forced options, the engine's copies, the
-// PauseLevel and CheckCourts. The window stores its court grid into CourtsPerRound before this call.
+// "&Start" steps 1-4: the limits (false when refused: men + ladies above 200, courts above 32, or the
+// men's and ladies' courts of a doubles round together above 32), forced options, the engine's copies,
+// the PauseLevel and CheckCourts (false when the engine refuses the inputs). The window stores its
+// court grid into CourtsPerRound before this call.
 bool PrepareStart(ScheduleState& state, ScheduleHost& host);
 // "&Start" steps 6-7: asks " Wilt U stoppen" when LastErrorState is set; true when the run goes on.
 bool ConfirmStart(ScheduleState& state, ScheduleHost& host);
 // "&Start" steps 8-10: empties the histories and overview tables, names numbered players, runs the
-// calculation and shows the closing text.
+// calculation and shows the closing text. Does nothing when the engine refuses the inputs.
 void RunCalculation(ScheduleState& state, ScheduleHost& host);
 // All of "&Start" without a match: PrepareStart, ConfirmStart, RunCalculation.
 void StartSchedule(ScheduleState& state, ScheduleHost& host);

@@ -227,7 +227,21 @@ void TConfigDial::showEvent(QShowEvent* event)
 
 void TConfigDial::accept()
 {
-    fields_.takeAll(controls());
+    // A count that fails its check keeps the dialog open: the first one is reported and focused, and
+    // nothing is written (a refused value would otherwise reach the .cfg and later the schedule).
+    const KeyDataControls typed = controls();
+    for (int tag : {KeyTag::ClubSize, KeyTag::DoublesRounds, KeyTag::MixedRounds, KeyTag::Courts, KeyTag::MaxMatches}) {
+        QLineEdit* edit = edits_[size_t(tag - 1)];
+        if (!edit->isEnabled())
+            continue;
+        state_.messages.lastErrorState = 0;
+        fields_.takeField(tag, typed, true);
+        if (state_.messages.lastErrorState != 0) {
+            focusOn(edit);
+            return;
+        }
+    }
+    fields_.takeAll(typed);
     if (fields_.restartNeeded)
         state_.messages.showBericht(QString::fromLatin1(RestartText), Information, Btn::OK, 0);
     if (!state_.club.config)

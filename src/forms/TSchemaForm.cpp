@@ -8,6 +8,7 @@
 #include "forms/TTandem12X.h"
 #include "messages/MessageTable.h"
 #include "records/Cp1252.h"
+#include "state/ScheduleSetup.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -32,35 +33,11 @@
 namespace tandemx {
 
 using namespace engine;
+using namespace setup;
 
 namespace {
 
-enum Tag : int {
-    Heren = 1, Dames = 2, Tandem = 3, Mix = 4, Banen = 5, Datum = 6, More = 7,
-    DameFirst = 8, VariPairs = 9, Groep1to2 = 10, FirstGrid = 11, LastGrid = 28
-};
-
-constexpr int GridRows = 6;
 constexpr int MaxGridOffset = 3;
-
-// The field names of the count messages, by tag (fixed, also when the grid is scrolled).
-QString fieldName(int tag)
-{
-    switch (tag) {
-    case Heren: return QStringLiteral(" heren ");
-    case Dames: return QStringLiteral(" dames ");
-    case Tandem: return QStringLiteral(" tandem ");
-    case Mix: return QStringLiteral(" Mixtandem ");
-    case Banen: return QStringLiteral(" banen ");
-    default: break;
-    }
-    const int row = (tag - FirstGrid) % GridRows + 1;
-    switch ((tag - FirstGrid) / GridRows) {
-    case 0: return QStringLiteral("heren ronde %1 ").arg(row);
-    case 1: return QStringLiteral("dames ronde %1 ").arg(row);
-    default: return QStringLiteral("Mixed paar ronde %1").arg(row) + (row == 1 || row == 4 ? QStringLiteral(" ") : QString());
-    }
-}
 
 QString bytesText(std::string_view bytes)
 {
@@ -471,15 +448,8 @@ bool TSchemaForm::prepare(int mode)
 
     ScheduleSettings& in = schedule_.Settings;
     if (mode == 1 || mode == 0) {
-        in.NumMen = in.NumLadies = 0;
-        in.NumDoublesRounds = keyData.doublesRounds;
-        in.NumMixedRounds = keyData.mixedRounds;
-        in.NumCourts = keyData.courts;
-        for (int r = 1; r <= GridRows; ++r)
-            schedule_.CourtsPerRound.mixed[size_t(r)] = 0;
+        applyModeDefaults(in, schedule_.CourtsPerRound, keyData);
         playDate_ = state_.today;
-        in.PlayOptions = PlayOption::VariedPairs;
-        in.PauseOptions = 0;
     }
     for (auto& list : schedule_.PlayerTable)
         list.fill(TNaamObj{});
@@ -489,23 +459,7 @@ bool TSchemaForm::prepare(int mode)
             state_.messages.showRoundMessage(0, 11, 0); // "Geen Schema mogelijk zonder Bestand"
             return false;
         }
-        // The members as the engine reads them: the stored bytes, kept alive for the views.
-        const MemberList& members = *state_.club.members;
-        std::vector<std::array<QByteArray, 4>> fields;
-        fields.reserve(size_t(members.count()));
-        std::vector<engine::MemberView> views;
-        views.reserve(size_t(members.count()));
-        for (int i = 1; i <= members.count(); ++i) {
-            const TLedenObj& r = members.at(i);
-            fields.push_back({r.raw(MemberField::Voornaam), r.raw(MemberField::Achternaam), r.raw(MemberField::Grp),
-                              r.raw(MemberField::Actie)});
-            const auto& f = fields.back();
-            views.push_back({r.clubNr(), view(f[0]), view(f[1]), view(f[2]), view(f[3])});
-        }
-        in.NumMen = BuildPlayerTable(schedule_, *host_, Men, views, view(keyData.group1Code));
-        in.NumLadies = BuildPlayerTable(schedule_, *host_, Ladies, views, view(keyData.group2Code));
-        if (in.NumMen == 0 || in.NumLadies == 0)
-            in.NumMixedRounds = 0;
+        takePlayers(schedule_, *host_, *state_.club.members, keyData);
     }
 
     writeInputs();
@@ -528,7 +482,7 @@ void TSchemaForm::writeInputs()
     const int values[5] = {in.NumMen, in.NumLadies, in.NumDoublesRounds, in.NumMixedRounds, in.NumCourts};
     for (int tag = Heren; tag <= Banen; ++tag)
         inputs_[size_t(tag - 1)]->setText(QString::number(values[tag - 1]));
-    inputs_[Datum - 1]->setText(playDate_.toString(QStringLiteral("d-M-yyyy")));
+    inputs_[Datum - 1]->setText(playDateText(playDate_));
 }
 
 void TSchemaForm::showEvent(QShowEvent* event)
@@ -580,68 +534,22 @@ void TSchemaForm::storeValue(int tag, int value)
         gridValues_[size_t((tag - FirstGrid) / GridRows)][size_t((tag - FirstGrid) % GridRows)] = value;
 }
 
-// The text as a whole number; otherwise a beep, and the field shows the value in force again.
-bool TSchemaForm::takeCount(int tag, QLineEdit* edit, int* value)
-{
-    bool ok = false;
-    *value = edit->text().trimmed().toInt(&ok);
-    if (ok)
-        return true;
-    state_.messages.beep();
-    *value = storedValue(tag);
-    edit->setText(QString::number(*value));
-    return false;
-}
-
 bool TSchemaForm::takeDate(bool report)
 {
     QLineEdit* edit = inputs_[Datum - 1];
-    const QString typed = edit->text();
-    QString text = typed.trimmed();
-    static const QRegularExpression separators(QStringLiteral("[-./]"));
-    if (!text.contains(separators)) {
-        switch (text.size()) {
-        case 1:
-        case 2: text += QLatin1Char('-') + QString::number(state_.today.month()); break;
-        case 4: text.insert(2, QLatin1Char('-')); break;
-        case 6:
-        case 8:
-            text.insert(4, QLatin1Char('-'));
-            text.insert(2, QLatin1Char('-'));
-            break;
-        default: break;
-        }
-    }
-    QDate date;
-    const QStringList parts = text.split(separators);
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,4}$"));
-    bool allDigits = parts.size() == 2 || parts.size() == 3;
-    for (const QString& p : parts)
-        allDigits = allDigits && digits.match(p).hasMatch();
-    if (allDigits) {
-        int year = state_.today.year();
-        if (parts.size() == 3) {
-            year = parts[2].toInt();
-            if (parts[2].size() <= 2)
-                year += 2000;
-            else if (parts[2].size() == 3)
-                year = 0;
-        }
-        if (parts[0].size() <= 2 && parts[1].size() <= 2)
-            date = QDate(year, parts[1].toInt(), parts[0].toInt());
-    }
-    if (!date.isValid()) {
+    const std::optional<QDate> date = parsePlayDate(edit->text(), state_.today);
+    if (!date) {
         if (report) {
             focusOn(edit);
-            state_.messages.showMessageNo(typed, 0, 4, 8); // " is geen geldige datum"
+            state_.messages.showMessageNo(edit->text(), 0, 4, 8); // " is geen geldige datum"
             state_.messages.lastErrorState = 0;
         } else {
             state_.messages.beep();
         }
         return false;
     }
-    playDate_ = date;
-    edit->setText(date.toString(QStringLiteral("d-M-yyyy")));
+    playDate_ = *date;
+    edit->setText(playDateText(*date));
     return true;
 }
 
@@ -661,37 +569,22 @@ bool TSchemaForm::ValidateField(int tag)
     QLineEdit* edit = inputEdit(tag);
     if (!edit)
         return true;
-    int value = 0;
-    if (!takeCount(tag, edit, &value))
+    const CountCheck check = checkCount(tag, edit->text(), in, countLimits(state_.club.keyData(), state_.club.memberCount()));
+    if (check.notNumber) {
+        state_.messages.beep();
+        edit->setText(QString::number(storedValue(tag)));
         return false;
-
-    const KeyData& keyData = state_.club.keyData();
-    const int memberCount = state_.club.memberCount();
-    int error = 0;
-    if (value < 0)
-        error = tag;
-    else if (tag == Heren && value > memberCount)
-        error = 11;
-    else if ((tag == Heren && value + in.NumLadies > memberCount) || (tag == Dames && in.NumMen + value > memberCount))
-        error = 12;
-    else if (tag == Tandem && value > keyData.doublesRounds)
-        error = 13;
-    else if (tag == Mix && value > keyData.mixedRounds)
-        error = 14;
-    else if ((tag == Banen || tag >= FirstGrid) && value > keyData.courts)
-        error = 20;
-    if (error == 0) {
-        storeValue(tag, value);
+    }
+    if (check.error == 0) {
+        storeValue(tag, check.value);
         return true;
     }
-    const bool tooLarge = error >= 10;
-    const QString message = QStringLiteral("Aantal ") + fieldName(tag)
-        + (tooLarge ? QStringLiteral("te groot: ") : QStringLiteral("foutief: ")) + edit->text()
-        + QString::fromUtf8(stateText(tooLarge ? 10 : 1)) + QStringLiteral("\n\r") + QString::fromUtf8(hintText(5));
-    state_.messages.lastErrorState = error;
-    state_.messages.showBericht(message, Error, Btn::OK, 0);
+    state_.messages.lastErrorState = check.error;
+    state_.messages.showBericht(check.message, Error, Btn::OK, 0);
     state_.messages.beep();
     state_.messages.lastErrorState = 0;
+    // The field shows the value in force again: nothing later takes the refused text.
+    edit->setText(QString::number(storedValue(tag)));
     return false;
 }
 
@@ -779,6 +672,25 @@ void TSchemaForm::fieldEnter(int tag)
     }
 }
 
+bool TSchemaForm::takeFields(int firstTag, int lastTag)
+{
+    for (int tag = firstTag; tag <= lastTag; ++tag) {
+        QLineEdit* edit = inputEdit(tag);
+        if (!edit) { // the check boxes: always taken
+            ValidateField(tag);
+            continue;
+        }
+        // A column that is not shown keeps its values and is not checked.
+        if (tag >= FirstGrid && edit->isHidden())
+            continue;
+        if (!ValidateField(tag)) {
+            focusOn(edit);
+            return false;
+        }
+    }
+    return true;
+}
+
 void TSchemaForm::moveInGrid(int tag, int step)
 {
     QLineEdit* target = gridEdit(tag + step);
@@ -794,12 +706,9 @@ void TSchemaForm::MoreBtnClick()
     if (running_)
         return;
     ScheduleSettings& in = schedule_.Settings;
-    for (int tag = Heren; tag <= Banen; ++tag) {
-        int value = 0;
-        if (takeCount(tag, inputs_[size_t(tag - 1)], &value))
-            storeValue(tag, value);
-    }
-    takeDate(false);
+    // The six fields are taken over first; the first one refused keeps "&Meer" from going on.
+    if (!takeFields(Heren, Datum))
+        return;
 
     if (!rowsBuilt_) {
         buildGrid();
@@ -873,8 +782,10 @@ void TSchemaForm::scrollGrid(int step)
     // What was typed in the visible rounds is taken over before they scroll away.
     for (int tag = FirstGrid; tag <= LastGrid; ++tag) {
         QLineEdit* edit = gridEdit(tag);
-        if (edit->isEnabled() && edit->text().trimmed() != QString::number(storedValue(tag)))
-            ValidateField(tag);
+        if (edit->isEnabled() && edit->text().trimmed() != QString::number(storedValue(tag)) && !ValidateField(tag)) {
+            focusOn(edit);
+            return;
+        }
     }
     storeGrid();
     gridOffset_ = std::clamp(gridOffset_ + step, 0, MaxGridOffset);
@@ -909,6 +820,10 @@ void TSchemaForm::StartSchemaBtnClick()
 {
     if (running_)
         return;
+    state_.messages.lastErrorState = 0;
+    // Every field is taken over; the first one refused stops the start (one message).
+    if (!takeFields(Heren, LastGrid))
+        return;
     running_ = true;
     stopPending_ = false;
     closeAfterRun_ = false;
@@ -918,13 +833,6 @@ void TSchemaForm::StartSchemaBtnClick()
     bool focusTandem = false;
 
     ScheduleSettings& in = schedule_.Settings;
-    state_.messages.lastErrorState = 0;
-    for (int tag = Heren; tag <= LastGrid; ++tag) {
-        // A column that is not shown keeps its values and is not checked.
-        if (QLineEdit* edit = gridEdit(tag); edit && edit->isHidden())
-            continue;
-        ValidateField(tag);
-    }
     storeGrid();
 
     bool go = PrepareStart(schedule_, *host_);

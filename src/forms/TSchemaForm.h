@@ -105,7 +105,8 @@ private:
     void SluitBtnClick();
     void pauseChanged(int spin, int value);
 
-    bool takeCount(int tag, QLineEdit* edit, int* value);
+    // Takes over the fields of these tags in order; false at the first one refused (reported, focused).
+    bool takeFields(int firstTag, int lastTag);
     bool takeDate(bool report);
     int storedValue(int tag) const;
     void storeValue(int tag, int value);

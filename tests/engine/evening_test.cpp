@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <set>
 
@@ -258,6 +259,103 @@ TEST(CheckCourts, FirstMixedRoundCountsTheLastDoublesRound)
     // Ladies round 4: 4 x (1 + 5) >= 20, no warning; mixed round 1: 2 x 1 + 4 x 1 < 20.
     EXPECT_EQ(host.warnings, std::vector<std::string>{"Te weinig banen gekozen Ronde : 5"});
     EXPECT_EQ(host.lastError, 5);
+}
+
+// Whatever a caller leaves in the inputs, the engine reads and writes only inside its tables: inputs
+// outside them are refused at the entry, with no message and nothing changed.
+TEST(RunInputs, OutsideTheTablesTheEngineRefusesAndChangesNothing)
+{
+    struct Case {
+        const char* name;
+        std::function<void(ScheduleState&)> spoil;
+    };
+    const auto totals = [](ScheduleState& s) {
+        s.TotalPlayers = s.Run.NumMen + s.Run.NumLadies;
+        s.TotalRounds = s.Run.NumDoublesRounds + s.Run.NumMixedRounds;
+    };
+    const Case cases[] = {
+        {"men -5 (a court count lowered below 0)", [&](ScheduleState& s) { s.Run.NumMen = -5; totals(s); }},
+        {"ladies -5", [&](ScheduleState& s) { s.Run.NumLadies = -5; totals(s); }},
+        {"201 ladies", [&](ScheduleState& s) { s.Run.NumLadies = 201; totals(s); }},
+        {"150 men + 51 ladies", [&](ScheduleState& s) { s.Run.NumMen = 150; s.Run.NumLadies = 51; totals(s); }},
+        {"doubles rounds -3", [&](ScheduleState& s) { s.Run.NumDoublesRounds = -3; totals(s); }},
+        {"mixed rounds -1", [&](ScheduleState& s) { s.Run.NumMixedRounds = -1; totals(s); }},
+        {"30 doubles rounds", [&](ScheduleState& s) { s.Run.NumDoublesRounds = 30; totals(s); }},
+        {"20 + 5 rounds", [&](ScheduleState& s) { s.Run.NumDoublesRounds = 20; s.Run.NumMixedRounds = 5; totals(s); }},
+        {"33 courts", [&](ScheduleState& s) { s.Run.NumCourts = 33; }},
+        {"courts -1", [&](ScheduleState& s) { s.Run.NumCourts = -1; }},
+        {"20 + 13 courts in a doubles round", [&](ScheduleState& s) { s.CourtsPerRound.men[4] = 20; s.CourtsPerRound.ladies[4] = 13; }},
+        {"33 mixed courts", [&](ScheduleState& s) { s.CourtsPerRound.mixed[2] = 33; }},
+        {"255 men's courts", [&](ScheduleState& s) { s.CourtsPerRound.men[1] = 255; }},
+        {"25 rounds in all with 4 + 2 copied", [&](ScheduleState& s) { s.TotalRounds = 25; }},
+        {"players in all not the copies' sum", [&](ScheduleState& s) { s.TotalPlayers = 250; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingHost host;
+        auto s = prepareEvening({.men = 12, .ladies = 10, .doubles = 4, .mixed = 2, .courts = 6}, host);
+        ASSERT_TRUE(PrepareStart(*s, host));
+        ASSERT_EQ(ScheduleEngine::RunInputsRefusal(*s), nullptr);
+        c.spoil(*s);
+        EXPECT_NE(ScheduleEngine::RunInputsRefusal(*s), nullptr);
+        const auto courts = s->CourtsPerRound;
+        const auto table = s->ScheduleTable;
+        const auto availability = s->RoundAvailability;
+        host.messages.clear();
+        host.warnings.clear();
+        ScheduleEngine engine(*s, host);
+        EXPECT_FALSE(engine.CheckCourts());
+        EXPECT_FALSE(engine.CalculateSchedule());
+        RunCalculation(*s, host);
+        EXPECT_TRUE(host.messages.empty());
+        EXPECT_TRUE(host.warnings.empty());
+        EXPECT_FALSE(s->SolutionFound);
+        EXPECT_EQ(std::memcmp(&courts, &s->CourtsPerRound, sizeof courts), 0);
+        EXPECT_EQ(std::memcmp(&table, &s->ScheduleTable, sizeof table), 0);
+        EXPECT_EQ(std::memcmp(&availability, &s->RoundAvailability, sizeof availability), 0);
+    }
+
+    // The limits themselves are inputs the engine takes.
+    RecordingHost host;
+    auto s = prepareEvening({.men = 100, .ladies = 100, .doubles = 12, .mixed = 12, .courts = 32}, host);
+    s->CourtsPerRound.men[12] = 16;
+    s->CourtsPerRound.ladies[12] = 16;
+    s->CourtsPerRound.mixed[12] = 32;
+    s->Run = {100, 100, 12, 12, 32};
+    s->TotalPlayers = 200;
+    s->TotalRounds = 24;
+    EXPECT_EQ(ScheduleEngine::RunInputsRefusal(*s), nullptr);
+}
+
+// "&Meer" with counts outside the tables proposes no courts (once a division by zero for men 5,
+// ladies -5, and byte overflows for 99999 courts).
+TEST(DefaultCourts, CountsOutsideTheTablesProposeNoCourts)
+{
+    struct Case { int men, ladies, courts, menCourts, ladiesCourts, mixedCourts, beeps; };
+    const Case cases[] = {
+        {12, 10, 6, 3, 3, 6, 0},
+        {5, -5, 6, 0, 0, 0, 1},
+        {-5, 10, 6, 0, 0, 0, 1},
+        {12, 10, 99999, 0, 0, 0, 1},
+        {12, 10, -6, 0, 0, 0, 1},
+        {150, 51, 6, 0, 0, 0, 1},
+        {0, 0, 6, 0, 0, 6, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.men << " men, " << c.ladies << " ladies, " << c.courts << " courts");
+        RecordingHost host;
+        auto s = std::make_unique<ScheduleState>();
+        s->Settings.NumMen = c.men;
+        s->Settings.NumLadies = c.ladies;
+        s->Settings.NumCourts = c.courts;
+        DefaultCourts(*s, host);
+        for (int r = 1; r <= MaxRounds; ++r) {
+            EXPECT_EQ(s->CourtsPerRound.men[size_t(r)], c.menCourts);
+            EXPECT_EQ(s->CourtsPerRound.ladies[size_t(r)], c.ladiesCourts);
+            EXPECT_EQ(s->CourtsPerRound.mixed[size_t(r)], c.mixedCourts);
+        }
+        EXPECT_EQ(host.beeps, c.beeps);
+    }
 }
 
 TEST(Evening, ProgressLinesWorkingTextsAndStop)

@@ -181,21 +181,47 @@ private slots:
         QCOMPARE(d.focusName(), message.isEmpty() ? QStringLiteral("Edit%1").arg(tag + 1) : QStringLiteral("Edit%1").arg(tag));
     }
 
-    void tooManyRoundsIsStoredAndSavedOnOk()
+    // A refused count keeps "O&k" from closing and from writing the .cfg: the first failing field is
+    // reported once more and gets the focus; a valid value then closes and saves.
+    void okRefusesWhileACountFailsItsCheck_data()
     {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("valid");
+        QTest::newRow("30 rounds") << 3 << "30" << TooLarge30 << "20";
+        QTest::newRow("99 courts") << 5 << "99" << "Aantal te groot 99 bestaat niet\n\r corrigeer (zonodig) invoer" << "12";
+        QTest::newRow("0 courts") << 5 << "0" << "Aantal banen  is geen geldig getal\n\r corrigeer (zonodig) invoer" << "1";
+    }
+    void okRefusesWhileACountFailsItsCheck()
+    {
+        QFETCH(int, tag);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, valid);
         TestClub club;
         OpenDialog d(club.state);
+        const KeyData before = club.state.club.config->keyData;
         club.ts.sink.expect(Result::Ok);
-        d.enter(3, QStringLiteral("30"));
-        QCOMPARE(club.ts.sink.texts(), QStringList{TooLarge30});
-        QCOMPARE(d.dialog.keyData().doublesRounds, 30);
-        QCOMPARE(d.focusName(), QStringLiteral("Edit3"));
+        d.enter(tag, typed);
+        QCOMPARE(club.ts.sink.texts(), QStringList{message});
+        // The refused text stays in its field; OK from another field reports it once more, writes nothing.
+        d.edit(1)->setFocus();
+        club.ts.sink.expect(Result::Ok);
+        QTest::mouseClick(d.button("OkBtn"), Qt::LeftButton);
+        QCOMPARE(club.ts.sink.texts(), (QStringList{message, message}));
+        QVERIFY(d.dialog.isVisible());
+        QCOMPARE(d.focusName(), QStringLiteral("Edit%1").arg(tag));
+        QCOMPARE(club.state.club.config->keyData.doublesRounds, before.doublesRounds);
+        QCOMPARE(club.state.club.config->keyData.courts, before.courts);
+        QVERIFY(!QFile::exists(club.configPath()));
 
+        d.edit(tag)->setText(valid);
         QTest::mouseClick(d.button("OkBtn"), Qt::LeftButton);
         QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(club.ts.sink.shown.size(), size_t(1)); // no further message
-        QCOMPARE(club.state.club.config->keyData.doublesRounds, 30);
-        QCOMPARE(i32At(club.configFile(), 41), 30);
+        QCOMPARE(club.ts.sink.shown.size(), size_t(2));
+        const QByteArray file = club.configFile();
+        QCOMPARE(tag == 3 ? i32At(file, 41) : int(i16At(file, 49)), valid.toInt());
     }
 
     void mixedRoundsAreBoundedByTheDoublesRounds()

@@ -541,18 +541,38 @@ private slots:
         QTEST(grid->statusTip(), "hint");
     }
 
-    void ixOutOfRangeOnPress()
+    // A press on a member's cell checks the row's Ix: 1..MemberCount passes, the last row included.
+    void ixCheckedOnPress_data()
     {
+        QTest::addColumn<int>("row");   // grid row pressed (0 is member 1)
+        QTest::addColumn<QString>("ix"); // typed into its Ix cell; empty: as renumbered
+        QTest::addColumn<QString>("message");
+        QTest::newRow("above the members") << 4 << "11" << "Record index 11 foutief";
+        QTest::newRow("Ix 0") << 4 << "0" << "Record index 0 foutief";
+        QTest::newRow("negative") << 4 << "-1" << "Record index -1 foutief";
+        QTest::newRow("the last row") << 9 << "" << "";
+        QTest::newRow("the first row") << 0 << "" << "";
+        QTest::newRow("Ix of the last member on another row") << 4 << "10" << "";
+    }
+    void ixCheckedOnPress()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, ix);
+        QFETCH(QString, message);
         open(10);
-        grid->item(4, 0)->setText(QStringLiteral("11"));
-        ts->sink.expect(Result::Ok);
+        if (!ix.isEmpty())
+            grid->item(row, 0)->setText(ix);
+        if (!message.isEmpty())
+            ts->sink.expect(Result::Ok);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualRect(grid->model()->index(4, GridCol::Voornaam)).center());
-        QCOMPARE(shown(), QStringList{"Record index 11 foutief"});
-        QCOMPARE(ts->sink.shown[0].kind, int(Information));
+                          grid->visualRect(grid->model()->index(row, GridCol::Voornaam)).center());
+        QCOMPARE(shown(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty())
+            QCOMPARE(ts->sink.shown[0].kind, int(Information));
+        // Another member's row with its own Ix says nothing.
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualRect(grid->model()->index(3, GridCol::Voornaam)).center());
-        QCOMPARE(shown().size(), 1);
+                          grid->visualRect(grid->model()->index(row == 3 ? 2 : 3, GridCol::Voornaam)).center());
+        QCOMPARE(shown().size(), message.isEmpty() ? 0 : 1);
     }
 
     void copyBackAllNormalisesActie()

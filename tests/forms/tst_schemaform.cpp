@@ -131,6 +131,9 @@ private slots:
     void gridScrollsWithTenRounds();
     void startChecks_data();
     void startChecks();
+    void refusedTextsNeverReachTheEngine_data();
+    void refusedTextsNeverReachTheEngine();
+    void keyDataRoundsBeyondTheTablesAreCut();
     void pauseSpinsAtStart_data();
     void pauseSpinsAtStart();
     void startRunsAndOkEnablesTheOverviews_data();
@@ -222,21 +225,23 @@ void TestSchemaForm::fieldValidation_data()
     const QString big = QStringLiteral(" niet toegestaan") + Hint;
     const QString wrong = QStringLiteral(" bestaat niet") + Hint;
     QTest::newRow("men ok") << "HerenEdit" << " 8 " << "" << " 8 " << "DamesEdit" << 0;
-    QTest::newRow("men above members") << "HerenEdit" << "26" << "Aantal  heren te groot: 26" + big << "26" << "HerenEdit" << 1;
-    QTest::newRow("men + ladies above members") << "HerenEdit" << "16" << "Aantal  heren te groot: 16" + big << "16" << "HerenEdit" << 1;
-    QTest::newRow("ladies + men above members") << "DamesEdit" << "14" << "Aantal  dames te groot: 14" + big << "14" << "DamesEdit" << 1;
-    QTest::newRow("negative men") << "HerenEdit" << "-1" << "Aantal  heren foutief: -1" + wrong << "-1" << "HerenEdit" << 1;
+    QTest::newRow("men above members") << "HerenEdit" << "26" << "Aantal  heren te groot: 26" + big << "12" << "HerenEdit" << 1;
+    QTest::newRow("men + ladies above members") << "HerenEdit" << "16" << "Aantal  heren te groot: 16" + big << "12" << "HerenEdit" << 1;
+    QTest::newRow("ladies + men above members") << "DamesEdit" << "14" << "Aantal  dames te groot: 14" + big << "10" << "DamesEdit" << 1;
+    QTest::newRow("negative men") << "HerenEdit" << "-1" << "Aantal  heren foutief: -1" + wrong << "12" << "HerenEdit" << 1;
     QTest::newRow("not a number") << "HerenEdit" << "1x" << "" << "12" << "HerenEdit" << 1;
     QTest::newRow("empty") << "DamesEdit" << "" << "" << "10" << "DamesEdit" << 1;
-    QTest::newRow("doubles rounds") << "TandemEdit" << "5" << "Aantal  tandem te groot: 5" + big << "5" << "TandemEdit" << 1;
-    QTest::newRow("mixed rounds") << "Mixedit" << "3" << "Aantal  Mixtandem te groot: 3" + big << "3" << "Mixedit" << 1;
+    QTest::newRow("doubles rounds") << "TandemEdit" << "5" << "Aantal  tandem te groot: 5" + big << "4" << "TandemEdit" << 1;
+    QTest::newRow("mixed rounds") << "Mixedit" << "3" << "Aantal  Mixtandem te groot: 3" + big << "2" << "Mixedit" << 1;
     QTest::newRow("mixed rounds ok") << "Mixedit" << "1" << "" << "1" << "BanenEdit" << 0;
-    QTest::newRow("courts") << "BanenEdit" << "7" << "Aantal  banen te groot: 7" + big << "7" << "BanenEdit" << 1;
+    QTest::newRow("courts") << "BanenEdit" << "7" << "Aantal  banen te groot: 7" + big << "6" << "BanenEdit" << 1;
     QTest::newRow("courts ok") << "BanenEdit" << "6" << "" << "6" << "Datumedit" << 0;
-    QTest::newRow("men's grid value") << "BaanGridEdit11" << "7" << "Aantal heren ronde 1 te groot: 7" + big << "7" << "BaanGridEdit11" << 1;
+    // Beyond what the tables hold: refused with the nearest message, the field shows the value in force.
+    QTest::newRow("courts 99999") << "BanenEdit" << "99999" << "Aantal  banen te groot: 99999" + big << "6" << "BanenEdit" << 1;
+    QTest::newRow("men's grid value") << "BaanGridEdit11" << "7" << "Aantal heren ronde 1 te groot: 7" + big << "3" << "BaanGridEdit11" << 1;
     QTest::newRow("ladies' grid value ok") << "BaanGridEdit22" << "2" << "" << "2" << "BaanGridEdit23" << 0;
     // A negative grid value has a state of 10 or more: it reads as "te groot".
-    QTest::newRow("negative mixed grid value") << "BaanGridEdit24" << "-2" << "Aantal Mixed paar ronde 2te groot: -2" + big << "-2" << "BaanGridEdit24" << 1;
+    QTest::newRow("negative mixed grid value") << "BaanGridEdit24" << "-2" << "Aantal Mixed paar ronde 2te groot: -2" + big << "0" << "BaanGridEdit24" << 1;
     QTest::newRow("last grid edit") << "BaanGridEdit28" << "5" << "" << "5" << "StartSchemaBtn" << 0;
     QTest::newRow("day") << "Datumedit" << "5" << "" << "5-12-2026" << "MoreBtn" << 0;
     QTest::newRow("day and month") << "Datumedit" << "0102" << "" << "1-2-2026" << "MoreBtn" << 0;
@@ -479,8 +484,9 @@ void TestSchemaForm::startChecks_data()
         << 12 << 10 << 4 << 0 << 3 << QList<int>{Result::Ok, Result::Yes}
         << QStringList{"Aantal schema ronden: 6 is groter dan het aantal rondes: 3 van de Match", stop} << "" << false;
     QTest::newRow("match has the rounds") << 12 << 10 << 4 << 0 << 6 << QList<int>{} << QStringList{} << "" << true;
-    QTest::newRow("more than 32 courts")
-        << 12 << 10 << 33 << 0 << 0 << QList<int>{Result::Ok}
+    // 20 men's courts beside the 15 ladies' courts proposed: 35 courts in one round.
+    QTest::newRow("more than 32 courts in a round")
+        << 12 << 10 << 32 << 20 << 0 << QList<int>{Result::Ok}
         << QStringList{"Geen oplossing heren-tandem     \rAantal banen meer dan 32 "} << "" << false;
 }
 
@@ -524,6 +530,120 @@ void TestSchemaForm::startChecks()
         QCOMPARE(focusName(), QString("TandemEdit"));
     QVERIFY(button(f, "StartSchemaBtn")->isEnabled());
     QVERIFY(button(f, "MoreBtn")->isEnabled());
+}
+
+void TestSchemaForm::refusedTextsNeverReachTheEngine_data()
+{
+    QTest::addColumn<bool>("meerFirst");    // "&Meer" with the values in force before typing
+    QTest::addColumn<QStringList>("typed"); // "field=text", typed without Enter; "field=text!" with Enter
+    QTest::addColumn<QString>("button");    // then clicked: MoreBtn or StartSchemaBtn (and Start when shown)
+    QTest::addColumn<QString>("message");   // the one message of it all
+    QTest::addColumn<QString>("field");     // shows afterwards...
+    QTest::addColumn<QString>("shown");     // ...this text
+    QTest::addColumn<QString>("focus");
+
+    // 12 men, 10 ladies, 3 absent; 4 + 2 rounds, 6 courts.
+    const QString wrong = QStringLiteral(" bestaat niet") + Hint;
+    // Once a division by zero in the courts' share.
+    QTest::newRow("ladies -5, Meer, Start") << false << QStringList{"HerenEdit=5", "DamesEdit=-5"} << "MoreBtn"
+                                     << "Aantal  dames foutief: -5" + wrong << "DamesEdit" << "10" << "DamesEdit";
+    // Once an endless loop lowering a court count below 0.
+    QTest::newRow("men -5, Meer, Start") << false << QStringList{"HerenEdit=-5"} << "MoreBtn"
+                                  << "Aantal  heren foutief: -5" + wrong << "HerenEdit" << "12" << "HerenEdit";
+    QTest::newRow("men -5, Start") << true << QStringList{"HerenEdit=-5"} << "StartSchemaBtn"
+                                   << "Aantal  heren foutief: -5" + wrong << "HerenEdit" << "12" << "HerenEdit";
+    // Once indexes far outside the round tables.
+    QTest::newRow("doubles -3, Start") << true << QStringList{"TandemEdit=-3"} << "StartSchemaBtn"
+                                       << "Aantal  tandem foutief: -3" + wrong << "TandemEdit" << "4" << "TandemEdit";
+    // Once fifteen messages in a row: the first refused field speaks, the rest wait their turn.
+    QTest::newRow("three refused, Start")
+        << true << QStringList{"HerenEdit=-5", "DamesEdit=-5", "BanenEdit=99"} << "StartSchemaBtn"
+        << "Aantal  heren foutief: -5" + wrong << "HerenEdit" << "12" << "HerenEdit";
+    // Once the refused text stayed and "&Meer" proposed 151 men's courts from it.
+    QTest::newRow("courts 99999, Enter, Meer, Start")
+        << false << QStringList{"BanenEdit=99999!"} << "MoreBtn"
+        << "Aantal  banen te groot: 99999 niet toegestaan" + Hint << "BanenEdit" << "6" << "SluitBtn";
+}
+
+void TestSchemaForm::refusedTextsNeverReachTheEngine()
+{
+    QFETCH(bool, meerFirst);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    QFETCH(QString, field);
+    QFETCH(QString, shown);
+    QFETCH(QString, focus);
+
+    SetupClub c(12, 10);
+    TSchemaForm f(c.state);
+    showForm(f, 1);
+    if (meerFirst)
+        QTest::mouseClick(::button(f, "MoreBtn"), Qt::LeftButton);
+    c.ts.sink.expect(Result::Ok);
+    for (const QString& step : typed) {
+        const QString name = step.section('=', 0, 0);
+        QString text = step.section('=', 1);
+        const bool enter = text.endsWith('!');
+        text.remove('!');
+        QLineEdit* e = edit(f, name);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, text);
+        if (enter)
+            QTest::keyClick(e, Qt::Key_Return);
+    }
+    QTest::mouseClick(::button(f, button), Qt::LeftButton);
+    // Then "&Start", as far as it can be reached (once an endless loop after men -5 and "&Meer").
+    if (button == "MoreBtn" && ::button(f, "StartSchemaBtn")->isVisible())
+        QTest::mouseClick(::button(f, "StartSchemaBtn"), Qt::LeftButton);
+    QCOMPARE(c.ts.sink.texts(), QStringList{message});
+    QCOMPARE(edit(f, field)->text(), shown);
+    QCOMPARE(focusName(), focus);
+
+    // What is stored and what the grid proposes lie within the club's limits.
+    const engine::ScheduleState& s = c.schedule();
+    QVERIFY(s.Settings.NumMen >= 0 && s.Settings.NumMen <= 12);
+    QVERIFY(s.Settings.NumLadies >= 0 && s.Settings.NumLadies <= 10);
+    QVERIFY(s.Settings.NumDoublesRounds >= 0 && s.Settings.NumDoublesRounds <= 4);
+    QVERIFY(s.Settings.NumCourts >= 0 && s.Settings.NumCourts <= 6);
+    for (int r = 1; r <= 24; ++r)
+        QVERIFY2(s.CourtsPerRound.men[size_t(r)] + s.CourtsPerRound.ladies[size_t(r)] <= 6, qPrintable(QString::number(r)));
+    // A refusal at Start runs nothing.
+    if (button == "StartSchemaBtn") {
+        QCOMPARE(s.ScheduleTable[1].range[0].last, 0);
+        QVERIFY(!child(f, "RekenTxtMemo")->isVisible());
+        QVERIFY(::button(f, "StartSchemaBtn")->isEnabled());
+    }
+}
+
+// Key data that allow more rounds than the tables hold (30): the window offers 24 at most.
+void TestSchemaForm::keyDataRoundsBeyondTheTablesAreCut()
+{
+    SetupClub c(12, 10);
+    c.keyData().doublesRounds = 30;
+    TSchemaForm f(c.state);
+    showForm(f, 1);
+    QCOMPARE(edit(f, "TandemEdit")->text(), QString("24"));
+    QCOMPARE(edit(f, "Mixedit")->text(), QString("0"));
+
+    const QString big = QStringLiteral(" niet toegestaan") + Hint;
+    c.ts.sink.expect(Result::Ok);
+    typeEnter(edit(f, "TandemEdit"), "25");
+    c.ts.sink.expect(Result::Ok);
+    typeEnter(edit(f, "Mixedit"), "1");
+    QCOMPARE(c.ts.sink.texts(), (QStringList{"Aantal  tandem te groot: 25" + big, "Aantal  Mixtandem te groot: 1" + big}));
+    QCOMPARE(edit(f, "TandemEdit")->text(), QString("24"));
+    QCOMPARE(edit(f, "Mixedit")->text(), QString("0"));
+
+    typeEnter(edit(f, "TandemEdit"), "3");
+    typeEnter(edit(f, "Mixedit"), "2");
+    QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
+    QTest::mouseClick(button(f, "StartSchemaBtn"), Qt::LeftButton);
+    QCOMPARE(c.ts.sink.texts().size(), 2);
+    QCOMPARE(c.schedule().Run.NumDoublesRounds, 3);
+    QCOMPARE(c.schedule().TotalRounds, 5);
+    QVERIFY(c.schedule().ScheduleTable[5].range[2].last > 0);
 }
 
 void TestSchemaForm::pauseSpinsAtStart_data()

@@ -188,6 +188,20 @@ TEST(MatchRecords, ReadingAndWritingKeepsEveryByte)
     EXPECT_EQ(writeBytes(read.matches, 12), b);
 }
 
+// A full club: a file of exactly 400 members reads back whole (401 are refused below).
+TEST(MatchRecords, AMatchFileOfAFullClubReadsBack)
+{
+    QByteArray b = rawFile(2, MaxMembers);
+    const Layout l{MaxMembers};
+    put16(b, l.calcAt(2, MaxMembers, Games), 77);
+    const MatchFileContents read = readBytes(b, MaxMembers);
+    ASSERT_EQ(read.errorState, 0);
+    EXPECT_EQ(read.fileMemberCount, MaxMembers);
+    ASSERT_EQ(read.matches.size(), 2u);
+    EXPECT_EQ(read.matches[1].calcs[MaxMembers].Games, 77);
+    EXPECT_EQ(writeBytes(read.matches, MaxMembers), b);
+}
+
 TEST(MatchRecords, AMatchDateIsCutToTwelveCharacters)
 {
     MatchHeader h;

@@ -53,7 +53,8 @@ TEST(MatchPrint, HeaderRowsAndPages)
     s.printFlags |= PrintFlag::Title;
     const PrintMetrics m = setUpMetrics(canvas, s, false);
     // 7 lines of title and column header; 60 - 7 = 53 rows on page 1, then 53 again with the titles.
-    EXPECT_EQ(printMatches(canvas, s, m, matches(110)), 3);
+    const MatchDocument doc = matches(110);
+    EXPECT_EQ(printMatches(canvas, s, m, doc), 3);
     EXPECT_EQ(canvas.textsOn(0, "m").size(), 53u);
     EXPECT_EQ(canvas.textsOn(1, "m").size(), 53u);
     EXPECT_EQ(canvas.textsOn(2, "m").size(), 4u);
@@ -72,6 +73,26 @@ TEST(MatchPrint, HeaderRowsAndPages)
     const int games1 = left + 2480 * 40 / 800 + 2480 * 90 / 800 + 2480 * 120 / 800 + 2 * (2480 * 30 / 800);
     EXPECT_EQ(date[0].x, games1 + 2480 * 50 / 800);
     EXPECT_EQ(date[0].y, nr[0].y);
+    // Both header lines close with "|" one character before the right edge of the last column, as
+    // the member rows do.
+    int right = left;
+    for (size_t c = 1; c < doc.screenWidths.size(); ++c)
+        right += 2480 * doc.screenWidths[c] / 800;
+    const auto titles = canvas.textsOn(0, "Club");
+    ASSERT_EQ(titles.size(), 1u);
+    const auto row1 = canvas.textsOn(0, "m1")[0]; // the first row; m10.. come later
+    ASSERT_EQ(row1.text, QStringLiteral("m1"));
+    auto barsAt = [&](int y) {
+        std::vector<int> xs;
+        for (const auto& t : canvas.textsOn(0, "|"))
+            if (t.y == y && t.text == "|")
+                xs.push_back(t.x);
+        return xs;
+    };
+    // The date line opens with "|  Nr" (above).
+    EXPECT_EQ(barsAt(titles[0].y), (std::vector<int>{left - cw, right - cw}));
+    EXPECT_EQ(barsAt(nr[0].y), std::vector<int>{right - cw});
+    EXPECT_EQ(barsAt(row1.y), (std::vector<int>{left - cw, right - cw}));
     // Club numbers (column 1) at the left margin, no Ix column.
     EXPECT_EQ(canvas.textsOn(0, "m1")[0].x, left);
     EXPECT_TRUE(canvas.textsOn(0, "Ix").empty());

@@ -85,18 +85,30 @@ TEST_F(Fixture, DuplicateClubNumbersBlockTheSaveNamingBothMembers)
 {
     const QString file = path("club.tdm");
     state.club.memberFileName = file;
-    auto& list = *state.club.members;
-    list.at(2).setClubNr(3);
-    list.at(2).setText(MemberField::Voornaam, u"Anna");
-    list.at(2).setText(MemberField::Achternaam, u"Bos");
-    list.at(3).setText(MemberField::Voornaam, u"Kees");
-    list.at(3).setText(MemberField::Achternaam, u"Post");
-    sink.expect(Result::Ok);
-    EXPECT_FALSE(saveMemberList(state, true));
-    ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_EQ(sink.shown[0].text, "Lidnummer in duplo  :\r    3   Anna  Bos \r    3   Kees   Post");
-    EXPECT_EQ(sink.shown[0].kind, Error);
-    EXPECT_FALSE(QFile::exists(file));
+    // Two in the middle, the first and the last, the last two: a check that stops one short of
+    // either end lets a duplicate through.
+    const std::pair<int, int> pairs[] = {{2, 3}, {1, 4}, {3, 4}};
+    for (const auto& [a, b] : pairs) {
+        SCOPED_TRACE(::testing::Message() << "members " << a << " and " << b);
+        KeyData k;
+        k.clubSize = 4;
+        state.club.members = createMemberList(k, NoFileName);
+        auto& list = *state.club.members;
+        const int nr = list.at(b).clubNr();
+        list.at(a).setClubNr(nr);
+        list.at(a).setText(MemberField::Voornaam, u"Anna");
+        list.at(a).setText(MemberField::Achternaam, u"Bos");
+        list.at(b).setText(MemberField::Voornaam, u"Kees");
+        list.at(b).setText(MemberField::Achternaam, u"Post");
+        const size_t before = sink.shown.size();
+        sink.expect(Result::Ok);
+        EXPECT_FALSE(saveMemberList(state, true));
+        ASSERT_EQ(sink.shown.size(), before + 1);
+        EXPECT_EQ(sink.shown.back().text,
+                  QStringLiteral("Lidnummer in duplo  :\r  %1   Anna  Bos \r  %1   Kees   Post").arg(nr, 3));
+        EXPECT_EQ(sink.shown.back().kind, Error);
+        EXPECT_FALSE(QFile::exists(file));
+    }
 }
 
 TEST_F(Fixture, SaveReportsSuccessAndFailureKeepingTheListInMemory)

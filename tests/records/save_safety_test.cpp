@@ -8,8 +8,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <random>
+#include <vector>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,6 +49,47 @@ QStringList othersThan(const QDir& dir, const QString& name)
     return rest;
 }
 
+// How long one save of `newData` over `oldData` takes on this machine, in microseconds, as a trial's
+// child makes it: each sample is a freshly forked child that saves once (the first save after a fork
+// pays for copying the parent's pages, later ones do not) and reports its time through a pipe. The
+// median of five samples; -1 when a sample failed.
+long measureSaveMicros(const QString& path, const QByteArray& oldData, const QByteArray& newData)
+{
+    std::vector<long> samples;
+    for (int sample = 0; sample < 5; ++sample) {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(oldData) != oldData.size())
+            return -1;
+        f.close();
+        int fds[2];
+        if (pipe(fds) != 0)
+            return -1;
+        const pid_t pid = fork();
+        if (pid < 0)
+            return -1;
+        if (pid == 0) {
+            close(fds[0]);
+            const auto start = std::chrono::steady_clock::now();
+            const bool saved = saveFileAtomically(path, newData).isEmpty();
+            const long micros = long(std::chrono::duration_cast<std::chrono::microseconds>(
+                std::chrono::steady_clock::now() - start).count());
+            _exit(saved && write(fds[1], &micros, sizeof micros) == sizeof micros ? 0 : 1);
+        }
+        close(fds[1]);
+        long micros = -1;
+        if (read(fds[0], &micros, sizeof micros) != sizeof micros)
+            micros = -1;
+        close(fds[0]);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (micros < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            return -1;
+        samples.push_back(micros);
+    }
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
 } // namespace
 
 // One trial: a child saves new content over old content and is killed after a random delay.
@@ -58,18 +102,42 @@ TEST(SaveSafety, SigkillAtRandomMomentsLeavesOldOrNewAndNoLeftoverAfterNextSave)
     int oldSeen = 0, newSeen = 0, leftovers = 0;
     for (const Kind& kind : kinds) {
         SCOPED_TRACE(kind.name);
+        const QByteArray oldData = pattern('a', kind.oldSize);
+        const QByteArray newData = pattern('A', kind.newSize);
+        // The kill moments cover the save as long as it takes here, and half as long again after it, so
+        // both outcomes occur on a slow machine and on a fast one.
+        long saveMicros = 0;
+        {
+            QTemporaryDir tmp;
+            ASSERT_TRUE(tmp.isValid());
+            saveMicros = measureSaveMicros(tmp.filePath(kind.name), oldData, newData);
+        }
+        ASSERT_GE(saveMicros, 0) << "the measuring save failed";
+        const long span = std::max(1L, saveMicros * 3 / 2);
+        std::printf("%s: one save takes %ld us, kills drawn over 0..%ld us\n", kind.name, saveMicros, span);
         for (int trial = 0; trial < 70; ++trial) {
             QTemporaryDir tmp;
             ASSERT_TRUE(tmp.isValid());
             const QString path = tmp.filePath(kind.name);
-            const QByteArray oldData = pattern('a', kind.oldSize);
-            const QByteArray newData = pattern('A', kind.newSize);
             writePlain(path, oldData);
+            // The child says when its save begins; the delay counts from there, not from the fork.
+            int fds[2];
+            ASSERT_EQ(pipe(fds), 0);
             const pid_t pid = fork();
             ASSERT_GE(pid, 0);
-            if (pid == 0)
+            if (pid == 0) {
+                close(fds[0]);
+                const char go = 'g';
+                if (write(fds[1], &go, 1) != 1)
+                    _exit(3);
                 _exit(saveFileAtomically(path, newData).isEmpty() ? 0 : 1);
-            usleep(std::uniform_int_distribution<int>(0, 4000)(rng));
+            }
+            close(fds[1]);
+            char go = 0;
+            const bool started = read(fds[0], &go, 1) == 1;
+            close(fds[0]);
+            if (started)
+                usleep(useconds_t(std::uniform_int_distribution<long>(0, span)(rng)));
             kill(pid, SIGKILL);
             int status = 0;
             ASSERT_EQ(waitpid(pid, &status, 0), pid);
