@@ -5,6 +5,8 @@
 //
 // Numbering: players, rounds, courts and pool positions count from 1 as the algorithms do; every
 // table that is indexed that way has one extra element and leaves index 0 unused.
+#include "Blossom.h"
+
 #include <array>
 #include <bitset>
 #include <cstdint>
@@ -168,8 +170,9 @@ struct SearchPruning {
     bool exact = false;
     int32_t exactFrom = -1; // candidates examined before it joins in; -1: twice the pool + 4000
     static constexpr int MaxVertices = 2 * MaxPlayers;
-    std::array<int16_t, MaxVertices> player{}, match{}, parent{}, base{}, queue{};
-    std::array<uint8_t, MaxVertices> owed{}, used{}, inBlossom{}, onPath{};
+    std::array<int16_t, MaxVertices> player{};
+    std::array<uint8_t, MaxVertices> owed{};
+    BlossomTables<MaxVertices> blossom;
     std::array<int16_t, MaxPlayers + 1> vertexOf{};
     // The order test of a mixed round, per gender (costlier than the others, so it joins in with
     // `exact`, and only at nodes with at most OrderPairs pairs to go): players taken,
@@ -182,6 +185,9 @@ struct SearchPruning {
     // at) against the candidates examined: the tests stop once it exceeds WorkPerCandidate per candidate
     // plus WorkAllowance. The courts test's chain keeps its own count against the same allowance.
     int64_t testWork = 0, examined = 0, chainWork = 0;
+    // The work of the subtree tests (about one unit per player looked at), for the work limit of a
+    // varied-pairs mixed search.
+    int64_t scenarioWork = 0;
     static constexpr int64_t WorkPerCandidate = 1024;
     static constexpr int64_t WorkAllowance = int64_t(1) << 20;
     std::array<uint8_t, MaxPlayers + 1> orderUsed{}, orderOwed{};
@@ -266,6 +272,36 @@ struct SearchPruning {
     std::array<DeadEnd, DeadEndSlots> deadEnds{};
 };
 
+// A varied-pairs mixed round whose search ends without a valid choice is planned again by the mend:
+// the same rules, but any two chosen pairs without a history conflict may share a court (not only the
+// pairs that follow each other in pool order). The literal search of such a round has a work limit in
+// the engine's own units: candidates examined, plus the work of the fast search's tests, plus the
+// history entries the reference search reads (at MixedHistoryReadsPerUnit a unit). A search that
+// reaches it counts as one without a valid choice, so the mend plans the round; the mend has the same
+// limit. The limit is about half a second of work on an ordinary PC, for either engine.
+constexpr int64_t MixedSearchWorkLimit = 50'000'000;
+constexpr int64_t MixedCandidateWork = 8;
+constexpr int64_t MixedScenarioWorkPerUnit = 4;
+constexpr int64_t MixedHistoryReadsPerUnit = 16;
+
+// How a mixed round was planned, as bits per overall round.
+namespace RoundPlan {
+constexpr uint8_t WorkLimit = 1; // the literal search reached the work limit
+constexpr uint8_t Mended = 2;    // the mend planned the round
+constexpr uint8_t MendLimit = 4; // the mend reached the work limit
+}
+
+struct MixedMend {
+    int64_t workLimit = MixedSearchWorkLimit; // tests lower it
+    int64_t work = 0;                         // this search: candidates examined
+    int64_t historyReads = 0;                 // this search: history entry pairs read (reference)
+    std::array<uint8_t, MaxRounds + 1> plan{}; // RoundPlan bits per overall round of this calculation
+    // The mend's chosen pool positions, which of them may share a court, and the courts' matching.
+    std::array<int32_t, MaxRoundPairs + 1> position{};
+    std::array<uint64_t, MaxRoundPairs> together{};
+    BlossomTables<MaxRoundPairs> blossom;
+};
+
 struct ScheduleState {
     // Which search and sort the calculation uses.
     EngineMode Engine = EngineMode::Fast;
@@ -327,6 +363,7 @@ struct ScheduleState {
     std::array<std::bitset<MaxPlayers + 1>, 2> hasEligiblePair{};
     std::array<int32_t, MaxMixedPairs + 1> sortPosition{}; // the fast pool sort's positions of one weight
     SearchPruning pruning;
+    MixedMend mend;
 
     ScheduleState();
 
