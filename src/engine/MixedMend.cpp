@@ -14,6 +14,8 @@
 #include "Blossom.h"
 #include "ScheduleEngine.h"
 
+#include <algorithm>
+
 namespace tandemx::engine {
 
 bool ScheduleEngine::conflicts(Pair last, Pair candidate)
@@ -26,8 +28,22 @@ bool ScheduleEngine::conflicts(Pair last, Pair candidate)
 int64_t ScheduleEngine::mixedSearchWork() const
 {
     const auto& pr = s_.pruning;
-    return MixedCandidateWork * s_.mend.work + s_.mend.historyReads / MixedHistoryReadsPerUnit + pr.testWork
-        + pr.chainWork + pr.scenarioWork / MixedScenarioWorkPerUnit;
+    return MixedCandidateWork * s_.mend.work + s_.mend.historyReads + MixedTestWork * pr.testWork
+        + MixedChainWork * pr.chainWork + MixedLookWork * pr.lookWork;
+}
+
+void ScheduleEngine::startMixedWork(bool forMend)
+{
+    auto& mend = s_.mend;
+    auto& pr = s_.pruning;
+    mend.work = mend.historyReads = pr.testWork = pr.chainWork = pr.lookWork = 0;
+    const int64_t left = std::max(MixedSearchWorkFloor, mend.eveningLimit - mend.eveningWork);
+    mend.limit = std::min(forMend ? mend.mendLimit : mend.searchLimit, left);
+}
+
+void ScheduleEngine::endMixedWork()
+{
+    s_.mend.eveningWork += mixedSearchWork();
 }
 
 bool ScheduleEngine::mendCourts(const PairList<MaxMixedPairs>& pool, int count)
@@ -132,6 +148,7 @@ void ScheduleEngine::MendMixedRound(int courts, int overallRound)
     const int needed = 2 * courts;
     const bool groupVsGroup = s_.Settings.PlayOptions & PlayOption::GroupVsGroup;
     const int smaller = s_.Run.NumMen <= s_.Run.NumLadies ? Men : Ladies;
+    startMixedWork(true);
     if (!s_.VariedPairs || s_.SolutionFound || s_.TooFewPlayers || needed <= 0 || needed > MaxRoundPairs)
         return;
     // With more must-play players than places no choice passes the must-play check.
@@ -146,8 +163,6 @@ void ScheduleEngine::MendMixedRound(int courts, int overallRound)
     ladiesChosen.fill(0);
     auto& mend = s_.mend;
     auto& pr = s_.pruning;
-    mend.work = mend.historyReads = 0;
-    pr.testWork = pr.chainWork = pr.scenarioWork = 0;
     // The balance and must-play scenarios, for the test of both genders' twos, and in the fast engine
     // its subtree tests without the ones that read the pool order as courts.
     preparePruning(pool, -1, groupVsGroup ? -1 : smaller, overallRound, !groupVsGroup);
@@ -165,7 +180,7 @@ void ScheduleEngine::MendMixedRound(int courts, int overallRound)
                 cursor = pool.count + 1;
             bool reachedLimit = false;
             while (chosen < needed && cursor <= pool.count) {
-                if (mixedSearchWork() >= mend.workLimit) {
+                if (mixedSearchWork() >= mend.limit) {
                     reachedLimit = true;
                     break;
                 }

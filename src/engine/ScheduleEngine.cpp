@@ -761,14 +761,19 @@ void ScheduleEngine::mixedPhase()
     WeighMixedPairs(pool);
     SortMixedPool(pool);
     s_.mend.plan.fill(0);
+    s_.mend.eveningWork = 0;
     for (s_.CurrentRound = 1; s_.CurrentRound <= X; ++s_.CurrentRound) {
         const int R = D + s_.CurrentRound;
         const int courts = s_.CourtsPerRound.mixed[size_t(s_.CurrentRound)];
         try {
             progressLine(MixedDoubles);
             SearchMixedRound(courts, R);
-            if (!stopRequested())
+            if (s_.VariedPairs)
+                endMixedWork();
+            if (!stopRequested()) {
                 MendMixedRound(courts, R);
+                endMixedWork();
+            }
             if (stopRequested())
                 return;
             if (s_.RoundResult[MixedDoubles].count < 2 * courts)
@@ -836,7 +841,7 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     s_.SolutionFound = false;
     s_.TooFewPlayers = false;
     s_.TooManyMustPlay = false;
-    s_.mend.work = s_.mend.historyReads = 0;
+    startMixedWork(false);
     int& chosen = s_.chosenCount;
     int& cursor = s_.searchCursor;
     chosen = 0;
@@ -924,7 +929,7 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     // a while.
     s_.pruning.exact = s_.pruning.exactFrom == 0;
     s_.pruning.orderNodes = s_.pruning.orderCalls = s_.pruning.orderSkips = 0;
-    s_.pruning.testWork = s_.pruning.examined = s_.pruning.chainWork = s_.pruning.scenarioWork = 0;
+    s_.pruning.examined = 0;
     s_.pruning.courtCalls.fill(0);
     s_.pruning.courtUnknown.fill(0);
     const long long exactAfter = s_.pruning.exactFrom >= 0 ? s_.pruning.exactFrom + 1 : 2LL * pool.count + 4000;
@@ -943,7 +948,7 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
             if (prune && chosen >= 1 && chosen < needed && deadEnd())
                 cursor = pool.count + 1;
             while (chosen < needed && cursor <= pool.count) {
-                if (limited && mixedSearchWork() >= s_.mend.workLimit) {
+                if (limited && mixedSearchWork() >= s_.mend.limit) {
                     reachedLimit = true;
                     break;
                 }

@@ -72,8 +72,11 @@ private:
     void buildWorkingPool(PairList<MaxDoublesPairs>* doubles, PairList<MaxMixedPairs>* mixed, int chosen);
     // The history-conflict test, counting the history the reference engine reads.
     bool conflicts(Pair last, Pair candidate);
-    // The work of the current mixed search, in the units of its work limit.
+    // The work of the current mixed search, in the units of its work limit; a new search's count and
+    // limit; and the count added to the calculation's.
     int64_t mixedSearchWork() const;
+    void startMixedWork(bool mend);
+    void endMixedWork();
     // The mend's courts: whether the chosen pairs (mend positions 1..count) can all share a court with
     // a pair they have no history conflict with; if so, writes them as courts into the RoundResult.
     bool mendCourts(const PairList<MaxMixedPairs>& pool, int count);

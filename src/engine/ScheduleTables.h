@@ -185,9 +185,9 @@ struct SearchPruning {
     // at) against the candidates examined: the tests stop once it exceeds WorkPerCandidate per candidate
     // plus WorkAllowance. The courts test's chain keeps its own count against the same allowance.
     int64_t testWork = 0, examined = 0, chainWork = 0;
-    // The work of the subtree tests (about one unit per player looked at), for the work limit of a
-    // varied-pairs mixed search.
-    int64_t scenarioWork = 0;
+    // Players looked at by the tests where their own counts leave them out (the balance tests, the
+    // courts test's choice of the next player), for the work limit of a varied-pairs mixed search only.
+    int64_t lookWork = 0;
     static constexpr int64_t WorkPerCandidate = 1024;
     static constexpr int64_t WorkAllowance = int64_t(1) << 20;
     std::array<uint8_t, MaxPlayers + 1> orderUsed{}, orderOwed{};
@@ -272,29 +272,40 @@ struct SearchPruning {
     std::array<DeadEnd, DeadEndSlots> deadEnds{};
 };
 
-// A varied-pairs mixed round whose search ends without a valid choice is planned again by the mend:
-// the same rules, but any two chosen pairs without a history conflict may share a court (not only the
-// pairs that follow each other in pool order). The literal search of such a round has a work limit in
-// the engine's own units: candidates examined, plus the work of the fast search's tests, plus the
-// history entries the reference search reads (at MixedHistoryReadsPerUnit a unit). A search that
-// reaches it counts as one without a valid choice, so the mend plans the round; the mend has the same
-// limit. The limit is about half a second of work on an ordinary PC, for either engine.
-constexpr int64_t MixedSearchWorkLimit = 50'000'000;
-constexpr int64_t MixedCandidateWork = 8;
-constexpr int64_t MixedScenarioWorkPerUnit = 4;
-constexpr int64_t MixedHistoryReadsPerUnit = 16;
+// A varied-pairs mixed round whose search ends without a valid choice is planned again by the mend
+// (MixedMend.cpp). Both searches of such a round have a work limit, counted in the engine's own units
+// of about a nanosecond of work each on an ordinary PC: a candidate examined is MixedCandidateWork
+// units, a unit of the fast search's costlier tests MixedTestWork (testWork) or MixedChainWork
+// (chainWork), a player looked at by its other tests (lookWork) MixedLookWork, a history entry pair
+// read by the reference search one. Each search stops at its limit (MixedSearchWorkLimit, about half
+// a second), and all of them in one calculation share MixedEveningWorkLimit, of which each still gets
+// at least MixedSearchWorkFloor. A literal search stopped there counts as one without a valid choice,
+// so the mend plans the round; a mend stopped there has found nothing. Work is counted, not timed: an
+// evening gives the same schedule on every machine.
+constexpr int64_t MixedSearchWorkLimit = 500'000'000;
+constexpr int64_t MixedEveningWorkLimit = 600'000'000;
+constexpr int64_t MixedSearchWorkFloor = 2'000'000;
+constexpr int64_t MixedCandidateWork = 12;
+constexpr int64_t MixedTestWork = 5;
+constexpr int64_t MixedChainWork = 9;
+constexpr int64_t MixedLookWork = 2;
 
 // How a mixed round was planned, as bits per overall round.
 namespace RoundPlan {
-constexpr uint8_t WorkLimit = 1; // the literal search reached the work limit
+constexpr uint8_t WorkLimit = 1; // the literal search reached its work limit
 constexpr uint8_t Mended = 2;    // the mend planned the round
-constexpr uint8_t MendLimit = 4; // the mend reached the work limit
+constexpr uint8_t MendLimit = 4; // the mend reached its work limit
 }
 
 struct MixedMend {
-    int64_t workLimit = MixedSearchWorkLimit; // tests lower it
-    int64_t work = 0;                         // this search: candidates examined
-    int64_t historyReads = 0;                 // this search: history entry pairs read (reference)
+    // The limits of the literal search, of the mend and of all of them together (tests lower them).
+    int64_t searchLimit = MixedSearchWorkLimit;
+    int64_t mendLimit = MixedSearchWorkLimit;
+    int64_t eveningLimit = MixedEveningWorkLimit;
+    int64_t eveningWork = 0; // the searches of this calculation so far
+    int64_t limit = 0;       // the current search's limit
+    int64_t work = 0;        // the current search: candidates examined
+    int64_t historyReads = 0; // the current search: history entry pairs read (reference)
     std::array<uint8_t, MaxRounds + 1> plan{}; // RoundPlan bits per overall round of this calculation
     // The mend's chosen pool positions, which of them may share a court, and the courts' matching.
     std::array<int32_t, MaxRoundPairs + 1> position{};

@@ -426,6 +426,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
     int placed = 0;
     uint64_t needMen = 0, needLadies = 0, allowedMen = 0, allowedLadies = 0;
     auto apart = [&](int a, int b) {
+        pr.lookWork += placed;
         for (int i = 0; i < placed; ++i)
             if (!(b < pr.placedCourts[size_t(i)].first || pr.placedCourts[size_t(i)].second < a))
                 return false;
@@ -786,6 +787,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         // The player with the fewest pairs left: a needed one if any.
         int bestGender = -1, best = -1, fewest = 1 << 20;
         const bool needed = (owedMen | owedLadies) != 0;
+        pr.lookWork += needed ? bitCount(owedMen) + bitCount(owedLadies) : freeMenCount + freeLadiesCount;
         for (int g = Men; g <= Ladies; ++g) {
             const uint64_t others = g == Men ? freeLadies : freeMen;
             for (uint64_t c = needed ? (g == Men ? owedMen : owedLadies) : (g == Men ? freeMen : freeLadies); c;
@@ -884,7 +886,7 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
     const int32_t* entry = pr.listEntry.data();
     const auto& start = pr.listStart[size_t(g)];
 
-    pr.scenarioWork += n;
+    pr.lookWork += n;
     auto usable = [&](int v) {
         return !otherChosen[size_t(v)]
             && (mixed ? !pr.blocked[size_t(og)][size_t(v)] : st[size_t(v)] != SearchPruning::Out);
