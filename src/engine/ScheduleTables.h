@@ -277,13 +277,15 @@ struct SearchPruning {
 // of about a nanosecond of work each on an ordinary PC: a candidate examined is MixedCandidateWork
 // units, a unit of the fast search's costlier tests MixedTestWork (testWork) or MixedChainWork
 // (chainWork), a player looked at by its other tests (lookWork) MixedLookWork, a history entry pair
-// read by the reference search one. Each search stops at its limit (MixedSearchWorkLimit, about half
-// a second), and all of them in one calculation share MixedEveningWorkLimit, of which each still gets
-// at least MixedSearchWorkFloor. A literal search stopped there counts as one without a valid choice,
+// read by the reference search one (the weights come from timing the fast engine on a random walk over
+// evenings of up to 40 + 40 players; a unit's real cost varies about twofold). Each search stops at its
+// limit (MixedSearchWorkLimit, a third to half a second), and all of them in one calculation share
+// MixedEveningWorkLimit, so that no evening spends much more than half a second on them whatever its
+// number of rounds; each search still gets at least MixedSearchWorkFloor. A literal search stopped there counts as one without a valid choice,
 // so the mend plans the round; a mend stopped there has found nothing. Work is counted, not timed: an
 // evening gives the same schedule on every machine.
-constexpr int64_t MixedSearchWorkLimit = 500'000'000;
-constexpr int64_t MixedEveningWorkLimit = 600'000'000;
+constexpr int64_t MixedSearchWorkLimit = 300'000'000;
+constexpr int64_t MixedEveningWorkLimit = 400'000'000;
 constexpr int64_t MixedSearchWorkFloor = 2'000'000;
 constexpr int64_t MixedCandidateWork = 12;
 constexpr int64_t MixedTestWork = 5;
