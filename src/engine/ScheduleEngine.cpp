@@ -768,9 +768,10 @@ void ScheduleEngine::mixedPhase()
         try {
             progressLine(MixedDoubles);
             SearchMixedRound(courts, R);
-            if (s_.VariedPairs)
+            // With varied pairs a round the search ends without (or stops at its work limit) goes to
+            // the mend; both count their work towards the evening's limit.
+            if (s_.VariedPairs && !stopRequested()) {
                 endMixedWork();
-            if (!stopRequested()) {
                 MendMixedRound(courts, R);
                 endMixedWork();
             }
