@@ -5,13 +5,21 @@
 //
 // The reference runs of the hard evenings are bounded: the host stops the calculation after a candidate
 // budget (the "stopped" counter says whether it did), so their time is a lower bound.
+//
+// Then varied-pairs evenings whose mixed rounds need the mend, and a seeded random walk over evenings
+// of up to 40 + 40 players with the time of the slowest and what the mend and the work limits did.
 #include "engine/QuietHost.h"
 #include "engine/ScheduleEngine.h"
 #include "engine/ScheduleStart.h"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -89,6 +97,127 @@ void Reference(benchmark::State& bench) { Evening(bench, true); }
 BENCHMARK(Fast)->Apply(Configurations)->Unit(benchmark::kMillisecond);
 // One run each: the literal search of a hard evening takes seconds to its budget.
 BENCHMARK(Reference)->Apply(Configurations)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The rounds of a calculation that the mend planned, whose literal search reached its work limit, and
+// whose mend reached its own.
+struct Plans {
+    int mended = 0, limited = 0, mendLimited = 0;
+};
+
+Plans plansOf(const ScheduleState& s)
+{
+    Plans p;
+    for (int r = 1; r <= s.TotalRounds; ++r) {
+        p.mended += (s.mend.plan[size_t(r)] & RoundPlan::Mended) != 0;
+        p.limited += (s.mend.plan[size_t(r)] & RoundPlan::WorkLimit) != 0;
+        p.mendLimited += (s.mend.plan[size_t(r)] & RoundPlan::MendLimit) != 0;
+    }
+    return p;
+}
+
+// Varied-pairs evenings whose mixed rounds the literal search could not plan: it ran without end in the
+// first three (before the work limit), and ended without a choice after round 1 in the last (8 + 8).
+// Arguments: men, ladies, doubles rounds, mixed rounds, courts, "Pauzes voor 3 X spelen", "Pauzes voor 2
+// X spelen"; numbered players, "Steeds ander begin paren".
+void VariedPairs(benchmark::State& bench)
+{
+    Plans plans;
+    int messages = 0;
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        auto s = std::make_unique<ScheduleState>();
+        QuietHost host;
+        s->Settings = {int32_t(bench.range(0)), int32_t(bench.range(1)), int32_t(bench.range(2)),
+                       int32_t(bench.range(3)), int32_t(bench.range(4)), PlayOption::VariedPairs, 0, 2};
+        DefaultCourts(*s, host);
+        s->Settings.PauseOptions = uint16_t(bench.range(5) | bench.range(6) << 2);
+        bench.ResumeTiming();
+        StartSchedule(*s, host);
+        benchmark::DoNotOptimize(s->ScheduleTable);
+        plans = plansOf(*s);
+        messages = int(host.messages.size());
+    }
+    bench.counters["mended"] = plans.mended;
+    bench.counters["limited"] = plans.limited;
+    bench.counters["messages"] = messages;
+}
+BENCHMARK(VariedPairs)
+    ->ArgNames({"men", "ladies", "doubles", "mixed", "courts", "pause3", "pause2"})
+    ->Args({26, 34, 1, 4, 15, 3, 2})
+    ->Args({19, 32, 4, 3, 8, 0, 0})
+    ->Args({22, 24, 1, 5, 11, 1, 3})
+    ->Args({8, 8, 0, 3, 4, 1, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// A seeded random walk over evenings of up to 40 + 40 numbered players: up to 6 doubles and 1..6 mixed
+// rounds, up to a court more than the players fill, half of them with "Steeds ander begin paren", the
+// other play options and both pause spins at random. Each evening is timed on its own; the counters give
+// the slowest (with its number in the walk printed after the run), the rounds the mend planned, the
+// rounds whose literal search or mend reached its work limit, and the failed-round messages.
+// TANDEMX_WALK=<evenings>:<seed> sets the walk (default 1500:2026).
+void RandomWalk(benchmark::State& bench)
+{
+    int evenings = 1500;
+    unsigned seed = 2026;
+    if (const char* env = std::getenv("TANDEMX_WALK")) {
+        evenings = std::atoi(env);
+        if (const char* colon = std::strchr(env, ':'))
+            seed = unsigned(std::atoll(colon + 1));
+    }
+    for (auto _ : bench) {
+        std::mt19937 rng(seed);
+        auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        double slowest = 0;
+        int slowestEvening = -1, mended = 0, limited = 0, mendLimited = 0, messages = 0;
+        char slowestText[160] = "";
+        for (int i = 0; i < evenings; ++i) {
+            auto s = std::make_unique<ScheduleState>();
+            QuietHost host;
+            int men = pick(0, 40);
+            const int ladies = pick(0, 40);
+            if (men + ladies == 0)
+                men = 1;
+            const int doubles = pick(0, 6);
+            const int mixed = pick(1, 6);
+            const int courts = pick(1, std::max(1, (men + ladies) / 4 + 1));
+            uint16_t options = pick(0, 1) ? PlayOption::VariedPairs : 0;
+            options |= pick(0, 1) ? PlayOption::LadiesFirst : 0;
+            options |= pick(0, 3) == 0 ? PlayOption::GroupVsGroup : 0;
+            const int pause3 = pick(0, 3);
+            const int pause2 = pick(0, 3);
+            s->Settings = {men, ladies, doubles, mixed, courts, options, 0, 2};
+            DefaultCourts(*s, host);
+            s->Settings.PauseOptions = uint16_t(pause3 | pause2 << 2);
+            const auto start = std::chrono::steady_clock::now();
+            StartSchedule(*s, host);
+            const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            const Plans plans = plansOf(*s);
+            mended += plans.mended;
+            limited += plans.limited;
+            mendLimited += plans.mendLimited;
+            messages += int(host.messages.size());
+            if (ms > slowest) {
+                slowest = ms;
+                slowestEvening = i;
+                std::snprintf(slowestText, sizeof slowestText,
+                              "--men %d --ladies %d --doubles %d --mixed %d --courts %d%s%s%s --pause3 %d --pause2 %d",
+                              men, ladies, doubles, mixed, courts,
+                              options & PlayOption::LadiesFirst ? " --ladies-first" : "",
+                              options & PlayOption::VariedPairs ? " --varied-pairs" : "",
+                              options & PlayOption::GroupVsGroup ? " --group-vs-group" : "", pause3, pause2);
+            }
+        }
+        bench.counters["evenings"] = evenings;
+        bench.counters["slowestMs"] = slowest;
+        bench.counters["slowestEvening"] = slowestEvening;
+        bench.counters["mended"] = mended;
+        bench.counters["limited"] = limited;
+        bench.counters["mendLimited"] = mendLimited;
+        bench.counters["messages"] = messages;
+        std::printf("random walk, slowest evening %d: %s\n", slowestEvening, slowestText);
+    }
+}
+BENCHMARK(RandomWalk)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
 

@@ -793,12 +793,21 @@ void ScheduleEngine::mixedPhase()
     std::copy_n(pool.pairs.begin() + 1, pool.count, working.pairs.begin() + 1);
     WeighMixedPairs(pool);
     SortMixedPool(pool);
+    s_.mend.plan.fill(0);
+    s_.mend.eveningWork = 0;
     for (s_.CurrentRound = 1; s_.CurrentRound <= X; ++s_.CurrentRound) {
         const int R = D + s_.CurrentRound;
         const int courts = s_.CourtsPerRound.mixed[size_t(s_.CurrentRound)];
         try {
             progressLine(MixedDoubles);
             SearchMixedRound(courts, R);
+            // With varied pairs a round the search ends without (or stops at its work limit) goes to
+            // the mend; both count their work towards the evening's limit.
+            if (s_.VariedPairs && !stopRequested()) {
+                endMixedWork();
+                MendMixedRound(courts, R);
+                endMixedWork();
+            }
             if (stopRequested())
                 return;
             const bool courtsLeftEmpty = s_.RoundResult[MixedDoubles].count < 2 * courts;
@@ -870,6 +879,7 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     s_.SolutionFound = false;
     s_.TooFewPlayers = false;
     s_.TooManyMustPlay = false;
+    startMixedWork(false);
     int& chosen = s_.chosenCount;
     int& cursor = s_.searchCursor;
     chosen = 0;
@@ -957,7 +967,7 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     // a while.
     s_.pruning.exact = s_.pruning.exactFrom == 0;
     s_.pruning.orderNodes = s_.pruning.orderCalls = s_.pruning.orderSkips = 0;
-    s_.pruning.testWork = s_.pruning.examined = s_.pruning.chainWork = 0;
+    s_.pruning.examined = 0;
     s_.pruning.courtCalls.fill(0);
     s_.pruning.courtUnknown.fill(0);
     const long long exactAfter = s_.pruning.exactFrom >= 0 ? s_.pruning.exactFrom + 1 : 2LL * pool.count + 4000;
@@ -968,11 +978,19 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     auto deadEnd = [&] {
         return !canComplete(pool, -1, cursor, needed - chosen) || knownDeadEnd(cursor, openPair());
     };
+    // With varied pairs the search has a work limit; a search that reaches it has found nothing.
+    const bool limited = s_.VariedPairs;
+    bool reachedLimit = false;
     try {
         do {
             if (prune && chosen >= 1 && chosen < needed && deadEnd())
                 cursor = pool.count + 1;
             while (chosen < needed && cursor <= pool.count) {
+                if (limited && mixedSearchWork() >= s_.mend.limit) {
+                    reachedLimit = true;
+                    break;
+                }
+                ++s_.mend.work;
                 const Pair p = pool[cursor];
                 if (prune && ++examined == exactAfter)
                     s_.pruning.exact = true;
@@ -983,7 +1001,7 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
                         s_.TooManyMustPlay = true;
                 }
                 if (compatible && s_.VariedPairs && chosen % 2 == 1)
-                    compatible = !HistoryConflict(pool[s_.chosenPosition[size_t(chosen)]], p);
+                    compatible = !conflicts(pool[s_.chosenPosition[size_t(chosen)]], p);
                 if (compatible) {
                     s_.chosenPosition[size_t(++chosen)] = cursor;
                     menChosen[p.first] = ladiesChosen[p.second] = 1;
@@ -997,6 +1015,8 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
                 if (compatible && prune && chosen < needed && deadEnd())
                     cursor = pool.count + 1;
             }
+            if (reachedLimit)
+                break;
             bool valid = false;
             if (chosen >= 1 && chosen == needed)
                 valid = groupVsGroup
@@ -1025,6 +1045,13 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
             // The first chosen pair is never replaced: the search ends when it would be.
         } while (cursor >= 0 && chosen > 0 && chosen != needed);
     } catch (const std::exception&) {
+    }
+    if (reachedLimit) {
+        while (chosen > 0) {
+            const Pair p = pool[s_.chosenPosition[size_t(chosen--)]];
+            menChosen[p.first] = ladiesChosen[p.second] = 0;
+        }
+        s_.mend.plan[size_t(overallRound)] |= RoundPlan::WorkLimit;
     }
     s_.SolutionFound = chosen == needed && needed > 0;
     finish();

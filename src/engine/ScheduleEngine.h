@@ -54,6 +54,10 @@ public:
     void WeighPairs(int gender, int courts);
     void SortDoublesPool(int gender);
     void SearchMixedRound(int courts, int overallRound);
+    // After a varied-pairs mixed search without a valid choice: the mend (see MixedSearchWorkLimit).
+    // On success the RoundResult holds the courts (pairs 1 and 2 on the first, ...), the working pool is
+    // built from its choice and SolutionFound is set; otherwise the search's outcome stays as it was.
+    void MendMixedRound(int courts, int overallRound);
     void UpdateMixedHistory();
     void UpdateMixedCounters(int overallRound, int courts);
     void WeighMixedPairs(const PairList<MaxMixedPairs>& pool);
@@ -74,6 +78,18 @@ private:
     bool mustPlayCheck(int gender) const;
     bool balanceCheck(int gender, const AvailabilityRecord& availability, int minStart) const;
     void buildWorkingPool(PairList<MaxDoublesPairs>* doubles, PairList<MaxMixedPairs>* mixed, int chosen);
+    // The history-conflict test, counting the history the reference engine reads.
+    bool conflicts(Pair last, Pair candidate);
+    // The work of the current mixed search, in the units of its work limit; a new search's count and
+    // limit; and the count added to the calculation's.
+    int64_t mixedSearchWork() const;
+    void startMixedWork(bool mend);
+    void endMixedWork();
+    // The mend's courts: whether the chosen pairs (mend positions 1..count) can all share a court with
+    // a pair they have no history conflict with; if so, writes them as courts into the RoundResult.
+    bool mendCourts(const PairList<MaxMixedPairs>& pool, int count);
+    // Whether the players of gender g a valid choice may hold can make `courts` twos who have not met.
+    bool twosWithoutConflict(int g, int courts);
 
     // The fast search's tests (SearchPruning.cpp). gender is the doubles gender, or -1 in a mixed round.
     // preparePruning works out, from this round's pool, availability and counters, which players every

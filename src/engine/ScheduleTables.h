@@ -5,6 +5,8 @@
 //
 // Numbering: players, rounds, courts and pool positions count from 1 as the algorithms do; every
 // table that is indexed that way has one extra element and leaves index 0 unused.
+#include "Blossom.h"
+
 #include <array>
 #include <bitset>
 #include <cstdint>
@@ -168,8 +170,9 @@ struct SearchPruning {
     bool exact = false;
     int32_t exactFrom = -1; // candidates examined before it joins in; -1: twice the pool + 4000
     static constexpr int MaxVertices = 2 * MaxPlayers;
-    std::array<int16_t, MaxVertices> player{}, match{}, parent{}, base{}, queue{};
-    std::array<uint8_t, MaxVertices> owed{}, used{}, inBlossom{}, onPath{};
+    std::array<int16_t, MaxVertices> player{};
+    std::array<uint8_t, MaxVertices> owed{};
+    BlossomTables<MaxVertices> blossom;
     std::array<int16_t, MaxPlayers + 1> vertexOf{};
     // The order test of a mixed round, per gender (costlier than the others, so it joins in with
     // `exact`, and only at nodes with at most OrderPairs pairs to go): players taken,
@@ -182,6 +185,9 @@ struct SearchPruning {
     // at) against the candidates examined: the tests stop once it exceeds WorkPerCandidate per candidate
     // plus WorkAllowance. The courts test's chain keeps its own count against the same allowance.
     int64_t testWork = 0, examined = 0, chainWork = 0;
+    // Players looked at by the tests where their own counts leave them out (the balance tests, the
+    // courts test's choice of the next player), for the work limit of a varied-pairs mixed search only.
+    int64_t lookWork = 0;
     static constexpr int64_t WorkPerCandidate = 1024;
     static constexpr int64_t WorkAllowance = int64_t(1) << 20;
     std::array<uint8_t, MaxPlayers + 1> orderUsed{}, orderOwed{};
@@ -266,6 +272,49 @@ struct SearchPruning {
     std::array<DeadEnd, DeadEndSlots> deadEnds{};
 };
 
+// A varied-pairs mixed round whose search ends without a valid choice is planned again by the mend
+// (MixedMend.cpp). Both searches of such a round have a work limit, counted in the engine's own units
+// of about a nanosecond of work each on an ordinary PC: a candidate examined is MixedCandidateWork
+// units, a unit of the fast search's costlier tests MixedTestWork (testWork) or MixedChainWork
+// (chainWork), a player looked at by its other tests (lookWork) MixedLookWork, a history entry pair
+// read by the reference search one (the weights come from timing the fast engine on a random walk over
+// evenings of up to 40 + 40 players; a unit's real cost varies about twofold). Each search stops at its
+// limit (MixedSearchWorkLimit, a third to half a second), and all of them in one calculation share
+// MixedEveningWorkLimit, so that no evening spends much more than half a second on them whatever its
+// number of rounds; each search still gets at least MixedSearchWorkFloor. A literal search stopped there counts as one without a valid choice,
+// so the mend plans the round; a mend stopped there has found nothing. Work is counted, not timed: an
+// evening gives the same schedule on every machine.
+constexpr int64_t MixedSearchWorkLimit = 300'000'000;
+constexpr int64_t MixedEveningWorkLimit = 400'000'000;
+constexpr int64_t MixedSearchWorkFloor = 2'000'000;
+constexpr int64_t MixedCandidateWork = 12;
+constexpr int64_t MixedTestWork = 5;
+constexpr int64_t MixedChainWork = 9;
+constexpr int64_t MixedLookWork = 2;
+
+// How a mixed round was planned, as bits per overall round.
+namespace RoundPlan {
+constexpr uint8_t WorkLimit = 1; // the literal search reached its work limit
+constexpr uint8_t Mended = 2;    // the mend planned the round
+constexpr uint8_t MendLimit = 4; // the mend reached its work limit
+}
+
+struct MixedMend {
+    // The limits of the literal search, of the mend and of all of them together (tests lower them).
+    int64_t searchLimit = MixedSearchWorkLimit;
+    int64_t mendLimit = MixedSearchWorkLimit;
+    int64_t eveningLimit = MixedEveningWorkLimit;
+    int64_t eveningWork = 0; // the searches of this calculation so far
+    int64_t limit = 0;       // the current search's limit
+    int64_t work = 0;        // the current search: candidates examined
+    int64_t historyReads = 0; // the current search: history entry pairs read (reference)
+    std::array<uint8_t, MaxRounds + 1> plan{}; // RoundPlan bits per overall round of this calculation
+    // The mend's chosen pool positions, which of them may share a court, and the courts' matching.
+    std::array<int32_t, MaxRoundPairs + 1> position{};
+    std::array<uint64_t, MaxRoundPairs> together{};
+    BlossomTables<MaxRoundPairs> blossom;
+};
+
 struct ScheduleState {
     // Which search and sort the calculation uses.
     EngineMode Engine = EngineMode::Fast;
@@ -330,6 +379,7 @@ struct ScheduleState {
     std::array<std::bitset<MaxPlayers + 1>, 2> hasEligiblePair{};
     std::array<int32_t, MaxMixedPairs + 1> sortPosition{}; // the fast pool sort's positions of one weight
     SearchPruning pruning;
+    MixedMend mend;
 
     ScheduleState();
 

@@ -26,6 +26,7 @@
 // genders, the history and the pool order together, unless it gives up) and the dead ends the search
 // has already met (the same players at the same or a later cursor). The order and courts tests are
 // bounded by the work of the search itself.
+#include "Blossom.h"
 #include "ScheduleEngine.h"
 
 #include <algorithm>
@@ -425,6 +426,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
     int placed = 0;
     uint64_t needMen = 0, needLadies = 0, allowedMen = 0, allowedLadies = 0;
     auto apart = [&](int a, int b) {
+        pr.lookWork += placed;
         for (int i = 0; i < placed; ++i)
             if (!(b < pr.placedCourts[size_t(i)].first || pr.placedCourts[size_t(i)].second < a))
                 return false;
@@ -785,6 +787,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         // The player with the fewest pairs left: a needed one if any.
         int bestGender = -1, best = -1, fewest = 1 << 20;
         const bool needed = (owedMen | owedLadies) != 0;
+        pr.lookWork += needed ? bitCount(owedMen) + bitCount(owedLadies) : freeMenCount + freeLadiesCount;
         for (int g = Men; g <= Ladies; ++g) {
             const uint64_t others = g == Men ? freeLadies : freeMen;
             for (uint64_t c = needed ? (g == Men ? owedMen : owedLadies) : (g == Men ? freeMen : freeLadies); c;
@@ -883,6 +886,7 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
     const int32_t* entry = pr.listEntry.data();
     const auto& start = pr.listStart[size_t(g)];
 
+    pr.lookWork += n;
     auto usable = [&](int v) {
         return !otherChosen[size_t(v)]
             && (mixed ? !pr.blocked[size_t(og)][size_t(v)] : st[size_t(v)] != SearchPruning::Out);
@@ -1042,11 +1046,7 @@ bool ScheduleEngine::exactMatching(const PairList<MaxMixedPairs>& pool, int g, i
     const int V = m + d;
     const int32_t* entry = pr.listEntry.data();
     const auto& start = pr.listStart[size_t(g)];
-    auto& match = pr.match;
-    auto& parent = pr.parent;
-    auto& base = pr.base;
-    auto& used = pr.used;
-    auto& queue = pr.queue;
+    auto& match = pr.blossom.match;
 
     // Visits the neighbours of v until visit answers true.
     auto forEachNeighbour = [&](int v, auto&& visit) {
@@ -1081,89 +1081,7 @@ bool ScheduleEngine::exactMatching(const PairList<MaxMixedPairs>& pool, int g, i
             return true;
         });
     }
-    auto lca = [&](int a, int b) {
-        for (int i = 0; i < V; ++i)
-            pr.onPath[size_t(i)] = 0;
-        for (;;) {
-            a = base[size_t(a)];
-            pr.onPath[size_t(a)] = 1;
-            if (match[size_t(a)] == -1)
-                break;
-            a = parent[size_t(match[size_t(a)])];
-        }
-        for (;;) {
-            b = base[size_t(b)];
-            if (pr.onPath[size_t(b)])
-                return b;
-            b = parent[size_t(match[size_t(b)])];
-        }
-    };
-    auto markPath = [&](int v, int b, int child) {
-        while (base[size_t(v)] != b) {
-            pr.inBlossom[size_t(base[size_t(v)])] = pr.inBlossom[size_t(base[size_t(match[size_t(v)])])] = 1;
-            parent[size_t(v)] = int16_t(child);
-            child = match[size_t(v)];
-            v = parent[size_t(match[size_t(v)])];
-        }
-    };
-    auto findPath = [&](int root) {
-        for (int i = 0; i < V; ++i) {
-            used[size_t(i)] = 0;
-            parent[size_t(i)] = -1;
-            base[size_t(i)] = int16_t(i);
-        }
-        used[size_t(root)] = 1;
-        int head = 0, tail = 0;
-        queue[size_t(tail++)] = int16_t(root);
-        int found = -1;
-        while (head < tail && found < 0) {
-            const int v = queue[size_t(head++)];
-            forEachNeighbour(v, [&](int to) {
-                if (base[size_t(v)] == base[size_t(to)] || match[size_t(v)] == to)
-                    return false;
-                if (to == root || (match[size_t(to)] != -1 && parent[size_t(match[size_t(to)])] != -1)) {
-                    const int cur = lca(v, to);
-                    for (int i = 0; i < V; ++i)
-                        pr.inBlossom[size_t(i)] = 0;
-                    markPath(v, cur, to);
-                    markPath(to, cur, v);
-                    for (int i = 0; i < V; ++i) {
-                        if (pr.inBlossom[size_t(base[size_t(i)])]) {
-                            base[size_t(i)] = int16_t(cur);
-                            if (!used[size_t(i)]) {
-                                used[size_t(i)] = 1;
-                                queue[size_t(tail++)] = int16_t(i);
-                            }
-                        }
-                    }
-                } else if (parent[size_t(to)] == -1) {
-                    parent[size_t(to)] = int16_t(v);
-                    if (match[size_t(to)] == -1) {
-                        found = to;
-                        return true;
-                    }
-                    used[size_t(match[size_t(to)])] = 1;
-                    queue[size_t(tail++)] = match[size_t(to)];
-                }
-                return false;
-            });
-        }
-        return found;
-    };
-    for (int v = 0; v < V; ++v) {
-        if (match[size_t(v)] != -1)
-            continue;
-        int t = findPath(v);
-        if (t < 0)
-            return false;
-        while (t != -1) {
-            const int pv = parent[size_t(t)], ppv = match[size_t(pv)];
-            match[size_t(t)] = int16_t(pv);
-            match[size_t(pv)] = int16_t(t);
-            t = ppv;
-        }
-    }
-    return true;
+    return completeMatching(V, pr.blossom, forEachNeighbour);
 }
 
 } // namespace tandemx::engine

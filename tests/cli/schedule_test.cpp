@@ -206,6 +206,7 @@ TEST(ScheduleCommand, EnginesPrintTheSameSchedule)
     for (const Golden& g : kGolden)
         inputs.push_back(g.args);
     inputs.push_back({"--men", "13", "--ladies", "11", "--doubles", "6", "--mixed", "4", "--courts", "5", "--varied-pairs"});
+    inputs.push_back({"--men", "8", "--ladies", "8", "--doubles", "0", "--mixed", "3", "--courts", "4", "--varied-pairs"});
     inputs.push_back({"--men", "10", "--ladies", "7", "--doubles", "5", "--mixed", "3", "--courts", "4", "--pause2", "2",
                       "--group-vs-group", "--format", "text"});
     for (const QStringList& args : inputs) {
@@ -218,4 +219,21 @@ TEST(ScheduleCommand, EnginesPrintTheSameSchedule)
     const CliRun wrong = schedule({"--engine", "literal"});
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_TRUE(wrong.out.isEmpty());
+}
+
+// Eight men and eight ladies on four courts with "Steeds ander begin paren": every mixed round is
+// planned in full (from round 2 on by the mend), without a message.
+TEST(ScheduleCommand, VariedPairsMixedRoundsAreAllPlanned)
+{
+    const CliRun run = schedule({"--men", "8", "--ladies", "8", "--doubles", "0", "--mixed", "3", "--courts", "4",
+                                 "--varied-pairs"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject json = parse(run.out);
+    EXPECT_EQ(json["messages"].toArray().size(), 0);
+    const QJsonArray rounds = json["rounds"].toArray();
+    ASSERT_EQ(rounds.size(), 3);
+    for (const auto& round : rounds) {
+        EXPECT_EQ(round.toObject()["mixed"].toArray(), (QJsonArray{1, 4}));
+        EXPECT_EQ(round.toObject()["courts"].toArray().size(), 4);
+    }
 }

@@ -3,8 +3,13 @@
 #include "engine/ScheduleEngine.h"
 #include "engine/ScheduleStart.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tandemx::engine::testing {
@@ -109,6 +114,46 @@ inline std::array<int, 4> places(const ScheduleState& s, int r, int k)
 {
     const auto& c = s.ScheduleTable[size_t(r)].court[size_t(k)];
     return {c[0], c[1], c[2], c[3]};
+}
+
+// Who met whom in the mixed rounds so far, read from the schedule as the history-conflict rule reads
+// the history: for a court of A = (a man, a lady) against B = (b man, b lady) the men a and b, the
+// ladies a and b, and across: a man with b lady, b man with a lady, and each man with his own partner
+// (the second entry pair of the court, (a man, b lady) against (b man, a lady)).
+struct Meetings {
+    std::set<std::pair<int, int>> men, ladies, across; // across: (man, lady)
+
+    void add(std::array<int, 4> c)
+    {
+        men.insert({std::min(c[0], c[2]), std::max(c[0], c[2])});
+        ladies.insert({std::min(c[1], c[3]), std::max(c[1], c[3])});
+        across.insert({c[0], c[3]});
+        across.insert({c[2], c[1]});
+        across.insert({c[0], c[1]});
+        across.insert({c[2], c[3]});
+    }
+    bool conflict(std::array<int, 4> c) const
+    {
+        return men.count({std::min(c[0], c[2]), std::max(c[0], c[2])}) || ladies.count({std::min(c[1], c[3]), std::max(c[1], c[3])})
+            || across.count({c[0], c[3]}) || across.count({c[2], c[1]});
+    }
+};
+
+// Every mixed court of the evening against the mixed rounds before it; returns the courts checked.
+inline int expectNoConflictOnACourt(const ScheduleState& s, const std::string& label)
+{
+    Meetings met;
+    int courts = 0;
+    for (int r = s.Run.NumDoublesRounds + 1; r <= s.TotalRounds; ++r) {
+        const CourtRange range = s.ScheduleTable[size_t(r)].range[MixedDoubles];
+        for (int k = std::max(1, range.first); k <= range.last; ++k) {
+            EXPECT_FALSE(met.conflict(places(s, r, k))) << label << ", round " << r << ", court " << k;
+            ++courts;
+        }
+        for (int k = std::max(1, range.first); k <= range.last; ++k)
+            met.add(places(s, r, k));
+    }
+    return courts;
 }
 
 } // namespace tandemx::engine::testing

@@ -61,13 +61,15 @@ TEST(Allocation, NoneDuringARun)
         int men, ladies, doubles, mixed, courts;
         uint16_t playOptions;
     };
-    // A typical evening, and one with warnings, failed rounds and the mixed history.
-    for (const Case& c : {Case{24, 24, 4, 2, 10, 0}, Case{9, 5, 3, 3, 6, 2 | 4}}) {
+    // A typical evening, one with warnings, failed rounds and the mixed history, and one whose mixed
+    // rounds after the first the mend plans.
+    for (const Case& c : {Case{24, 24, 4, 2, 10, 0}, Case{9, 5, 3, 3, 6, 2 | 4}, Case{8, 8, 0, 3, 4, 2}}) {
         CountingHost host;
         auto s = std::make_unique<ScheduleState>();
         s->Settings = {c.men, c.ladies, c.doubles, c.mixed, c.courts, c.playOptions, 0, 2};
         DefaultCourts(*s, host);
-        s->CourtsPerRound.men[2] = 0;
+        if (c.doubles > 1)
+            s->CourtsPerRound.men[2] = 0;
         counting = true;
         StartSchedule(*s, host);
         counting = false;
@@ -76,6 +78,10 @@ TEST(Allocation, NoneDuringARun)
         if (c.men == 9) {
             EXPECT_GT(host.messages, 0);
             EXPECT_GT(host.warnings, 0);
+        }
+        if (c.men == 8) {
+            EXPECT_EQ(s->mend.plan[2], RoundPlan::Mended);
+            EXPECT_EQ(host.messages, 0);
         }
     }
 }

@@ -106,6 +106,9 @@ int checkEvening(const Evening& e, const ScheduleState& s, const std::string& la
             }
         }
     }
+    // With varied pairs no mixed court holds two pairs with a history conflict, mended rounds included.
+    if (e.playOptions & PlayOption::VariedPairs)
+        expectNoConflictOnACourt(s, label);
     for (int g = Men; g <= Ladies; ++g) {
         const auto& codes = g == Men ? e.menCodes : e.ladiesCodes;
         for (int j = 1; j <= n[g]; ++j) {
@@ -179,6 +182,37 @@ TEST(Corpus, EveryScheduleKeepsTheRules)
                 kEvenings, overBudget, kBudget, stored, balanced);
     EXPECT_LT(overBudget, kEvenings / 5);
     EXPECT_GT(stored, kEvenings / 2);
+}
+
+// Varied-pairs evenings with mixed rounds whose literal search ran without end (a seeded random walk
+// over evenings of up to 40 + 40 players found them) or found nothing after round 1 (8 + 8): the work
+// limit stops the search, the mend plans every round, and the same evening gives the same schedule
+// again (the limit counts work, not time).
+TEST(Corpus, VariedPairsEveningsPlanEveryRound)
+{
+    const Evening evenings[] = {
+        {.men = 26, .ladies = 34, .doubles = 1, .mixed = 4, .courts = 15, .playOptions = 2, .pause3 = 3, .pause2 = 2},
+        {.men = 19, .ladies = 32, .doubles = 4, .mixed = 3, .courts = 8, .playOptions = 2, .pause3 = 0, .pause2 = 0},
+        {.men = 22, .ladies = 24, .doubles = 1, .mixed = 5, .courts = 11, .playOptions = 2, .pause3 = 1, .pause2 = 3},
+        {.men = 8, .ladies = 8, .mixed = 3, .courts = 4, .playOptions = 2},
+    };
+    int limited = 0;
+    for (const Evening& e : evenings) {
+        const std::string label = std::to_string(e.men) + " + " + std::to_string(e.ladies);
+        RecordingHost first, second;
+        const auto a = runEvening(e, first);
+        const auto b = runEvening(e, second);
+        EXPECT_EQ(first.messages, std::vector<std::string>{}) << label;
+        EXPECT_GT(checkEvening(e, *a, label), 0) << label;
+        for (int r = e.doubles + 1; r <= e.doubles + e.mixed; ++r) {
+            EXPECT_EQ(a->ScheduleTable[size_t(r)].range[MixedDoubles].last, a->CourtsPerRound.mixed[size_t(r - e.doubles)])
+                << label << ", round " << r;
+            limited += (a->mend.plan[size_t(r)] & RoundPlan::WorkLimit) != 0;
+        }
+        EXPECT_TRUE(sameSchedule(*a, *b)) << label;
+        EXPECT_EQ(a->mend.plan, b->mend.plan) << label;
+    }
+    EXPECT_GT(limited, 0);
 }
 
 // Evenings at the program's limits (200 players, 32 courts, 24 rounds) and with every player code byte,

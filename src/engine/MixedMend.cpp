@@ -1,0 +1,234 @@
+// The mend of a varied-pairs mixed round. The mixed search puts chosen pair 1 against pair 2, pair 3
+// against pair 4, and so on, and with varied pairs tests each court's second pair against its first
+// only: a club whose players all play gets court 1 with the same two men every round, who met in round
+// 1, and from round 2 on no round at all, although full rounds without any history conflict exist.
+// Where that search ends without a valid choice (or at its work limit), the mend looks for the round
+// again with the same rules - eligible pairs, no player twice, the must-play and balance checks - and
+// takes the first choice in pool order whose pairs can all be put on courts two by two without a
+// history conflict on any court: a perfect matching of the chosen pairs over "no conflict", found with
+// Edmonds' blossom algorithm. Unlike the search it may also give up the pool's first pair.
+//
+// Both engines mend alike. The fast engine skips subtrees with the same balance and must-play tests as
+// its search (they leave the history out, so they hold for the mend too) and reads the history from
+// its tables; the reference engine tries every candidate. Both therefore take the same first choice.
+#include "Blossom.h"
+#include "ScheduleEngine.h"
+
+#include <algorithm>
+
+namespace tandemx::engine {
+
+bool ScheduleEngine::conflicts(Pair last, Pair candidate)
+{
+    if (s_.Engine == EngineMode::Reference)
+        s_.mend.historyReads += s_.MixedOpponentHistory.count / 2;
+    return HistoryConflict(last, candidate);
+}
+
+int64_t ScheduleEngine::mixedSearchWork() const
+{
+    const auto& pr = s_.pruning;
+    return MixedCandidateWork * s_.mend.work + s_.mend.historyReads + MixedTestWork * pr.testWork
+        + MixedChainWork * pr.chainWork + MixedLookWork * pr.lookWork;
+}
+
+void ScheduleEngine::startMixedWork(bool forMend)
+{
+    auto& mend = s_.mend;
+    auto& pr = s_.pruning;
+    mend.work = mend.historyReads = pr.testWork = pr.chainWork = pr.lookWork = 0;
+    const int64_t left = std::max(MixedSearchWorkFloor, mend.eveningLimit - mend.eveningWork);
+    mend.limit = std::min(forMend ? mend.mendLimit : mend.searchLimit, left);
+}
+
+void ScheduleEngine::endMixedWork()
+{
+    s_.mend.eveningWork += mixedSearchWork();
+}
+
+bool ScheduleEngine::mendCourts(const PairList<MaxMixedPairs>& pool, int count)
+{
+    auto& mend = s_.mend;
+    auto& together = mend.together;
+    auto pairAt = [&](int i) { return pool[mend.position[size_t(i + 1)]]; };
+    for (int i = 0; i < count; ++i)
+        together[size_t(i)] = 0;
+    for (int i = 0; i < count; ++i) {
+        for (int j = i + 1; j < count; ++j) {
+            if (!conflicts(pairAt(i), pairAt(j))) {
+                together[size_t(i)] |= uint64_t(1) << j;
+                together[size_t(j)] |= uint64_t(1) << i;
+            }
+        }
+    }
+    mend.work += count * (count - 1) / 2;
+    // Start from the courts in the order chosen, where they have no conflict.
+    auto& match = mend.blossom.match;
+    for (int i = 0; i < count; ++i)
+        match[size_t(i)] = -1;
+    for (int i = 0; i + 1 < count; i += 2) {
+        if (together[size_t(i)] >> (i + 1) & 1) {
+            match[size_t(i)] = int16_t(i + 1);
+            match[size_t(i + 1)] = int16_t(i);
+        }
+    }
+    auto forEachNeighbour = [&](int v, auto&& visit) {
+        for (uint64_t rest = together[size_t(v)]; rest != 0; rest &= rest - 1)
+            if (visit(__builtin_ctzll(rest)))
+                return;
+    };
+    if (!completeMatching(count, mend.blossom, forEachNeighbour))
+        return false;
+    // The courts in the order of their first pair's choice.
+    auto& result = s_.RoundResult[MixedDoubles];
+    result.count = 0;
+    for (int i = 0; i < count; ++i) {
+        const int j = match[size_t(i)];
+        if (j < i)
+            continue;
+        result.append(pairAt(i));
+        result.append(pairAt(j));
+    }
+    return true;
+}
+
+// Two chosen pairs on one court have two men who have not met and two ladies who have not met. So the
+// players of a gender that a valid choice may hold (available, with a pair in the pool, not left out by
+// every balance scenario) must hold `courts` disjoint twos of players who have not met, covering the
+// players every scenario needs. As in the doubles search's exact test: with d = (players) - 2 x courts
+// stand-ins, each joined to every player not needed, such twos exist exactly when the graph has a
+// perfect matching. When, say, every man plays every round, this settles at once that no choice of
+// ladies can help, where the search would try them all.
+bool ScheduleEngine::twosWithoutConflict(int g, int courts)
+{
+    auto& pr = s_.pruning;
+    const auto& avail = s_.mixedAvailability[size_t(g)];
+    const auto& met = g == Men ? s_.MixedMet.men : s_.MixedMet.ladies;
+    int m = 0;
+    for (int j = 1; j <= s_.players(g); ++j) {
+        if (!isAvailable(avail.player[size_t(j)]) || !s_.hasEligiblePair[size_t(g)].test(size_t(j))
+            || pr.blocked[size_t(g)][size_t(j)])
+            continue;
+        bool needed = pr.scenarios[size_t(g)] > 0;
+        for (int sc = 0; sc < pr.scenarios[size_t(g)] && needed; ++sc)
+            needed = pr.status[size_t(g)][size_t(sc)][size_t(j)] == SearchPruning::In;
+        pr.player[size_t(m)] = int16_t(j);
+        pr.owed[size_t(m)] = needed;
+        ++m;
+    }
+    const int d = m - 2 * courts;
+    if (d < 0)
+        return false;
+    const int V = m + d;
+    auto forEachNeighbour = [&](int v, auto&& visit) {
+        if (v >= m) {
+            for (int w = 0; w < m; ++w)
+                if (!pr.owed[size_t(w)] && visit(w))
+                    return;
+            return;
+        }
+        const auto& metV = met[size_t(pr.player[size_t(v)])];
+        for (int w = 0; w < m; ++w)
+            if (w != v && !metV.test(size_t(pr.player[size_t(w)])) && visit(w))
+                return;
+        if (!pr.owed[size_t(v)])
+            for (int w = m; w < V; ++w)
+                if (visit(w))
+                    return;
+    };
+    s_.mend.work += int64_t(V) * V;
+    auto& match = pr.blossom.match;
+    for (int v = 0; v < V; ++v)
+        match[size_t(v)] = -1;
+    return completeMatching(V, pr.blossom, forEachNeighbour);
+}
+
+void ScheduleEngine::MendMixedRound(int courts, int overallRound)
+{
+    const int needed = 2 * courts;
+    const bool groupVsGroup = s_.Settings.PlayOptions & PlayOption::GroupVsGroup;
+    const int smaller = s_.Run.NumMen <= s_.Run.NumLadies ? Men : Ladies;
+    startMixedWork(true);
+    if (!s_.VariedPairs || s_.SolutionFound || s_.TooFewPlayers || needed <= 0 || needed > MaxRoundPairs)
+        return;
+    // With more must-play players than places no choice passes the must-play check.
+    if (!groupVsGroup && s_.MustPlayList[size_t(smaller)].count > needed)
+        return;
+    const auto& pool = s_.MixedPairPool;
+    const auto& menAvail = s_.mixedAvailability[Men];
+    const auto& ladiesAvail = s_.mixedAvailability[Ladies];
+    auto& menChosen = s_.inChosen[Men];
+    auto& ladiesChosen = s_.inChosen[Ladies];
+    menChosen.fill(0);
+    ladiesChosen.fill(0);
+    auto& mend = s_.mend;
+    auto& pr = s_.pruning;
+    // The balance and must-play scenarios, for the test of both genders' twos, and in the fast engine
+    // its subtree tests without the ones that read the pool order as courts.
+    preparePruning(pool, -1, groupVsGroup ? -1 : smaller, overallRound, !groupVsGroup);
+    if (s_.Engine == EngineMode::Reference)
+        buildMixedMet();
+    const bool prune = s_.Engine == EngineMode::Fast;
+    pr.exact = false;
+    if (!twosWithoutConflict(Men, courts) || !twosWithoutConflict(Ladies, courts))
+        return;
+    int chosen = 0, cursor = 1;
+    bool found = false;
+    try {
+        for (;;) {
+            if (prune && chosen < needed && !canComplete(pool, -1, cursor, needed - chosen))
+                cursor = pool.count + 1;
+            bool reachedLimit = false;
+            while (chosen < needed && cursor <= pool.count) {
+                if (mixedSearchWork() >= mend.limit) {
+                    reachedLimit = true;
+                    break;
+                }
+                ++mend.work;
+                const Pair p = pool[cursor];
+                const bool take = !menChosen[p.first] && !ladiesChosen[p.second] && !(prune && prunedPair(p, -1));
+                if (take) {
+                    mend.position[size_t(++chosen)] = cursor;
+                    menChosen[p.first] = ladiesChosen[p.second] = 1;
+                }
+                ++cursor;
+                if (userBreak())
+                    return;
+                host_.stepProgress();
+                if (take && prune && chosen < needed && !canComplete(pool, -1, cursor, needed - chosen))
+                    cursor = pool.count + 1;
+            }
+            if (reachedLimit) {
+                mend.plan[size_t(overallRound)] |= RoundPlan::MendLimit;
+                break;
+            }
+            if (chosen == needed
+                && (groupVsGroup
+                    || (mustPlayCheck(smaller) && balanceCheck(Men, menAvail, overallRound)
+                        && balanceCheck(Ladies, ladiesAvail, overallRound)))
+                && mendCourts(pool, chosen)) {
+                found = true;
+                break;
+            }
+            if (chosen == 0)
+                break;
+            cursor = mend.position[size_t(chosen)] + 1;
+            const Pair last = pool[mend.position[size_t(chosen--)]];
+            menChosen[last.first] = ladiesChosen[last.second] = 0;
+        }
+    } catch (const std::exception&) {
+        found = false;
+    }
+    if (!found)
+        return;
+    // The working pool without the pairs chosen (their positions ascend, as buildWorkingPool needs).
+    for (int k = 1; k <= chosen; ++k)
+        s_.chosenPosition[size_t(k)] = mend.position[size_t(k)];
+    s_.chosenCount = chosen;
+    buildWorkingPool(nullptr, &s_.MixedWorkingPool, chosen);
+    s_.SolutionFound = true;
+    s_.TooManyMustPlay = false;
+    mend.plan[size_t(overallRound)] |= RoundPlan::Mended;
+}
+
+} // namespace tandemx::engine
