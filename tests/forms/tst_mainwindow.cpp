@@ -220,7 +220,7 @@ void TestMainWindow::openAsksBeforeAnAddedMemberIsLost()
     {
         TestState t;
         TTandem12X w(t.state);
-        answerKeyData("3");
+        answerKeyData("4");
         item(w, "Nieuw1")->trigger();
         t.files.answers.push_back(other);
         item(w, "Bewaren1")->trigger();
@@ -243,7 +243,7 @@ void TestMainWindow::openAsksBeforeAnAddedMemberIsLost()
     item(w, "Open1")->trigger();
     QCOMPARE(readAll(dir.filePath("club.tdm")).size(), 6 * 232);
     QCOMPARE(t.state.club.memberFileName, other);
-    QCOMPARE(t.state.club.members->count(), 3);
+    QCOMPARE(t.state.club.members->count(), 4);
     QVERIFY(t.sink.allAnswersUsed());
 }
 
