@@ -139,7 +139,10 @@ bool TTandem12X::settleUnsavedChanges()
         return true;
     if (answer != Result::Yes)
         return false;
-    if (membersUnsaved(state_) && !saveCommand(false, false, false))
+    // Matches of a list that has no name yet can only be written beside it: the list is saved (under
+    // a name asked for) with them.
+    const bool unnamed = state_.club.memberFileName == NoFileName;
+    if ((membersUnsaved(state_) || unnamed) && !saveCommand(false, false, false))
         return false;
     if (matchesUnsaved(state_) && !SaveMatchFile(state_, state_.matches))
         return false;

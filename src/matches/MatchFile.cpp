@@ -395,7 +395,11 @@ bool DeleteLastMatch(MatchData& data, bool confirm, const QString& memberFileNam
 
 bool DeleteLastMatch(AppState& state, MatchData& data, bool confirm)
 {
-    followClub(state, data);
+    // With confirm the file is written: in member order, each record with its member's club number.
+    if (confirm && state.club.members)
+        stampClubNumbers(data, *state.club.members);
+    else
+        followClub(state, data);
     const bool removed = DeleteLastMatch(data, confirm, state.club.memberFileName, state.club.memberCount(), state.messages);
     if (removed && confirm && state.messages.lastErrorState == 0 && state.club.memberFileName != NoFileName
         && &data == &state.matches) {

@@ -28,6 +28,10 @@ public:
     // The identity of the record at position (0..count()).
     MemberId id(int position) const { return ids_.at(size_t(position)); }
     const std::vector<MemberId>& ids() const { return ids_; }
+    // Members added from now on get identities that none of other's members ever had: for a copy that
+    // takes the place of other (a list put back as it was saved), so that a new member is never taken
+    // for one of other's.
+    void continueIdsAfter(const MemberList& other) { lastId_ = std::max(lastId_, other.lastId_); }
 
     void append(const TLedenObj& r)
     {

@@ -91,6 +91,9 @@ bool fileNameStep(AppState& state, bool askName, bool confirmBackup)
         if (!state.messages.ask(QStringLiteral(" Tandem Programma\r Bewaren van ") + name))
             return false;
         makeBackup(state, name);
+        // This was the run's backup, made or reported: the save that follows does not try (and
+        // report) it again.
+        club.backupPending = false;
     }
     club.memberFileName = name;
     return true;

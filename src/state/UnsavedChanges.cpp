@@ -96,7 +96,10 @@ void dropMemberChanges(AppState& state)
     Club& club = state.club;
     if (!club.savedMembers)
         return;
+    const std::optional<MemberList> edited = std::move(club.members);
     club.members = club.savedMembers;
+    if (edited)
+        club.members->continueIdsAfter(*edited);
     followMembers(state.matches, *club.members);
 }
 

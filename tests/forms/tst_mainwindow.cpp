@@ -4,6 +4,8 @@
 #include "forms/TTandem12X.h"
 #include "forms/TestSupport.h"
 #include "forms/WindowList.h"
+#include "matches/MatchFile.h"
+#include "state/UnsavedChanges.h"
 
 #include <QAction>
 #include <QDir>
@@ -65,6 +67,7 @@ private slots:
     void cancelledSaveDialogSavesNothing();
     void closingAsksOnlyWithUnsavedChanges();
     void openAsksBeforeAnAddedMemberIsLost();
+    void yesForMatchesOfAListWithoutANameSavesBothUnderAName();
     void menuIconsTogglesTheToolBar();
     void cancelledNewKeepsTheOpenListWithItsNameAndKeyData();
     void windowListFollowsOpenWindows();
@@ -244,6 +247,36 @@ void TestMainWindow::openAsksBeforeAnAddedMemberIsLost()
     QCOMPARE(readAll(dir.filePath("club.tdm")).size(), 6 * 232);
     QCOMPARE(t.state.club.memberFileName, other);
     QCOMPARE(t.state.club.members->count(), 4);
+    QVERIFY(t.sink.allAnswersUsed());
+}
+
+// Games kept in a match of the new list while the list itself is untouched: Ja to "Bestand bewaren ?"
+// asks for a name and writes the list and its matches; nothing is dropped after a Ja.
+void TestMainWindow::yesForMatchesOfAListWithoutANameSavesBothUnderAName()
+{
+    QTemporaryDir dir;
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    answerKeyData("4");
+    item(w, "Nieuw1")->trigger();
+    t.state.club.config->keyData.keepGames = 1; // as chosen in the key-data dialog
+    markConfigSaved(t.state);
+    QVERIFY(CreateMatch(t.state, t.state.matches, 1));
+    t.state.matches.match(1)->calcs[2].Games = 7;
+    QVERIFY(!membersUnsaved(t.state));
+    QVERIFY(matchesUnsaved(t.state));
+
+    t.sink.expect(Result::Yes);
+    t.files.answers.push_back(dir.filePath("club.tdm"));
+    QVERIFY(w.close());
+    QCOMPARE(t.sink.texts().last(), QString("Bestand bewaren ?"));
+    QCOMPARE(t.files.requests.size(), size_t(1));
+    QCOMPARE(readAll(dir.filePath("club.tdm")).size(), 5 * 232);
+    const QByteArray matches = readAll(dir.filePath("club.CAL"));
+    QCOMPARE(matches.size(), 2 + 6433 + 14 * 4);
+    QCOMPARE(int(matches[2 + 19 + 2 * 14 + 2]), 7); // Games of member 2 in match 1
+    QVERIFY(!hasUnsavedChanges(t.state));
     QVERIFY(t.sink.allAnswersUsed());
 }
 

@@ -197,6 +197,52 @@ TEST_F(Season, ARemovedMemberWhoseRemovalIsDroppedGetsHisRecordsBack)
     expectStandings(*state.club.members, state.matches);
 }
 
+// A member added and dropped again (the list put back as saved) leaves his records aside; a member added
+// after that is somebody else and starts with fresh records in every match.
+TEST_F(Season, AMemberAddedAfterDroppedChangesDoesNotInheritTheDroppedMembersGames)
+{
+    markMembersSaved(state);
+    markConfigSaved(state);
+    state.club.members->insert(3, makeMemberRecord(3, 109, "H", "X"));
+    followMembers(state.matches, *state.club.members);
+    for (int n = 1; n <= Matches; ++n)
+        state.matches.match(n)->calcs[3].Games = 9; // his games of each evening
+    dropMemberChanges(state);
+    EXPECT_FALSE(membersUnsaved(state));
+
+    state.club.members->insert(5, makeMemberRecord(5, 110, "D", "X"));
+    followMembers(state.matches, *state.club.members);
+    for (int n = 1; n <= Matches; ++n)
+        EXPECT_EQ(state.matches.match(n)->calcs[5], TCalcObj{}) << "match " << n;
+    rankAll();
+    expectStandings(*state.club.members, state.matches);
+}
+
+// Removing the last match writes the file in the order of the list in memory; the records carry their
+// members' club numbers, so a member file still in the old order finds its members' games again.
+TEST_F(Season, TheFileWrittenByRemovingTheLastMatchSaysWhoseRecordsTheyAre)
+{
+    ASSERT_TRUE(saveMemberList(state, false));
+    ASSERT_TRUE(saveConfig(state, path));
+    shuffleMembers(*state.club.members, 4711); // not saved
+    ASSERT_TRUE(LoadHeader(state.matches, Matches));
+    state.matches.CurrentMatch.match = Matches;
+    ASSERT_TRUE(DeleteLastMatch(state, state.matches, true));
+    ASSERT_TRUE(QFile::exists(matchFileName(path)));
+
+    ScriptedMessageSink freshSink;
+    Messages freshMessages{freshSink};
+    AppState fresh{freshMessages, clock, files};
+    ASSERT_TRUE(openMemberFile(fresh, path, {}));
+    ASSERT_TRUE(LoadMatchFile(fresh, fresh.matches));
+    const MemberList& list = *fresh.club.members;
+    ASSERT_EQ(fresh.matches.MatchCount(), Matches - 1);
+    for (int n = 1; n < Matches; ++n)
+        for (int p = 1; p <= list.count(); ++p)
+            EXPECT_EQ(fresh.matches.match(n)->calcs[size_t(p)].Games, gamesOf(list.at(p).clubNr(), n))
+                << "match " << n << " member " << list.at(p).clubNr();
+}
+
 TEST_F(Season, AFileInAnotherOrderIsPutRightByClubNumberAndSaidOnce)
 {
     ASSERT_TRUE(saveMemberList(state, false));

@@ -158,6 +158,30 @@ TEST_F(Fixture, SaveAsOntoAnExistingFileAsksTwiceAndKeepsABackup)
     EXPECT_EQ(state.club.memberFileName, file);
 }
 
+// "Bewaren als..." over an existing file takes the run's backup in its own step: a backup that cannot
+// be made is reported once, not again by the save that follows.
+TEST_F(Fixture, SaveAsWhoseBackupCannotBeMadeReportsItOnce)
+{
+    const QString file = path("other.tdm");
+    writeAll(file, "previous");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("other.~td")); // a folder where the backup should go
+    state.club.backupPending = true;
+    files.answers.push_back(file);
+    sink.expect(Result::Yes);
+    sink.expect(Result::Yes);
+    sink.expect(Result::Ok);
+    sink.expect(Result::Ok);
+    ASSERT_TRUE(fileNameStep(state, true, true));
+    EXPECT_TRUE(saveMemberList(state, true));
+    QStringList backupMessages;
+    for (const QString& t : sink.texts())
+        if (t.startsWith("Reserve kopie maken mislukt"))
+            backupMessages << t;
+    EXPECT_EQ(backupMessages.size(), 1) << sink.texts().join('|').toStdString();
+    EXPECT_EQ(sink.texts().last(), "Wegschrijven van " + file + " gelukt");
+    EXPECT_FALSE(state.club.backupPending);
+}
+
 TEST_F(Fixture, OpeningReadsKeyDataAndMembersAndADamagedFileChangesNothing)
 {
     // Save a list with its key data, then open it again.
