@@ -129,6 +129,8 @@ bool TTandem12X::saveCommand(bool askName, bool confirmBackup, bool report)
 
 bool TTandem12X::settleUnsavedChanges()
 {
+    if (!windows().storeTypedScores())
+        return false;
     if (memberViewOn_)
         memberView_->copyBackAll();
     if (!hasUnsavedChanges(state_))

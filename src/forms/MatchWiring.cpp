@@ -125,6 +125,11 @@ void MatchWindows::membersChanged()
         matchForm_->showCopiedScores();
 }
 
+bool MatchWindows::storeTypedScores()
+{
+    return !gameInput_ || !gameInput_->isVisible() || gameInput_->storeRound();
+}
+
 void MatchWindows::closeWindows()
 {
     if (matchForm_ && matchForm_->isVisible())

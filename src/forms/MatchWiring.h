@@ -31,6 +31,9 @@ public:
     // shows the records as they are now.
     void scoresCopied();
     void membersChanged();
+    // The games typed into an open game input, taken into the round's scores (as changing the round
+    // does), so that they count as changes to save. False when a cell could not be taken (reported).
+    bool storeTypedScores();
 
     // A match was chosen in the selection and is still the current match of the same match list.
     bool matchChosen() const;

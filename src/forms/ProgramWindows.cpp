@@ -92,10 +92,16 @@ void ProgramWindows::clubReplaced()
 
 void ProgramWindows::membersChanged()
 {
-    if (state_.club.members)
-        followMembers(state_.matches, *state_.club.members);
+    if (!state_.club.members || state_.matches.memberIds == state_.club.members->ids())
+        return; // the grid was only filled again: nothing to follow, nothing typed to overwrite
+    followMembers(state_.matches, *state_.club.members);
     if (matches_)
         matches_->membersChanged();
+}
+
+bool ProgramWindows::storeTypedScores()
+{
+    return !matches_ || matches_->storeTypedScores();
 }
 
 } // namespace tandemx

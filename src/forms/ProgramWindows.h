@@ -38,6 +38,9 @@ public:
     // The member list was reordered or members were added or removed: the score records follow their
     // members and an open match window shows the list as it is now.
     void membersChanged();
+    // Before the open club is set aside: what is typed in the match windows is taken into the matches
+    // so that the save question sees it. False when something typed could not be taken (reported).
+    bool storeTypedScores();
 
     // Each part of the wiring connects its commands once per main window: true the first time.
     enum class Wiring { Overviews = 1, Matches = 2, Printing = 4, OverviewPrinting = 8, MatchPrinting = 16 };

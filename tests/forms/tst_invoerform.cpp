@@ -12,6 +12,7 @@
 #include "forms/WindowList.h"
 #include "matches/GameInput.h"
 #include "matches/MatchScores.h"
+#include "state/UnsavedChanges.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -171,6 +172,7 @@ class TestInvoerForm : public QObject {
     Q_OBJECT
 private slots:
     void opensOnRoundOneWithThePairsOfEachCourt();
+    void gamesTypedButNotYetStoredAreAskedAboutOnClosing();
     void typedGamesGoToThePlacesOfTheCourt();
     void roundsStayWithinTheMatch();
     void atMostTwelveCourtsAreVisible();
@@ -511,6 +513,24 @@ void TestInvoerForm::setsAreCreditedAsSets()
     for (int p : losers)
         QCOMPARE(e.data.match(1)->calcs[size_t(e.position[size_t(placeGender(c.kind, p))][size_t(c.players[size_t(p - 1)])])].Sets,
                  int16_t(1));
+}
+
+// Games typed into the round on screen are changes like any other: closing the program asks about
+// them, and "Schrap" keeps them.
+void TestInvoerForm::gamesTypedButNotYetStoredAreAskedAboutOnClosing()
+{
+    Evening e;
+    markMembersSaved(e.t.state);
+    markConfigSaved(e.t.state);
+    markMatchesSaved(e.t.state);
+    TInvoerForm& f = e.open();
+    typeCourt(f.grid(), 1, "6", "2");
+    e.t.sink.expect(Result::Cancel);
+    QVERIFY(!e.window.close());
+    QCOMPARE(e.t.sink.texts().last(), QString("Bestand bewaren ?"));
+    QVERIFY(f.isVisible());
+    QCOMPARE(e.scores(1).at(1, 1), int16_t(6));
+    QVERIFY(e.t.sink.allAnswersUsed());
 }
 
 QTEST_MAIN(TestInvoerForm)
