@@ -6,6 +6,9 @@
 #include "forms/WindowList.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QSignalSpy>
 #include <QDir>
 #include <QTableWidget>
 #include <QFile>
@@ -55,6 +58,26 @@ void answerKeyData(const QString& clubSize, bool ok = true)
 
 QAction* item(TTandem12X& w, const char* name) { return w.findChild<QAction*>(name); }
 
+// The window shown and active, with a new list of four members open (the member panel and every file
+// item on), and the focus in the grid as after "&Nieuw".
+bool openNewListInActiveWindow(TTandem12X& w)
+{
+    w.show();
+    QApplication::setActiveWindow(&w);
+    if (!QTest::qWaitForWindowActive(&w))
+        return false;
+    answerKeyData("4");
+    item(w, "Nieuw1")->trigger();
+    return w.memberViewShown() && QApplication::focusWidget() && QApplication::focusWidget()->window() == &w;
+}
+
+// A key as the user types it: to the widget with the focus.
+void press(const QKeySequence& key)
+{
+    const QKeyCombination k = key[0];
+    QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -71,6 +94,10 @@ private slots:
     void maximiseStoresTheFlagInTheKeyData();
     void everyFileOpensMaximisedOrNormalAsItsKeyDataSay();
     void leavingTheKeyDataDialogEnablesNewOnEveryPath();
+    void standardShortcutsRunTheirItems_data();
+    void standardShortcutsRunTheirItems();
+    void altLetterOpensItsMenuBeforeAnyButton_data();
+    void altLetterOpensItsMenuBeforeAnyButton();
     void cleanup() { TConfigDial::aboutToShow = nullptr; }
 };
 
@@ -394,6 +421,91 @@ void TestMainWindow::leavingTheKeyDataDialogEnablesNewOnEveryPath()
         QVERIFY2(newIsEnabled(), p.path);
     }
     QVERIFY(t.sink.allAnswersUsed());
+}
+
+void TestMainWindow::standardShortcutsRunTheirItems_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("Nieuw") << "Nieuw1" << QKeySequence("Ctrl+N");
+    QTest::newRow("Open") << "Open1" << QKeySequence("Ctrl+O");
+    QTest::newRow("Bewaren") << "Bewaren1" << QKeySequence("Ctrl+S");
+    QTest::newRow("Bewaren als") << "Bewarenals1" << QKeySequence("Ctrl+Shift+S");
+    QTest::newRow("Print ledenlijst") << "Printledenlijst1" << QKeySequence("Ctrl+P");
+    QTest::newRow("Exit") << "Exit1" << QKeySequence("Ctrl+Q");
+    QTest::newRow("Zoeken") << "Zoeken1" << QKeySequence("Ctrl+F");
+}
+
+// The key, typed in the member grid, runs the item, and the item's menu shows it.
+void TestMainWindow::standardShortcutsRunTheirItems()
+{
+    QFETCH(QString, name);
+    QFETCH(QKeySequence, key);
+    TestState t;
+    TTandem12X w(t.state);
+    QVERIFY(openNewListInActiveWindow(w));
+    QAction* action = w.findChild<QAction*>(name);
+    QVERIFY(action);
+    QCOMPARE(action->shortcut().toString(QKeySequence::NativeText), key.toString(QKeySequence::NativeText));
+    QSignalSpy triggered(action, &QAction::triggered);
+    QSignalSpy print(&w, &TTandem12X::printMembersRequested);
+    if (name == "Nieuw1")
+        answerKeyData("4", false); // the key-data dialog of the new list: left with Escape
+    press(key);
+    QCOMPARE(triggered.size(), 1);
+    // What the item does, as far as this window does it by itself.
+    if (name == "Open1" || name == "Bewaren1" || name == "Bewarenals1")
+        QCOMPARE(t.files.requests.size(), size_t(1)); // no name chosen: nothing else happens
+    if (name == "Printledenlijst1")
+        QCOMPARE(print.size(), 1);
+    if (name == "Exit1")
+        QVERIFY(!w.isVisible());
+    if (name == "Zoeken1")
+        QVERIFY(w.findChild<QWidget*>("Zoekpanel")->isVisible());
+    QVERIFY(t.sink.allAnswersUsed());
+}
+
+void TestMainWindow::altLetterOpensItsMenuBeforeAnyButton_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<Qt::Key>("letter");
+    // S, B, U and H are also the letters of the member panel's "&Sluit", "&Bewaar", "Sch&ud" and "&Help".
+    QTest::newRow("Bestand") << "Bestand1" << Qt::Key_B;
+    QTest::newRow("Bewerken") << "Bewerken2" << Qt::Key_W;
+    QTest::newRow("Schema") << "Schema1" << Qt::Key_S;
+    QTest::newRow("Uitvoer") << "Uitvoer1" << Qt::Key_U;
+    QTest::newRow("Match") << "Match1" << Qt::Key_M;
+    QTest::newRow("Opties") << "Opties1" << Qt::Key_O;
+    QTest::newRow("Beeld") << "Beeld1" << Qt::Key_L;
+    QTest::newRow("Help") << "Help1" << Qt::Key_H;
+}
+
+// With the member panel's buttons on screen, Alt+letter opens the menu at once, every time, and no
+// button is pressed or focused.
+void TestMainWindow::altLetterOpensItsMenuBeforeAnyButton()
+{
+    QFETCH(QString, menu);
+    QFETCH(Qt::Key, letter);
+    TestState t;
+    TTandem12X w(t.state);
+    QVERIFY(openNewListInActiveWindow(w));
+    QVERIFY(w.findChild<QWidget*>("LedenPanel")->isVisible());
+    auto* m = w.findChild<QMenu*>(menu);
+    QVERIFY(m);
+    QSignalSpy shown(m, &QMenu::aboutToShow);
+    for (int time = 1; time <= 2; ++time) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus, letter, Qt::AltModifier);
+        QVERIFY2(m->isVisible(), qPrintable(QString("press %1").arg(time)));
+        QCOMPARE(shown.size(), time);
+        QCOMPARE(w.menuBar()->activeAction(), m->menuAction());
+        m->close();
+        QTRY_VERIFY(!m->isVisible());
+        w.menuBar()->setActiveAction(nullptr);
+        // Nothing in the panel took the key.
+        QVERIFY(w.memberViewShown());
+        QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
+    }
 }
 
 QTEST_MAIN(TestMainWindow)
