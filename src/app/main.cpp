@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // The application title; message dialogs without a kind show it as their caption.
     app.setApplicationName(QStringLiteral("Tennis Programma TandemX"));
+    app.setOrganizationName(QStringLiteral("TandemX")); // where the settings (recent files) are kept
     app.setApplicationVersion(QStringLiteral("12.0"));
     app.setDesktopFileName(QStringLiteral("tandemx"));
     app.setWindowIcon(tandemx::appIcon());

@@ -4,6 +4,7 @@
 #include "forms/Icons.h"
 #include "forms/MemberView.h"
 #include "forms/ProgramWindows.h"
+#include "forms/RecentFiles.h"
 #include "forms/TAboutBox.h"
 #include "forms/TConfigDial.h"
 #include "forms/WindowList.h"
@@ -150,6 +151,11 @@ void TTandem12X::buildMenus()
     connect(printLedenlijst1, &QAction::triggered, this, &TTandem12X::printMembersRequested);
     connect(toonAdressen1, &QAction::triggered, memberView_, &MemberView::toggleAddressView);
     connect(exit1, &QAction::triggered, this, &QWidget::close);
+    recentFiles_ = new RecentFiles(bestand, exit1, this);
+    connect(recentFiles_, &RecentFiles::openRequested, this, [this](const QString& path) {
+        if (settleUnsavedChanges())
+            openPath(path);
+    });
 
     QMenu* bewerken = menu("Bewerken2", "Be&werken", "Bewerken van ledenlijst", 230);
     menuInvoegen = bewerken->addMenu(QStringLiteral("&Invoegen"));

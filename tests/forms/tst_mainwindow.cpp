@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeySequence>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QDir>
 #include <QTableWidget>
@@ -100,6 +101,20 @@ private slots:
     void standardShortcutsRunTheirItems();
     void altLetterOpensItsMenuBeforeAnyButton_data();
     void altLetterOpensItsMenuBeforeAnyButton();
+    void recentFilesListTheLastSixThatStillExist();
+    // The settings (recent files) go to a folder of the test's own, never the user's.
+    void initTestCase()
+    {
+        QVERIFY(settingsDir.isValid());
+        QCoreApplication::setOrganizationName("TandemX-test");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    }
+
+private:
+    QTemporaryDir settingsDir;
+
+private slots:
     void cleanup() { TConfigDial::aboutToShow = nullptr; }
 };
 
@@ -516,6 +531,55 @@ void TestMainWindow::altLetterOpensItsMenuBeforeAnyButton()
         QVERIFY(w.memberViewShown());
         QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
     }
+}
+
+// The last six member files opened or saved stand in "&Bestand", newest first; a file that is gone is
+// left out, and an entry opens its file. A new program window opens nothing by itself.
+void TestMainWindow::recentFilesListTheLastSixThatStillExist()
+{
+    QVERIFY2(QSettings().fileName().startsWith(settingsDir.path()), qPrintable(QSettings().fileName()));
+    QTemporaryDir dir;
+    auto club = [&](int n) { return dir.filePath(QString("club%1.tdm").arg(n)); };
+    auto entries = [](TTandem12X& w) {
+        auto* bestand = w.findChild<QMenu*>("Bestand1");
+        bestand->popup(QPoint());
+        QStringList texts;
+        for (int n = 1; QAction* a = bestand->findChild<QAction*>(QString("RecentFile%1").arg(n)); ++n)
+            texts << a->text();
+        bestand->close();
+        return texts;
+    };
+    auto entry = [&](int number, int n) { return QString("&%1 %2").arg(number).arg(QDir::toNativeSeparators(club(n))); };
+    {
+        TestState t;
+        TTandem12X w(t.state);
+        w.show();
+        answerKeyData("3");
+        item(w, "Nieuw1")->trigger();
+        QCOMPARE(entries(w), QStringList());
+        for (int n = 1; n <= 7; ++n) {
+            t.files.answers.push_back(club(n));
+            t.sink.expect(Result::Ok); // "Wegschrijven van ... gelukt"
+            item(w, "Bewarenals1")->trigger();
+        }
+        QVERIFY(t.sink.allAnswersUsed());
+        QCOMPARE(entries(w), QStringList({entry(1, 7), entry(2, 6), entry(3, 5), entry(4, 4), entry(5, 3), entry(6, 2)}));
+    }
+    QVERIFY(QFile::remove(club(4)));
+
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    QVERIFY(!t.state.club.members);
+    QCOMPARE(entries(w), QStringList({entry(1, 7), entry(2, 6), entry(3, 5), entry(4, 3), entry(5, 2)}));
+    // The fourth entry opens club3, which becomes the newest.
+    auto* bestand = w.findChild<QMenu*>("Bestand1");
+    bestand->popup(QPoint());
+    QAction* fourth = bestand->findChild<QAction*>("RecentFile4");
+    QTest::mouseClick(bestand, Qt::LeftButton, {}, bestand->actionGeometry(fourth).center());
+    QCOMPARE(t.state.club.memberFileName, club(3));
+    QCOMPARE(t.state.club.members->count(), 3);
+    QCOMPARE(entries(w), QStringList({entry(1, 3), entry(2, 7), entry(3, 6), entry(4, 5), entry(5, 2)}));
 }
 
 QTEST_MAIN(TestMainWindow)
