@@ -6,6 +6,7 @@
 #include "forms/TBerichtForm.h"
 #include "forms/TSplashForm.h"
 #include "forms/TTandem12X.h"
+#include "forms/Translations.h"
 #include "forms/AppWiring.h"
 
 #include <QApplication>
@@ -15,9 +16,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // The application title; message dialogs without a kind show it as their caption.
     app.setApplicationName(QStringLiteral("Tennis Programma TandemX"));
+    app.setOrganizationName(QStringLiteral("TandemX")); // where the settings (recent files) are kept
     app.setApplicationVersion(QStringLiteral("12.0"));
     app.setDesktopFileName(QStringLiteral("tandemx"));
     app.setWindowIcon(tandemx::appIcon());
+    // Qt's own dialogs and buttons in Dutch; without the translations (qt6-translations-l10n) they stay
+    // English and the program works as before.
+    if (!tandemx::installDutchQtTranslations(app))
+        qWarning("Qt's Dutch translations (qtbase_nl.qm) not found in %s", qPrintable(tandemx::qtTranslationsPath()));
     // F1 opens the help page of the window in front.
     tandemx::installHelpKey(app);
 

@@ -3,6 +3,7 @@
 #include "forms/MatchWiring.h"
 #include "forms/MemberView.h"
 #include "forms/ProgramWindows.h"
+#include "forms/RecentFiles.h"
 #include "forms/TConfigDial.h"
 #include "forms/TTandem12X.h"
 #include "state/FileCommands.h"
@@ -98,6 +99,7 @@ bool TTandem12X::openPath(const QString& chosen)
     setOverviewGroup(false);
     setMatchGroup(false);
     updateTitle();
+    recentFiles_->add(path);
     return true;
 }
 
@@ -112,6 +114,7 @@ bool TTandem12X::saveCommand(bool askName, bool confirmBackup, bool report)
         return false;
     if (!saveMemberList(state_, report))
         return false;
+    recentFiles_->add(club.memberFileName);
     setStatusName(club.memberFileName);
     nieuw1->setEnabled(true);
     nieuwSpdBtn->setEnabled(true);

@@ -108,6 +108,9 @@ TResultsForm::TResultsForm(AppState& state, QWidget* parent) : QWidget(parent, Q
     listView_->viewport()->setMouseTracking(true);
     listView_->viewport()->installEventFilter(this);
     list->leftPressed = [this](const QPoint& pos) { ListViewMouseDown(pos); };
+    // The right button (and the menu key) opens the same popup menu, after the press chose the row.
+    listView_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(listView_, &QWidget::customContextMenuRequested, this, &TResultsForm::ListViewMouseDown);
 
     grid_ = new QTableWidget(this);
     grid_->setObjectName(QStringLiteral("BewerkGrid"));

@@ -4,16 +4,19 @@
 #include "forms/Icons.h"
 #include "forms/MemberView.h"
 #include "forms/ProgramWindows.h"
+#include "forms/RecentFiles.h"
 #include "forms/TAboutBox.h"
 #include "forms/TConfigDial.h"
 #include "forms/WindowList.h"
 #include "state/UnsavedChanges.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -31,6 +34,19 @@ namespace tandemx {
 namespace {
 const char* const kHelpContext = "helpContext";
 const char* const kTag = "tag";
+
+// Alt+letter opens the menu of that letter: a button whose caption has a menu's letter gives up its
+// shortcut (the caption stays; the button is reached with the mouse or Tab).
+void leaveMenuLettersToTheMenuBar(const QMenuBar* bar, const QWidget* panel)
+{
+    QList<QKeySequence> menuLetters;
+    for (const QAction* a : bar->actions())
+        if (const QKeySequence key = QKeySequence::mnemonic(a->text()); !key.isEmpty())
+            menuLetters.append(key);
+    for (QAbstractButton* b : panel->findChildren<QAbstractButton*>())
+        if (menuLetters.contains(b->shortcut()))
+            b->setShortcut(QKeySequence());
+}
 } // namespace
 
 TTandem12X::TTandem12X(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state)
@@ -52,6 +68,7 @@ TTandem12X::TTandem12X(AppState& state, QWidget* parent) : QMainWindow(parent), 
     buildMenus();
     buildToolBar();
     buildStatusBar();
+    leaveMenuLettersToTheMenuBar(menuBar(), ledenPanel_);
 
     connect(memberView_, &MemberView::saveWithReportRequested, this, &TTandem12X::saveWithReport);
     connect(memberView_, &MemberView::newMemberRequested, this, &TTandem12X::newMember);
@@ -120,6 +137,12 @@ void TTandem12X::buildMenus()
     toonAdressen1 = addItem(bestand, "ToonAdressen1", "&Toon Adressen", QString(), 226);
     bestand->addSeparator();
     exit1 = addItem(bestand, "Exit1", "&Exit", "Stoppen van het programma ", 227);
+    nieuw1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    open1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    bewaren1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    bewarenAls1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    printLedenlijst1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(nieuw1, &QAction::triggered, this, &TTandem12X::newFile);
     connect(open1, &QAction::triggered, this, &TTandem12X::openFile);
     connect(configuratie1, &QAction::triggered, this, &TTandem12X::showKeyData);
@@ -128,6 +151,11 @@ void TTandem12X::buildMenus()
     connect(printLedenlijst1, &QAction::triggered, this, &TTandem12X::printMembersRequested);
     connect(toonAdressen1, &QAction::triggered, memberView_, &MemberView::toggleAddressView);
     connect(exit1, &QAction::triggered, this, &QWidget::close);
+    recentFiles_ = new RecentFiles(bestand, exit1, this);
+    connect(recentFiles_, &RecentFiles::openRequested, this, [this](const QString& path) {
+        if (settleUnsavedChanges())
+            openPath(path);
+    });
 
     QMenu* bewerken = menu("Bewerken2", "Be&werken", "Bewerken van ledenlijst", 230);
     menuInvoegen = bewerken->addMenu(QStringLiteral("&Invoegen"));
@@ -152,6 +180,7 @@ void TTandem12X::buildMenus()
     connect(nieuwRecord1, &QAction::triggered, memberView_, &MemberView::insertEmptyRecord);
     connect(bewerken1, &QAction::triggered, this, &TTandem12X::editMember);
     connect(verwijderen1, &QAction::triggered, memberView_, &MemberView::deleteRecord);
+    zoeken1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(zoeken1, &QAction::triggered, memberView_, &MemberView::showSearch);
 
     QMenu* schema = menu("Schema1", "&Schema", "Schema's realiseren", 240);

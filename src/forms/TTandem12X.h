@@ -20,6 +20,7 @@ namespace tandemx {
 
 class MemberView;
 class ProgramWindows;
+class RecentFiles;
 class WindowList;
 
 class TTandem12X : public QMainWindow {
@@ -31,6 +32,7 @@ public:
     AppState& state() { return state_; }
     MemberView* memberView() const { return memberView_; }
     WindowList* windowList() const { return windowList_; }
+    RecentFiles* recentFiles() const { return recentFiles_; }
     // The owner of the other windows (created on first use).
     ProgramWindows& windows();
     bool mayClose() const { return mayClose_; }
@@ -105,6 +107,7 @@ private:
     AppState& state_;
     MemberView* memberView_ = nullptr;
     WindowList* windowList_ = nullptr;
+    RecentFiles* recentFiles_ = nullptr;
     ProgramWindows* windows_ = nullptr;
     bool mayClose_ = true;
     bool memberViewOn_ = false;

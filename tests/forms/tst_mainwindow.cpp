@@ -8,6 +8,10 @@
 #include "state/UnsavedChanges.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QDir>
 #include <QTableWidget>
 #include <QFile>
@@ -57,6 +61,28 @@ void answerKeyData(const QString& clubSize, bool ok = true)
 
 QAction* item(TTandem12X& w, const char* name) { return w.findChild<QAction*>(name); }
 
+// The window shown and active, with a new list of four members open (the member panel and every file
+// item on), and the focus in the grid as after "&Nieuw".
+bool openNewListInActiveWindow(TTandem12X& w)
+{
+    w.show();
+    answerKeyData("4");
+    item(w, "Nieuw1")->trigger();
+    // The key-data dialog has gone: the main window is the active one again.
+    QApplication::setActiveWindow(&w);
+    if (!QTest::qWaitForWindowActive(&w))
+        return false;
+    return w.memberViewShown() && QApplication::focusWidget() && QApplication::focusWidget()->window() == &w;
+}
+
+// A key as the user types it: to the widget with the focus.
+void press(const QKeySequence& key)
+{
+    const QKeyCombination k = key[0];
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : QApplication::activeWindow(), k.key(), k.keyboardModifiers());
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -74,6 +100,24 @@ private slots:
     void maximiseStoresTheFlagInTheKeyData();
     void everyFileOpensMaximisedOrNormalAsItsKeyDataSay();
     void leavingTheKeyDataDialogEnablesNewOnEveryPath();
+    void standardShortcutsRunTheirItems_data();
+    void standardShortcutsRunTheirItems();
+    void altLetterOpensItsMenuBeforeAnyButton_data();
+    void altLetterOpensItsMenuBeforeAnyButton();
+    void recentFilesListTheLastSixThatStillExist();
+    // The settings (recent files) go to a folder of the test's own, never the user's.
+    void initTestCase()
+    {
+        QVERIFY(settingsDir.isValid());
+        QCoreApplication::setOrganizationName("TandemX-test");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    }
+
+private:
+    QTemporaryDir settingsDir;
+
+private slots:
     void cleanup() { TConfigDial::aboutToShow = nullptr; }
 };
 
@@ -427,6 +471,148 @@ void TestMainWindow::leavingTheKeyDataDialogEnablesNewOnEveryPath()
         QVERIFY2(newIsEnabled(), p.path);
     }
     QVERIFY(t.sink.allAnswersUsed());
+}
+
+void TestMainWindow::standardShortcutsRunTheirItems_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("Nieuw") << "Nieuw1" << QKeySequence("Ctrl+N");
+    QTest::newRow("Open") << "Open1" << QKeySequence("Ctrl+O");
+    QTest::newRow("Bewaren") << "Bewaren1" << QKeySequence("Ctrl+S");
+    QTest::newRow("Bewaren als") << "Bewarenals1" << QKeySequence("Ctrl+Shift+S");
+    QTest::newRow("Print ledenlijst") << "Printledenlijst1" << QKeySequence("Ctrl+P");
+    QTest::newRow("Exit") << "Exit1" << QKeySequence("Ctrl+Q");
+    QTest::newRow("Zoeken") << "Zoeken1" << QKeySequence("Ctrl+F");
+}
+
+// The key, typed in the member grid, runs the item, and the item's menu shows it.
+void TestMainWindow::standardShortcutsRunTheirItems()
+{
+    QFETCH(QString, name);
+    QFETCH(QKeySequence, key);
+    TestState t;
+    TTandem12X w(t.state);
+    if (name == "Nieuw1") {
+        // "&Nieuw" is there while no list is open.
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        answerKeyData("5");
+    } else {
+        QVERIFY(openNewListInActiveWindow(w));
+    }
+    QAction* action = w.findChild<QAction*>(name);
+    QVERIFY(action);
+    QCOMPARE(action->shortcut().toString(QKeySequence::NativeText), key.toString(QKeySequence::NativeText));
+    QSignalSpy triggered(action, &QAction::triggered);
+    QSignalSpy print(&w, &TTandem12X::printMembersRequested);
+    press(key);
+    QCOMPARE(triggered.size(), 1);
+    // What the item does, as far as this window does it by itself.
+    if (name == "Nieuw1")
+        QCOMPARE(t.state.club.members ? t.state.club.members->count() : 0, 5);
+    if (name == "Open1" || name == "Bewaren1" || name == "Bewarenals1")
+        QCOMPARE(t.files.requests.size(), size_t(1)); // no name chosen: nothing else happens
+    if (name == "Printledenlijst1")
+        QCOMPARE(print.size(), 1);
+    if (name == "Exit1")
+        QVERIFY(!w.isVisible());
+    if (name == "Zoeken1")
+        QVERIFY(w.findChild<QWidget*>("Zoekpanel")->isVisible());
+    QVERIFY(t.sink.allAnswersUsed());
+}
+
+void TestMainWindow::altLetterOpensItsMenuBeforeAnyButton_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<Qt::Key>("letter");
+    // S, B, U and H are also the letters of the member panel's "&Sluit", "&Bewaar", "Sch&ud" and "&Help".
+    QTest::newRow("Bestand") << "Bestand1" << Qt::Key_B;
+    QTest::newRow("Bewerken") << "Bewerken2" << Qt::Key_W;
+    QTest::newRow("Schema") << "Schema1" << Qt::Key_S;
+    QTest::newRow("Uitvoer") << "Uitvoer1" << Qt::Key_U;
+    QTest::newRow("Match") << "Match1" << Qt::Key_M;
+    QTest::newRow("Opties") << "Opties1" << Qt::Key_O;
+    QTest::newRow("Beeld") << "Beeld1" << Qt::Key_L;
+    QTest::newRow("Help") << "Help1" << Qt::Key_H;
+}
+
+// With the member panel's buttons on screen, Alt+letter opens the menu at once, every time, and no
+// button is pressed or focused.
+void TestMainWindow::altLetterOpensItsMenuBeforeAnyButton()
+{
+    QFETCH(QString, menu);
+    QFETCH(Qt::Key, letter);
+    TestState t;
+    TTandem12X w(t.state);
+    QVERIFY(openNewListInActiveWindow(w));
+    QVERIFY(w.findChild<QWidget*>("LedenPanel")->isVisible());
+    auto* m = w.findChild<QMenu*>(menu);
+    QVERIFY(m);
+    QSignalSpy shown(m, &QMenu::aboutToShow);
+    for (int time = 1; time <= 2; ++time) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus, letter, Qt::AltModifier);
+        QVERIFY2(m->isVisible(), qPrintable(QString("press %1").arg(time)));
+        QCOMPARE(shown.size(), time);
+        QCOMPARE(w.menuBar()->activeAction(), m->menuAction());
+        m->close();
+        QTRY_VERIFY(!m->isVisible());
+        w.menuBar()->setActiveAction(nullptr);
+        // Nothing in the panel took the key.
+        QVERIFY(w.memberViewShown());
+        QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
+    }
+}
+
+// The last six member files opened or saved stand in "&Bestand", newest first; a file that is gone is
+// left out, and an entry opens its file. A new program window opens nothing by itself.
+void TestMainWindow::recentFilesListTheLastSixThatStillExist()
+{
+    QVERIFY2(QSettings().fileName().startsWith(settingsDir.path()), qPrintable(QSettings().fileName()));
+    QTemporaryDir dir;
+    auto club = [&](int n) { return dir.filePath(QString("club%1.tdm").arg(n)); };
+    auto entries = [](TTandem12X& w) {
+        auto* bestand = w.findChild<QMenu*>("Bestand1");
+        bestand->popup(QPoint());
+        QStringList texts;
+        for (int n = 1; QAction* a = bestand->findChild<QAction*>(QString("RecentFile%1").arg(n)); ++n)
+            texts << a->text();
+        bestand->close();
+        return texts;
+    };
+    auto entry = [&](int number, int n) { return QString("&%1 %2").arg(number).arg(QDir::toNativeSeparators(club(n))); };
+    {
+        TestState t;
+        TTandem12X w(t.state);
+        w.show();
+        answerKeyData("3");
+        item(w, "Nieuw1")->trigger();
+        QCOMPARE(entries(w), QStringList());
+        for (int n = 1; n <= 7; ++n) {
+            t.files.answers.push_back(club(n));
+            t.sink.expect(Result::Ok); // "Wegschrijven van ... gelukt"
+            item(w, "Bewarenals1")->trigger();
+        }
+        QVERIFY(t.sink.allAnswersUsed());
+        QCOMPARE(entries(w), QStringList({entry(1, 7), entry(2, 6), entry(3, 5), entry(4, 4), entry(5, 3), entry(6, 2)}));
+    }
+    QVERIFY(QFile::remove(club(4)));
+
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    QVERIFY(!t.state.club.members);
+    QCOMPARE(entries(w), QStringList({entry(1, 7), entry(2, 6), entry(3, 5), entry(4, 3), entry(5, 2)}));
+    // The fourth entry opens club3, which becomes the newest.
+    auto* bestand = w.findChild<QMenu*>("Bestand1");
+    bestand->popup(QPoint());
+    QAction* fourth = bestand->findChild<QAction*>("RecentFile4");
+    QTest::mouseClick(bestand, Qt::LeftButton, {}, bestand->actionGeometry(fourth).center());
+    QCOMPARE(t.state.club.memberFileName, club(3));
+    QCOMPARE(t.state.club.members->count(), 3);
+    QCOMPARE(entries(w), QStringList({entry(1, 3), entry(2, 7), entry(3, 6), entry(4, 5), entry(5, 2)}));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -130,6 +130,8 @@ private slots:
     void commandsOnlyRaiseAVisibleWindow();
     void sluitRemovesTheWindowListEntry();
     void popupMenuSwitchesOverviewsAndEditsRows();
+    void eitherButtonOpensThePopupForTheRowUnderTheMouse_data();
+    void eitherButtonOpensThePopupForTheRowUnderTheMouse();
     void hintsFollowTheMouse();
     void changeGridSwapsThroughClicksAndEnter();
     void changeGridRefusals();
@@ -282,6 +284,36 @@ void TestResultsForm::popupMenuSwitchesOverviewsAndEditsRows()
     QVERIFY(!e.child<QPushButton>("RedBtn")->isVisible());
     QVERIFY(!popup->findChild<QAction*>("Voeginregel1")->isEnabled());
     QVERIFY(!popup->findChild<QAction*>("VerwijderRij")->isEnabled());
+}
+
+void TestResultsForm::eitherButtonOpensThePopupForTheRowUnderTheMouse_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::newRow("left") << Qt::LeftButton;
+    QTest::newRow("right") << Qt::RightButton;
+}
+
+// Clicked as the window system delivers it (a right press also asks for a context menu): the row under
+// the mouse is chosen and the popup menu acts on it.
+void TestResultsForm::eitherButtonOpensThePopupForTheRowUnderTheMouse()
+{
+    QFETCH(Qt::MouseButton, button);
+    Evening e;
+    e.item("Parenschema1")->trigger();
+    TResultsForm& f = e.form();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTreeWidget* list = f.listView();
+    QMenu* popup = f.popupMenu();
+    const QStringList second = e.row(2);
+    const QRect r = list->visualItemRect(list->topLevelItem(2));
+    QTest::mouseClick(f.windowHandle(), button, {}, list->viewport()->mapTo(&f, r.center()));
+    QVERIFY(popup->isVisible());
+    QCOMPARE(list->currentItem(), list->topLevelItem(2));
+    QAction* insert = popup->findChild<QAction*>("Voeginregel1");
+    QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(insert).center());
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(e.row(2), QStringList{"  "});
+    QCOMPARE(e.row(3), second);
 }
 
 // Names mode: the hint of the zone under the mouse, in the main window's status bar and as tool tip.
