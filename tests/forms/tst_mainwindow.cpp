@@ -587,7 +587,7 @@ void TestMainWindow::recentFilesListTheLastSixThatStillExist()
         TestState t;
         TTandem12X w(t.state);
         w.show();
-        answerKeyData("3");
+        answerKeyData("4");
         item(w, "Nieuw1")->trigger();
         QCOMPARE(entries(w), QStringList());
         for (int n = 1; n <= 7; ++n) {
@@ -611,7 +611,7 @@ void TestMainWindow::recentFilesListTheLastSixThatStillExist()
     QAction* fourth = bestand->findChild<QAction*>("RecentFile4");
     QTest::mouseClick(bestand, Qt::LeftButton, {}, bestand->actionGeometry(fourth).center());
     QCOMPARE(t.state.club.memberFileName, club(3));
-    QCOMPARE(t.state.club.members->count(), 3);
+    QCOMPARE(t.state.club.members->count(), 4);
     QCOMPARE(entries(w), QStringList({entry(1, 3), entry(2, 7), entry(3, 6), entry(4, 5), entry(5, 2)}));
 }
 
