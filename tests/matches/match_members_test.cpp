@@ -9,6 +9,7 @@
 #include "state/UnsavedChanges.h"
 
 #include "../cli/CliRun.h"
+#include "records/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -30,12 +31,6 @@ constexpr int Members = 8;
 
 // The games a member typed in a match: distinct enough that any mix-up shows.
 int gamesOf(int clubNr, int match) { return clubNr >= 101 && clubNr <= 108 ? (clubNr * 7 + match * 3) % 11 + 1 : 0; }
-
-class NoDialogs : public FileDialogs {
-public:
-    std::optional<QString> openFile(const Request&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const Request&) override { return std::nullopt; }
-};
 
 struct Expected {
     int games = 0, total = 0, place = 1;
@@ -61,7 +56,7 @@ struct Season : ::testing::Test {
     ScriptedMessageSink sink;
     Messages messages{sink};
     Clock clock;
-    NoDialogs files;
+    tandemx::testing::NoDialogs files;
     AppState state{messages, clock, files};
     QTemporaryDir dir;
     QString path;
@@ -111,7 +106,7 @@ struct Season : ::testing::Test {
             for (int p = 1; p <= list.count(); ++p) {
                 const int nr = list.at(p).clubNr();
                 const Expected& x = expected.at(nr);
-                SCOPED_TRACE(testing::Message() << "match " << n << " member " << nr << " at " << p);
+                SCOPED_TRACE(::testing::Message() << "match " << n << " member " << nr << " at " << p);
                 EXPECT_EQ(m.calcs[size_t(p)].Games, x.games);
                 EXPECT_EQ(m.calcs[size_t(p)].TotalGames, x.total);
                 EXPECT_EQ(m.calcs[size_t(p)].GamesPlace, x.place);

@@ -2,6 +2,8 @@
 // date as typed, the defaults of an opening, the players from the member list and the table limits.
 #include "state/ScheduleSetup.h"
 
+#include "engine/QuietHost.h"
+
 #include "records/MemberOps.h"
 
 #include <gtest/gtest.h>
@@ -16,28 +18,6 @@ namespace {
 
 const QString Big = QStringLiteral(" niet toegestaan\n\r corrigeer (zonodig) invoer");
 const QString Wrong = QStringLiteral(" bestaat niet\n\r corrigeer (zonodig) invoer");
-
-// A host that counts beeps and records messages.
-class Host : public engine::ScheduleHost {
-public:
-    int showBericht(std::string_view text, int, int) override
-    {
-        messages.emplace_back(text);
-        return engine::Bericht::ResultOk;
-    }
-    void beep() override {}
-    int lastErrorState() const override { return 0; }
-    void setLastErrorState(int) override {}
-    uint16_t keyDataOptions() const override { return 17; }
-    void showFoutregel(std::string_view) override {}
-    void delay(int) override {}
-    void showWorkingText(int, std::string_view) override {}
-    void showProgressLine(std::string_view, int, int) override {}
-    void resetProgress(int) override {}
-    void stepProgress() override {}
-    bool breakTest() override { return false; }
-    std::vector<std::string> messages;
-};
 
 TEST(ScheduleSetup, CountChecksAndTheirMessages)
 {
@@ -199,7 +179,7 @@ TEST(ScheduleSetup, PlayersFromTheMemberList)
             r.setText(MemberField::Achternaam, QStringLiteral("Lid%1").arg(n));
             list.append(r);
         }
-        Host host;
+        engine::QuietHost host;
         auto s = std::make_unique<engine::ScheduleState>();
         s->Settings.NumMixedRounds = 2;
         takePlayers(*s, host, list, KeyData{});
