@@ -38,7 +38,7 @@ bool loadConfig(AppState& state, const QString& memberFileName)
     club.configAccepted = true;
     club.printSettings = club.config->printSettings;
     if (club.config->keyData.clubSize == 0) {
-        state.messages.showMessageNo(QStringLiteral(" ") + name, 4, 0, 0);
+        state.messages.showMessageNo(name, 4, 0, 0);
         return false;
     }
     if (!club.printerInstalled)

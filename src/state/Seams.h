@@ -23,6 +23,7 @@ public:
         QString fileName;         // initial name, e.g. "*.tdm"
         QString filter;           // Qt filter text, e.g. "Tandem bestand (*.tdm)"
         QString defaultExtension; // without dot; appended when the chosen name has none
+        bool writableOnly = false; // offer only files that can be written (and folders)
     };
     virtual std::optional<QString> openFile(const Request& request) = 0;
     virtual std::optional<QString> saveFile(const Request& request) = 0;
