@@ -784,11 +784,10 @@ void TSchemaForm::MoreBtnClick()
     if (running_)
         return;
     ScheduleSettings& in = schedule_.Settings;
-    for (int tag = Heren; tag <= Banen; ++tag) {
-        int value = 0;
-        if (takeCount(tag, inputs_[size_t(tag - 1)], &value))
-            storeValue(tag, value);
-    }
+    // Only counts that pass the field checks reach the court proposal (a refused one is reported and
+    // the value stored before it stays).
+    for (int tag = Heren; tag <= Banen; ++tag)
+        ValidateField(tag);
     takeDate(false);
 
     if (!rowsBuilt_) {

@@ -356,6 +356,18 @@ const std::vector<Target>& targets()
 }
 
 // ---------------------------------------------------------------------------------------------
+// The seeds that found a fault (150 steps each), kept once it was mended.
+// (The first short run, seeds 1 and 2 of "options", found a margin typed as a huge number of
+// millimetres overflowing the conversion to printer pixels; those seeds run every time.)
+const std::pair<const char*, int> FoundSeeds[] = {
+    // "&Meer" took typed rounds without their check: a round index past AvailabilityRecord[25].
+    {"setup", 522826084},
+    // "&Meer" took a typed count without its check; the court check then lowered a court count without
+    // end, and the window could not be closed.
+    {"main", 189269803},
+};
+
+// ---------------------------------------------------------------------------------------------
 // The monkey.
 
 const QStringList Texts = {
@@ -644,7 +656,10 @@ private:
     void windDown()
     {
         club_.sink.closing = club_.files.closing = true;
-        if (++closingTicks_ > 2000) {
+        // Closing may wait for a calculation to notice its stop; a minute without closing is a hang.
+        if (!closing_.isValid())
+            closing_.start();
+        if (closing_.elapsed() > StallWallNs / 1000000) {
             // Nothing can end the run in order: name it and stop.
             std::snprintf(where.action, sizeof where.action, "closing %s (%s)",
                           root() ? root()->metaObject()->className() : "?", failure_.toUtf8().constData());
@@ -664,7 +679,7 @@ private:
             return;
         }
         note(QStringLiteral("closing"), w);
-        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && closingTicks_ % 2)
+        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && step_ % 2)
             dialog->reject();
         else
             w->close();
@@ -684,7 +699,7 @@ private:
     std::mt19937 rng_;
     long steps_;
     long step_ = 0;
-    int closingTicks_ = 0;
+    QElapsedTimer closing_;
     bool done_ = false;
     bool saveCommand_ = false;
     QEventLoop* loop_ = nullptr;
@@ -731,9 +746,13 @@ void TestMonkey::windows()
     const int seconds = envInt("TANDEMX_MONKEY_SECONDS", 0);
     const long steps = envInt("TANDEMX_MONKEY_STEPS", 150);
     const int firstSeed = envInt("TANDEMX_MONKEY_SEED", 1);
-    // Fixed seeds under CTest (seeds found failing once stay in this list); with a time budget, seed
-    // after seed until the time is spent.
-    const std::vector<int> fixedSeeds = {firstSeed, firstSeed + 1};
+    // Fixed seeds under CTest, with the seeds that found a fault in this window; with a time budget,
+    // fresh seeds one after the other until the time is spent.
+    std::vector<int> fixedSeeds = {firstSeed, firstSeed + 1};
+    if (!qEnvironmentVariableIsSet("TANDEMX_MONKEY_SEED"))
+        for (const auto& [window, seed] : FoundSeeds)
+            if (QLatin1String(window) == QLatin1String(t.name))
+                fixedSeeds.push_back(seed);
     QElapsedTimer clock;
     clock.start();
     long total = 0;
