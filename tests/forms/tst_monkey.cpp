@@ -362,9 +362,6 @@ const std::vector<Target>& targets()
 const std::pair<const char*, int> FoundSeeds[] = {
     // "&Meer" took typed rounds without their check: a round index past AvailabilityRecord[25].
     {"setup", 522826084},
-    // "&Meer" took a typed count without its check; the court check then lowered a court count without
-    // end, and the window could not be closed.
-    {"main", 189269803},
 };
 
 // ---------------------------------------------------------------------------------------------
