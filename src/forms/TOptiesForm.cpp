@@ -323,7 +323,8 @@ void TOptiesForm::WinfontBtnClick()
     Club& club = state_.club;
     QFont initial(fromCp1252(club.windowFontName), club.windowFontSize);
     if (const std::optional<QFont> font = chooseFont(initial, QStringLiteral("TextFont"))) {
-        const int size = std::max(8, font->pointSize());
+        // A window font beyond 24 points makes the windows unusable and their repaints slow.
+        const int size = std::clamp(font->pointSize(), 8, 24);
         club.windowFontName = toCp1252(font->family().left(32));
         club.windowFontSize = size;
         club.printSettings.textFontName = club.windowFontName;

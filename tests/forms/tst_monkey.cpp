@@ -8,7 +8,8 @@
 // Under CTest each window runs a few fixed seeds for a fixed number of steps. fuzz/gui-monkey runs it
 // long: TANDEMX_MONKEY_SECONDS per window with fresh seeds from TANDEMX_MONKEY_SEED, and prints the
 // steps per second. TANDEMX_MONKEY_WINDOW limits a run to one window, TANDEMX_MONKEY_STEPS sets the
-// steps per seed. A finding is replayed with the window, seed and steps it names.
+// steps per seed, TANDEMX_MONKEY_TRACE=1 prints every action. A finding is replayed with the window
+// and seed it names.
 #include "forms/AppWiring.h"
 #include "forms/MatchWiring.h"
 #include "forms/MemberView.h"
@@ -362,6 +363,9 @@ const std::vector<Target>& targets()
 const std::pair<const char*, int> FoundSeeds[] = {
     // "&Meer" took typed rounds without their check: a round index past AvailabilityRecord[25].
     {"setup", 522826084},
+    // A window font of 99 points typed into the font dialog of "TextFont": the main window's repaint
+    // kept the event loop busy for over 2 s.
+    {"options", 62393748},
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -491,6 +495,8 @@ private:
         if (w)
             text += QStringLiteral(" on ") + QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName();
         std::snprintf(where.action, sizeof where.action, "%s", text.toUtf8().constData());
+        if (trace_)
+            std::fprintf(stderr, "step %ld: %s\n", step_, where.action);
     }
 
     QWidget* root()
@@ -697,6 +703,7 @@ private:
     long steps_;
     long step_ = 0;
     QElapsedTimer closing_;
+    const bool trace_ = qEnvironmentVariableIsSet("TANDEMX_MONKEY_TRACE"); // every action on stderr
     bool done_ = false;
     bool saveCommand_ = false;
     QEventLoop* loop_ = nullptr;
