@@ -662,7 +662,8 @@ bool TSchemaForm::ValidateField(int tag)
         error = tag;
     else if (tag == Heren && value > memberCount)
         error = 11;
-    else if ((tag == Heren && value + in.NumLadies > memberCount) || (tag == Dames && in.NumMen + value > memberCount))
+    else if ((tag == Heren && int64_t(value) + in.NumLadies > memberCount)
+             || (tag == Dames && int64_t(in.NumMen) + value > memberCount)) // a typed 2147483647 must not overflow
         error = 12;
     else if (tag == Tandem && value > keyData.doublesRounds)
         error = 13;

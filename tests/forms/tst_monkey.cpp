@@ -363,6 +363,8 @@ const std::vector<Target>& targets()
 const std::pair<const char*, int> FoundSeeds[] = {
     // "&Meer" took typed rounds without their check: a round index past AvailabilityRecord[25].
     {"setup", 522826084},
+    // Ladies "2147483647": the check of men + ladies against the member count overflowed.
+    {"setup", 885132658},
     // A window font of 99 points typed into the font dialog of "TextFont": the main window's repaint
     // kept the event loop busy for over 2 s.
     {"options", 62393748},

@@ -220,6 +220,9 @@ void TestSchemaForm::fieldValidation_data()
     QTest::newRow("men above members") << "HerenEdit" << "26" << "Aantal  heren te groot: 26" + big << "26" << "HerenEdit" << 1;
     QTest::newRow("men + ladies above members") << "HerenEdit" << "16" << "Aantal  heren te groot: 16" + big << "16" << "HerenEdit" << 1;
     QTest::newRow("ladies + men above members") << "DamesEdit" << "14" << "Aantal  dames te groot: 14" + big << "14" << "DamesEdit" << 1;
+    // The largest number: men + ladies is checked without overflow.
+    QTest::newRow("ladies 2147483647") << "DamesEdit" << "2147483647" << "Aantal  dames te groot: 2147483647" + big
+                                       << "2147483647" << "DamesEdit" << 1;
     QTest::newRow("negative men") << "HerenEdit" << "-1" << "Aantal  heren foutief: -1" + wrong << "-1" << "HerenEdit" << 1;
     QTest::newRow("not a number") << "HerenEdit" << "1x" << "" << "12" << "HerenEdit" << 1;
     QTest::newRow("empty") << "DamesEdit" << "" << "" << "10" << "DamesEdit" << 1;
