@@ -678,11 +678,14 @@ private:
         }
         QWidget* w = root();
         if (!w || w == club_.window.get()) {
-            // The main window stays; its member view may be left as it is.
-            if (!QApplication::activeModalWidget())
+            // The main window stays; its member view may be left as it is. A window closed a moment
+            // ago may be followed by another one its command opens next (the court coding before the
+            // set-up window): the run ends after some steps with nothing else open.
+            if (!QApplication::activeModalWidget() && ++quietSteps_ > 50)
                 return finish();
             return;
         }
+        quietSteps_ = 0;
         note(QStringLiteral("closing"), w);
         if (auto* dialog = qobject_cast<QDialog*>(w); dialog && step_ % 2)
             dialog->reject();
@@ -705,6 +708,7 @@ private:
     long steps_;
     long step_ = 0;
     QElapsedTimer closing_;
+    int quietSteps_ = 0;
     const bool trace_ = qEnvironmentVariableIsSet("TANDEMX_MONKEY_TRACE"); // every action on stderr
     bool done_ = false;
     bool saveCommand_ = false;
