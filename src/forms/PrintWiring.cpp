@@ -213,11 +213,9 @@ TOptiesForm& optionsForm(TTandem12X& window, AppState&)
     return window.windows().optionsForm();
 }
 
-void printMemberList(TTandem12X& window, AppState& state)
+MemberListDocument shownMemberList(TTandem12X& window, AppState& state)
 {
     MemberView* view = window.memberView();
-    if (!state.club.members || !view)
-        return;
     MemberListDocument doc;
     doc.caption = QStringLiteral("Tennis TandemX");
     doc.fileName = QFileInfo(state.club.memberFileName).completeBaseName();
@@ -227,9 +225,17 @@ void printMemberList(TTandem12X& window, AppState& state)
     for (int r = 0; r <= state.club.memberCount(); ++r) {
         QStringList row;
         for (int c = 1; c <= int(doc.screenWidths.size()); ++c)
-            row << view->cellText(r, c);
+            row << view->shownText(r, c); // typing not yet taken over is printed too
         doc.rows.push_back(row);
     }
+    return doc;
+}
+
+void printMemberList(TTandem12X& window, AppState& state)
+{
+    if (!state.club.members || !window.memberView())
+        return;
+    const MemberListDocument doc = shownMemberList(window, state);
     runPrintout(state, NoPrinter::GeenPrinter, QStringLiteral("ledenlijst"),
                 [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
                     printing::printMemberList(canvas, state.club.printSettings, metrics, doc);
