@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     // The application title; message dialogs without a kind show it as their caption.
     app.setApplicationName(QStringLiteral("Tennis Programma TandemX"));
     app.setOrganizationName(QStringLiteral("TandemX")); // where the settings (recent files) are kept
-    app.setApplicationVersion(QStringLiteral("12.0"));
+    app.setApplicationVersion(QStringLiteral(TANDEMX_VERSION));
     app.setDesktopFileName(QStringLiteral("tandemx"));
     app.setWindowIcon(tandemx::appIcon());
     // Qt's own dialogs and buttons in Dutch; without the translations (qt6-translations-l10n) they stay

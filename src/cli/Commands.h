@@ -1,4 +1,9 @@
 #pragma once
+#include "cli/CliSupport.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
 #include <QStringList>
 
 #include <functional>
@@ -33,8 +38,16 @@ struct OverviewResult {
     const std::optional<TConfigObj>& config;
 };
 using OverviewOutput = std::function<int(const OverviewResult&)>;
-// Calculates as `schedule` does (args without --kind) and hands overview `kind` to `output`.
-int runOverviewOutput(const QStringList& args, int kind, const OverviewOutput& output);
+
+// The inputs of `schedule`; overview and print take them too, without --format.
+QList<QCommandLineOption> scheduleOptions(bool withFormat);
+// Checks every value of those options on a parsed line: the error text of a bad one, or empty.
+QString checkScheduleValues(const QCommandLineParser& line, bool withFormat);
+// The error line of a fault on such a line, as schedule prints it; returns status 2.
+int scheduleFault(const CommandLine::Fault& fault);
+// Calculates as `schedule` does from a line that passed checkScheduleValues(line, false) and hands
+// overview `kind` to `output`.
+int runOverviewOutput(const QCommandLineParser& line, int kind, const OverviewOutput& output);
 // Writes the text export of the overview to stdout.
 int writeOverviewExport(const OverviewResult& result);
 }

@@ -100,9 +100,14 @@ void writeText(QTextStream& out, const TMatchCalcObj& m, const MemberList& list)
 
 int runMatches(const QStringList& args)
 {
-    const auto arguments = parseFileArguments(args, QStringLiteral("usage: tandemx-cli matches FILE.tdm [--format json|text]"));
+    int status = 0;
+    const auto arguments = readFileArguments(
+        args, QStringLiteral("tandemx-cli matches FILE.tdm [--format json|text]"),
+        QStringLiteral("Lists the match file (.CAL) beside a member file: per match its header,\n"
+                       "every member's games and sets and the court scores per round."),
+        &status);
     if (!arguments)
-        return 2;
+        return status;
     const QString file = arguments->file;
 
     const auto config = readKeyDataFile(configFileName(file));

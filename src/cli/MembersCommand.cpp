@@ -51,9 +51,13 @@ QJsonObject keyDataJson(const KeyData& k)
 
 int runMembers(const QStringList& args)
 {
-    const auto arguments = parseFileArguments(args, QStringLiteral("usage: tandemx-cli members FILE.tdm [--format json|text]"));
+    int status = 0;
+    const auto arguments = readFileArguments(
+        args, QStringLiteral("tandemx-cli members FILE.tdm [--format json|text]"),
+        QStringLiteral("Lists the key data (from the .cfg file beside it) and every member of a\nmember file."),
+        &status);
     if (!arguments)
-        return 2;
+        return status;
     const QString file = arguments->file;
 
     const auto config = readKeyDataFile(configFileName(file));

@@ -23,9 +23,43 @@
 namespace tandemx::cli {
 namespace {
 
-const QString Usage = QStringLiteral(
-    "usage: tandemx-cli print --kind 1..4 --pdf FILE.pdf [the inputs of schedule]\n"
+const QString Syntax = QStringLiteral(
+    "tandemx-cli print --kind 1..4 --pdf FILE.pdf [the inputs of schedule]\n"
     "       tandemx-cli print --kind members --members FILE.tdm [--address] --pdf FILE.pdf");
+const QString Usage = QStringLiteral("usage: ") + Syntax;
+const QString About = QStringLiteral(
+    "Writes the printout of an overview, calculated as schedule does, or of the member\n"
+    "list into a PDF file, with the print settings of the member file's key data.");
+
+QCommandLineOption kindOption()
+{
+    return QCommandLineOption(QStringLiteral("kind"),
+                              QStringLiteral("1 pair schedule, 2 court schedule, 3 times played, 4 cross table, "
+                                             "members the member list."),
+                              QStringLiteral("1..4|members"));
+}
+
+QCommandLineOption pdfOption()
+{
+    return QCommandLineOption(QStringLiteral("pdf"), QStringLiteral("The PDF file to write."),
+                              QStringLiteral("FILE.pdf"));
+}
+
+QCommandLineOption addressOption()
+{
+    return QCommandLineOption(QStringLiteral("address"),
+                              QStringLiteral("With --kind members: the address view of the list."));
+}
+
+// --kind, --pdf and --members are taken once; the second one is a word too many.
+QString onceEach(const QCommandLineParser& line, const QStringList& names)
+{
+    for (const QString& name : names)
+        if (line.values(name).size() > 1)
+            return QStringLiteral("unknown argument: --") + name;
+    return {};
+}
+
 
 PrintSettings settingsOf(const std::optional<TConfigObj>& config)
 {
@@ -81,38 +115,58 @@ int writeOverviewExport(const OverviewResult& r)
 
 int runPrint(const QStringList& args)
 {
-    QStringList rest = args;
-    auto take = [&rest](const QString& option, QString* value) -> bool {
-        const qsizetype at = rest.indexOf(option);
-        if (at < 0)
-            return true;
-        if (at + 1 >= rest.size())
-            return false;
-        *value = rest.at(at + 1);
-        rest.remove(at, 2);
-        return true;
-    };
-    QString kindText, pdf;
-    if (!take(QStringLiteral("--kind"), &kindText) || !take(QStringLiteral("--pdf"), &pdf))
+    CommandLine line(Syntax, About);
+    line.addOptions({kindOption(), pdfOption(), addressOption()});
+    line.addOptions(scheduleOptions(false));
+    if (line.read(args) == CommandLine::Result::Help)
+        return showHelp(line.helpText());
+    const QCommandLineParser& parsed = line.parser();
+    if (valueMissing(parsed, QStringLiteral("kind")) || valueMissing(parsed, QStringLiteral("pdf")))
         return fail(QStringLiteral("--kind and --pdf need a value\n") + Usage);
+    const QString kindText = parsed.values(QStringLiteral("kind")).value(0);
+    const QString pdf = parsed.values(QStringLiteral("pdf")).value(0);
     if (pdf.isEmpty())
         return fail(QStringLiteral("--pdf FILE.pdf is needed\n") + Usage);
+
     if (kindText == u"members") {
-        QString memberFile;
-        if (!take(QStringLiteral("--members"), &memberFile))
+        if (valueMissing(parsed, QStringLiteral("members")))
             return fail(QStringLiteral("--members needs a value\n") + Usage);
-        const bool addressView = rest.removeAll(QStringLiteral("--address")) > 0;
-        if (!rest.isEmpty())
-            return fail(QStringLiteral("unknown argument: ") + rest.front());
-        return printMembers(memberFile, addressView, pdf);
+        // The member list takes none of the inputs of schedule.
+        CommandLine members(Syntax, About);
+        members.addOptions({kindOption(), pdfOption(), addressOption(),
+                            QCommandLineOption(QStringLiteral("members"), QString(), QStringLiteral("FILE.tdm"))});
+        if (members.read(args, [](const QCommandLineParser& p) {
+                return onceEach(p, {QStringLiteral("kind"), QStringLiteral("pdf"), QStringLiteral("members")});
+            }) != CommandLine::Result::Ok) {
+            const CommandLine::Fault& fault = members.fault();
+            return fail(fault.kind == CommandLine::Fault::BadValue ? fault.text
+                                                                   : QStringLiteral("unknown argument: ") + fault.argument);
+        }
+        return printMembers(members.parser().values(QStringLiteral("members")).value(0),
+                            members.parser().isSet(QStringLiteral("address")), pdf);
     }
+
     bool ok = false;
     const int kind = kindText.toInt(&ok);
     if (!ok || kind < 1 || kind > 4)
         return fail(QStringLiteral("--kind 1..4 or members is needed\n") + Usage);
-    if (rest.contains(QStringLiteral("--format")))
+    if (parsed.unknownOptionNames().contains(QStringLiteral("format")))
         return fail(QStringLiteral("print writes a PDF file; --format does not apply"));
-    return runOverviewOutput(rest, kind, [&pdf](const OverviewResult& r) {
+    // An overview takes the inputs of schedule, and --address is not one of them.
+    CommandLine overview(Syntax, About);
+    overview.addOptions({kindOption(), pdfOption()});
+    overview.addOptions(scheduleOptions(false));
+    if (overview.read(args, [](const QCommandLineParser& p) {
+            const QString twice = onceEach(p, {QStringLiteral("kind"), QStringLiteral("pdf")});
+            return twice.isEmpty() ? checkScheduleValues(p, false) : twice;
+        }) != CommandLine::Result::Ok) {
+        CommandLine::Fault fault = overview.fault();
+        // --kind and --pdf have their values: another one at the end of the line is one too many.
+        if (fault.kind == CommandLine::Fault::MissingValue && (fault.argument == u"--kind" || fault.argument == u"--pdf"))
+            fault.kind = CommandLine::Fault::UnknownArgument;
+        return scheduleFault(fault);
+    }
+    return runOverviewOutput(overview.parser(), kind, [&pdf](const OverviewResult& r) {
         if (!r.prepared.show)
             return fail(QStringLiteral("there is no overview to print"));
         const PrintSettings settings = settingsOf(r.config);

@@ -4,6 +4,9 @@
 //                        [--courts C] [--men-courts a,b,..] [--ladies-courts a,b,..] [--mixed-courts a,b,..]
 //                        [--ladies-first] [--varied-pairs] [--group-vs-group] [--pause3 N] [--pause2 N]
 //                        [--options N] [--format json|text] [--engine fast|reference]
+//
+// The line is read with QCommandLineParser (see CliSupport.h); the refusals are worded as scripts that
+// call tandemx-cli know them.
 #include "cli/Commands.h"
 #include "overviews/Overview.h"
 
@@ -89,66 +92,68 @@ struct Options {
     EngineMode engine = EngineMode::Fast;
 };
 
-Options parseArguments(const QStringList& args)
+// Every value of the line is checked; of an option given more than once the last value counts.
+Options optionsFrom(const QCommandLineParser& line, bool withFormat)
 {
     Options o;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        auto value = [&]() -> QString {
-            if (i + 1 >= args.size())
-                throw UsageError{arg + QStringLiteral(" needs a value")};
-            return args[++i];
-        };
-        if (arg == u"--members")
-            o.members = value();
-        else if (arg == u"--men")
-            o.men = parseNumber(arg, value());
-        else if (arg == u"--ladies")
-            o.ladies = parseNumber(arg, value());
-        else if (arg == u"--doubles")
-            o.doubles = parseNumber(arg, value());
-        else if (arg == u"--mixed")
-            o.mixed = parseNumber(arg, value());
-        else if (arg == u"--courts")
-            o.courts = parseNumber(arg, value());
-        else if (arg == u"--options")
-            o.options = parseNumber(arg, value());
-        else if (arg == u"--men-courts")
-            o.menCourts = parseList(arg, value());
-        else if (arg == u"--ladies-courts")
-            o.ladiesCourts = parseList(arg, value());
-        else if (arg == u"--mixed-courts")
-            o.mixedCourts = parseList(arg, value());
-        else if (arg == u"--ladies-first")
-            o.playOptions |= PlayOption::LadiesFirst;
-        else if (arg == u"--varied-pairs")
-            o.playOptions |= PlayOption::VariedPairs;
-        else if (arg == u"--group-vs-group")
-            o.playOptions |= PlayOption::GroupVsGroup;
-        else if (arg == u"--pause3" || arg == u"--pause2") {
-            const int v = parseNumber(arg, value());
+    const auto values = [&line](const char* name) { return line.values(QLatin1String(name)); };
+    const auto number = [&](const char* name, std::optional<int>& target) {
+        for (const QString& value : values(name))
+            target = parseNumber(QStringLiteral("--") + QLatin1String(name), value);
+    };
+    const auto list = [&](const char* name, std::optional<std::vector<int>>& target) {
+        for (const QString& value : values(name))
+            target = parseList(QStringLiteral("--") + QLatin1String(name), value);
+    };
+    const auto pause = [&](const char* name, int& target) {
+        const QString option = QStringLiteral("--") + QLatin1String(name);
+        for (const QString& value : values(name)) {
+            const int v = parseNumber(option, value);
             if (v > 3)
-                throw UsageError{arg + QStringLiteral(" must be 0..3")};
-            (arg == u"--pause3" ? o.pause3 : o.pause2) = v;
-        } else if (arg == u"--format") {
-            const QString f = value();
+                throw UsageError{option + QStringLiteral(" must be 0..3")};
+            target = v;
+        }
+    };
+    o.members = line.value(QStringLiteral("members"));
+    number("men", o.men);
+    number("ladies", o.ladies);
+    number("doubles", o.doubles);
+    number("mixed", o.mixed);
+    number("courts", o.courts);
+    number("options", o.options);
+    list("men-courts", o.menCourts);
+    list("ladies-courts", o.ladiesCourts);
+    list("mixed-courts", o.mixedCourts);
+    if (line.isSet(QStringLiteral("ladies-first")))
+        o.playOptions |= PlayOption::LadiesFirst;
+    if (line.isSet(QStringLiteral("varied-pairs")))
+        o.playOptions |= PlayOption::VariedPairs;
+    if (line.isSet(QStringLiteral("group-vs-group")))
+        o.playOptions |= PlayOption::GroupVsGroup;
+    pause("pause3", o.pause3);
+    pause("pause2", o.pause2);
+    if (withFormat) {
+        for (const QString& f : values("format")) {
             if (f != u"json" && f != u"text")
                 throw UsageError{QStringLiteral("--format must be json or text")};
             o.text = f == u"text";
-        } else if (arg == u"--engine") {
-            const QString e = value();
-            if (e != u"fast" && e != u"reference")
-                throw UsageError{QStringLiteral("--engine must be fast or reference")};
-            o.engine = e == u"reference" ? EngineMode::Reference : EngineMode::Fast;
-        } else {
-            throw UsageError{QStringLiteral("unknown argument: ") + arg};
         }
     }
+    for (const QString& e : values("engine")) {
+        if (e != u"fast" && e != u"reference")
+            throw UsageError{QStringLiteral("--engine must be fast or reference")};
+        o.engine = e == u"reference" ? EngineMode::Reference : EngineMode::Fast;
+    }
+    return o;
+}
+
+// What only the whole line can tell.
+void checkCombination(const Options& o)
+{
     if (!o.members.isEmpty() && (o.men || o.ladies))
         throw UsageError{QStringLiteral("--members cannot be combined with --men or --ladies")};
     if (o.options && *o.options > 0xFFFF)
         throw UsageError{QStringLiteral("--options must be 0..65535")};
-    return o;
 }
 
 QString text(std::string_view bytes)
@@ -291,7 +296,8 @@ QByteArray writeText(const ScheduleState& s, const CliHost& host, int mode)
     return out.toUtf8();
 }
 
-int fail(const QString& reason)
+// The error line of schedule, and of overview and print where they calculate.
+int refuse(const QString& reason)
 {
     QString line = reason;
     line.replace(u'\r', u' ').replace(u'\n', u' ');
@@ -307,15 +313,17 @@ void applyCourts(std::array<uint8_t, MaxRounds + 1>& target, const std::optional
         target[i + 1] = uint8_t((*values)[i]);
 }
 
-// The schedule of the given inputs, printed as JSON or text, or (overviewKind 1..4) as the lines of
-// that overview, or handed to `output`.
-int runCalculation(const QStringList& args, int overviewKind, const OverviewOutput& output = nullptr)
+// The schedule of the inputs on a line read with scheduleOptions(), printed as JSON or text, or
+// (overviewKind 1..4) as the lines of that overview, or handed to `output`.
+int runCalculation(const QCommandLineParser& line, bool withFormat, int overviewKind,
+                   const OverviewOutput& output = nullptr)
 {
     Options o;
     try {
-        o = parseArguments(args);
+        o = optionsFrom(line, withFormat);
+        checkCombination(o);
     } catch (const UsageError& e) {
-        return fail(e.text);
+        return refuse(e.text);
     }
     const int mode = o.members.isEmpty() ? 2 : 1;
 
@@ -329,7 +337,7 @@ int runCalculation(const QStringList& args, int overviewKind, const OverviewOutp
         QString error;
         members = readMemberFile(o.members, keyData.clubSize, &error);
         if (!members)
-            return fail(QStringLiteral("cannot read the member file %1: %2").arg(o.members, error));
+            return refuse(QStringLiteral("cannot read the member file %1: %2").arg(o.members, error));
     }
     const uint16_t keyOptions = o.options ? uint16_t(*o.options) : (mode == 1 ? keyData.options : uint16_t(17));
 
@@ -356,7 +364,7 @@ int runCalculation(const QStringList& args, int overviewKind, const OverviewOutp
 
     // The limits of the tables, as the set-up window keeps them.
     if (const QString breach = setup::tableLimitBreach(in, state->CourtsPerRound); !breach.isEmpty())
-        return fail(breach);
+        return refuse(breach);
     auto checkList = [&](const char* option, const std::optional<std::vector<int>>& values, int rounds) -> QString {
         if (!values)
             return {};
@@ -371,7 +379,7 @@ int runCalculation(const QStringList& args, int overviewKind, const OverviewOutp
                                    checkList("--ladies-courts", o.ladiesCourts, in.NumDoublesRounds),
                                    checkList("--mixed-courts", o.mixedCourts, in.NumMixedRounds)})
         if (!problem.isEmpty())
-            return fail(problem);
+            return refuse(problem);
 
     in.PlayOptions = o.playOptions;
     DefaultCourts(*state, host);
@@ -379,7 +387,7 @@ int runCalculation(const QStringList& args, int overviewKind, const OverviewOutp
     applyCourts(state->CourtsPerRound.ladies, o.ladiesCourts);
     applyCourts(state->CourtsPerRound.mixed, o.mixedCourts);
     if (const QString breach = setup::tableLimitBreach(in, state->CourtsPerRound); !breach.isEmpty())
-        return fail(breach);
+        return refuse(breach);
     in.PauseOptions = uint16_t(o.pause3 | (o.pause2 << 2));
 
     StartSchedule(*state, host);
@@ -404,31 +412,126 @@ int runCalculation(const QStringList& args, int overviewKind, const OverviewOutp
 
 } // namespace
 
-int runSchedule(const QStringList& args) { return runCalculation(args, 0); }
+const char* const ScheduleSyntax = "tandemx-cli schedule [--members FILE.tdm | --men N --ladies N] [options]";
 
-int runOverviewOutput(const QStringList& args, int kind, const OverviewOutput& output)
+QList<QCommandLineOption> scheduleOptions(bool withFormat)
 {
-    return runCalculation(args, kind, output);
+    auto option = [](const char* name, const char* description, const char* value = nullptr) {
+        return value ? QCommandLineOption(QLatin1String(name), QLatin1String(description), QLatin1String(value))
+                     : QCommandLineOption(QLatin1String(name), QLatin1String(description));
+    };
+    QList<QCommandLineOption> options{
+        option("members",
+               "The members marked present in this member file play, with their names; rounds, courts and "
+               "options come from its key data (the .cfg file beside it).",
+               "FILE.tdm"),
+        option("men", "Numbered men (without --members; default 24).", "N"),
+        option("ladies", "Numbered ladies (without --members; default 24).", "N"),
+        option("doubles", "Doubles rounds (default 4, or the key data's).", "R"),
+        option("mixed", "Mixed rounds (default 2, or the key data's).", "R"),
+        option("courts", "Courts, at most 32 (default 10, or the key data's).", "C"),
+        option("men-courts", "The men's courts per doubles round (default: as the set-up window proposes).",
+               "a,b,.."),
+        option("ladies-courts", "The ladies' courts per doubles round (default: as proposed).", "a,b,.."),
+        option("mixed-courts", "The courts per mixed round (default: as proposed).", "a,b,.."),
+        option("ladies-first", "\"Dames op de 1e banen\": the ladies take the first courts."),
+        option("varied-pairs", "\"Steeds ander begin paren\": other pairs to begin with."),
+        option("group-vs-group", "\"Groep 1 tegen Groep 2\" in the mixed rounds."),
+        option("pause3", "\"Pauzes voor 3 X spelen\", 0..3 (default 1).", "N"),
+        option("pause2", "\"Pauzes voor 2 X spelen\", 0..3 (default 1).", "N"),
+        option("options", "The key data's options, 0..65535 (default 17, or the key data's).", "N"),
+    };
+    if (withFormat)
+        options << option("format", "Writes JSON (json, the default) or text.", "json|text");
+    options << option("engine", "The fast search (fast, the default) or the literal one (reference).",
+                      "fast|reference");
+    return options;
+}
+
+QString checkScheduleValues(const QCommandLineParser& line, bool withFormat)
+{
+    try {
+        optionsFrom(line, withFormat);
+    } catch (const UsageError& e) {
+        return e.text;
+    }
+    return {};
+}
+
+int scheduleFault(const CommandLine::Fault& fault)
+{
+    switch (fault.kind) {
+    case CommandLine::Fault::MissingValue:
+        return refuse(fault.argument + QStringLiteral(" needs a value"));
+    case CommandLine::Fault::BadValue:
+        return refuse(fault.text);
+    case CommandLine::Fault::UnknownArgument:
+        break;
+    }
+    return refuse(QStringLiteral("unknown argument: ") + fault.argument);
+}
+
+int runSchedule(const QStringList& args)
+{
+    CommandLine line(QLatin1String(ScheduleSyntax),
+                     QStringLiteral("Computes the schedule of a club evening, from the present members of a\n"
+                                    "member file or from numbers of men and ladies, and writes it as JSON or text."));
+    line.addOptions(scheduleOptions(true));
+    switch (line.read(args, [](const QCommandLineParser& parser) { return checkScheduleValues(parser, true); })) {
+    case CommandLine::Result::Help:
+        return showHelp(line.helpText());
+    case CommandLine::Result::Fault:
+        return scheduleFault(line.fault());
+    case CommandLine::Result::Ok:
+        break;
+    }
+    return runCalculation(line.parser(), true, 0);
+}
+
+int runOverviewOutput(const QCommandLineParser& line, int kind, const OverviewOutput& output)
+{
+    return runCalculation(line, false, kind, output);
 }
 
 int runOverview(const QStringList& args)
 {
-    QStringList rest = args;
-    const bool exportText = rest.removeAll(QStringLiteral("--export")) > 0;
-    const qsizetype at = rest.indexOf(QStringLiteral("--kind"));
+    CommandLine line(QStringLiteral("tandemx-cli overview --kind 1..4 [--export] [the inputs of schedule]"),
+                     QStringLiteral("Calculates as schedule does and prints the lines of an overview."));
+    line.addOptions({QCommandLineOption(QStringLiteral("kind"),
+                                        QStringLiteral("1 pair schedule, 2 court schedule, 3 times played, "
+                                                       "4 cross table."),
+                                        QStringLiteral("1..4")),
+                     QCommandLineOption(QStringLiteral("export"),
+                                        QStringLiteral("In the layout of the text export (\"&Export\").")),
+                     });
+    line.addOptions(scheduleOptions(false));
+    const auto result = line.read(args, [](const QCommandLineParser& parser) {
+        if (parser.values(QStringLiteral("kind")).size() > 1)
+            return QStringLiteral("unknown argument: --kind");
+        return checkScheduleValues(parser, false);
+    });
+    if (result == CommandLine::Result::Help)
+        return showHelp(line.helpText());
+    const QCommandLineParser& parsed = line.parser();
     bool ok = false;
-    const int kind = at >= 0 && at + 1 < rest.size() ? rest.at(at + 1).toInt(&ok) : 0;
+    const int kind = parsed.values(QStringLiteral("kind")).value(0).toInt(&ok);
     if (!ok || kind < 1 || kind > 4) {
         std::fputs("tandemx-cli overview: --kind 1..4 is needed (1 pair schedule, 2 court schedule, "
                    "3 times played, 4 cross table)\n", stderr);
         return 2;
     }
-    rest.remove(at, 2);
-    if (rest.contains(QStringLiteral("--format")))
-        return fail(QStringLiteral("overview prints its lines; --format does not apply"));
-    if (exportText)
-        return runCalculation(rest, kind, writeOverviewExport);
-    return runCalculation(rest, kind);
+    if (parsed.unknownOptionNames().contains(QStringLiteral("format")))
+        return refuse(QStringLiteral("overview prints its lines; --format does not apply"));
+    if (result == CommandLine::Result::Fault) {
+        CommandLine::Fault fault = line.fault();
+        // --kind has its value: a second one at the end of the line is one too many.
+        if (fault.kind == CommandLine::Fault::MissingValue && fault.argument == u"--kind")
+            fault.kind = CommandLine::Fault::UnknownArgument;
+        return scheduleFault(fault);
+    }
+    if (parsed.isSet(QStringLiteral("export")))
+        return runOverviewOutput(parsed, kind, writeOverviewExport);
+    return runCalculation(parsed, false, kind);
 }
 
 } // namespace tandemx::cli
