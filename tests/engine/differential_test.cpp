@@ -146,7 +146,8 @@ bool reachedALimit(const ScheduleState& s)
 {
     for (int r = 1; r <= s.TotalRounds; ++r) {
         const uint8_t plan = s.mend.plan[size_t(r)];
-        if (((plan & RoundPlan::WorkLimit) && s.mend.searchLimit > 0) || ((plan & RoundPlan::MendLimit) && s.mend.mendLimit > 0))
+        if (((plan & RoundPlan::WorkLimit) && s.mend.searchLimit > 0)
+            || ((plan & RoundPlan::MendLimit) && s.mend.mendLimit > 0))
             return true;
     }
     return false;

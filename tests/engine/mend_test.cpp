@@ -172,7 +172,8 @@ TEST(Mend, EachRoundsSearchGetsTheWholeLimit)
         const auto above = run(e, EngineMode::Fast, aboveHost, most + most / 16);
         EXPECT_EQ(above->mend.plan, unlimited->mend.plan) << name;
         EXPECT_EQ(aboveHost.messages, unlimitedHost.messages) << name;
-        EXPECT_EQ(0, std::memcmp(&above->ScheduleTable, &unlimited->ScheduleTable, sizeof above->ScheduleTable)) << name;
+        EXPECT_EQ(0, std::memcmp(&above->ScheduleTable, &unlimited->ScheduleTable, sizeof above->ScheduleTable))
+            << name;
         EXPECT_EQ(0, std::memcmp(&above->Counters, &unlimited->Counters, sizeof above->Counters)) << name;
 
         RecordingHost belowHost;
