@@ -6,20 +6,23 @@
 // The reference runs of the hard evenings are bounded: the host stops the calculation after a candidate
 // budget (the "stopped" counter says whether it did), so their time is a lower bound.
 //
-// Then varied-pairs evenings whose mixed rounds need the mend, and a seeded random walk over evenings
-// of up to 40 + 40 players with the time of the slowest and what the mend and the work limits did.
+// Then varied-pairs evenings whose mixed rounds need the mend, and two seeded random walks over evenings
+// of up to 40 + 40 players (one of them over evenings of 12 to 24 varied-pairs rounds) with the time of
+// the slowest and what the mend and the work limits did.
 #include "engine/QuietHost.h"
 #include "engine/ScheduleEngine.h"
 #include "engine/ScheduleStart.h"
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <random>
+
+#include <time.h>
 
 namespace {
 
@@ -99,18 +102,24 @@ BENCHMARK(Fast)->Apply(Configurations)->Unit(benchmark::kMillisecond);
 BENCHMARK(Reference)->Apply(Configurations)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The rounds of a calculation that the mend planned, whose literal search reached its work limit, and
-// whose mend reached its own.
+// whose mend reached its own; the work of its mixed searches together, and the most a literal search
+// spent that ended within its limit.
 struct Plans {
     int mended = 0, limited = 0, mendLimited = 0;
+    int64_t work = 0, withinLimit = 0;
 };
 
 Plans plansOf(const ScheduleState& s)
 {
     Plans p;
     for (int r = 1; r <= s.TotalRounds; ++r) {
-        p.mended += (s.mend.plan[size_t(r)] & RoundPlan::Mended) != 0;
-        p.limited += (s.mend.plan[size_t(r)] & RoundPlan::WorkLimit) != 0;
-        p.mendLimited += (s.mend.plan[size_t(r)] & RoundPlan::MendLimit) != 0;
+        const uint8_t plan = s.mend.plan[size_t(r)];
+        p.mended += (plan & RoundPlan::Mended) != 0;
+        p.limited += (plan & RoundPlan::WorkLimit) != 0;
+        p.mendLimited += (plan & RoundPlan::MendLimit) != 0;
+        p.work += s.mend.searchWork[size_t(r)] + s.mend.mendWork[size_t(r)];
+        if (!(plan & RoundPlan::WorkLimit))
+            p.withinLimit = std::max(p.withinLimit, s.mend.searchWork[size_t(r)]);
     }
     return p;
 }
@@ -139,6 +148,8 @@ void VariedPairs(benchmark::State& bench)
     }
     bench.counters["mended"] = plans.mended;
     bench.counters["limited"] = plans.limited;
+    bench.counters["mendLimited"] = plans.mendLimited;
+    bench.counters["workM"] = double(plans.work) / 1e6;
     bench.counters["messages"] = messages;
 }
 BENCHMARK(VariedPairs)
@@ -149,75 +160,137 @@ BENCHMARK(VariedPairs)
     ->Args({8, 8, 0, 3, 4, 1, 1})
     ->Unit(benchmark::kMillisecond);
 
-// A seeded random walk over evenings of up to 40 + 40 numbered players: up to 6 doubles and 1..6 mixed
-// rounds, up to a court more than the players fill, half of them with "Steeds ander begin paren", the
-// other play options and both pause spins at random. Each evening is timed on its own; the counters give
-// the slowest (with its number in the walk printed after the run), the rounds the mend planned, the
-// rounds whose literal search or mend reached its work limit, and the failed-round messages.
-// TANDEMX_WALK=<evenings>:<seed> sets the walk (default 1500:2026).
-void RandomWalk(benchmark::State& bench)
+// The CPU time of this thread, so that other work on the machine does not count towards an evening.
+double cpuMs()
 {
-    int evenings = 1500;
-    unsigned seed = 2026;
-    if (const char* env = std::getenv("TANDEMX_WALK")) {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// An evening of a random walk: numbered players, both pause spins and the play options as drawn.
+struct WalkEvening {
+    int men, ladies, doubles, mixed, courts;
+    uint16_t options;
+    int pause3, pause2;
+};
+
+// Times each evening of a walk on its own (CPU time); the counters give the slowest (with its number in the walk
+// and its tandemx-cli arguments printed after the run), the rounds the mend planned, the rounds whose
+// literal search or mend reached its work limit, the most work an evening's mixed searches spent
+// together, the most a literal search spent that ended within its limit, and the failed-round messages.
+// <variable>=<evenings>:<seed> sets the walk; TANDEMX_WORK_LIMIT=<units> tries another work limit for
+// both searches of a round than the engine's.
+template <typename Draw>
+void Walk(benchmark::State& bench, const char* variable, int evenings, unsigned seed, Draw draw)
+{
+    if (const char* env = std::getenv(variable)) {
         evenings = std::atoi(env);
         if (const char* colon = std::strchr(env, ':'))
             seed = unsigned(std::atoll(colon + 1));
     }
+    int64_t limit = MixedSearchWorkLimit;
+    if (const char* env = std::getenv("TANDEMX_WORK_LIMIT"))
+        limit = std::atoll(env);
     for (auto _ : bench) {
         std::mt19937 rng(seed);
         auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
         double slowest = 0;
         int slowestEvening = -1, mended = 0, limited = 0, mendLimited = 0, messages = 0;
-        char slowestText[160] = "";
+        int64_t mostWork = 0, withinLimit = 0;
+        char slowestText[200] = "";
         for (int i = 0; i < evenings; ++i) {
+            const WalkEvening e = draw(pick);
             auto s = std::make_unique<ScheduleState>();
             QuietHost host;
-            int men = pick(0, 40);
-            const int ladies = pick(0, 40);
-            if (men + ladies == 0)
-                men = 1;
-            const int doubles = pick(0, 6);
-            const int mixed = pick(1, 6);
-            const int courts = pick(1, std::max(1, (men + ladies) / 4 + 1));
-            uint16_t options = pick(0, 1) ? PlayOption::VariedPairs : 0;
-            options |= pick(0, 1) ? PlayOption::LadiesFirst : 0;
-            options |= pick(0, 3) == 0 ? PlayOption::GroupVsGroup : 0;
-            const int pause3 = pick(0, 3);
-            const int pause2 = pick(0, 3);
-            s->Settings = {men, ladies, doubles, mixed, courts, options, 0, 2};
+            s->Settings = {e.men, e.ladies, e.doubles, e.mixed, e.courts, e.options, 0, 2};
             DefaultCourts(*s, host);
-            s->Settings.PauseOptions = uint16_t(pause3 | pause2 << 2);
-            const auto start = std::chrono::steady_clock::now();
+            s->Settings.PauseOptions = uint16_t(e.pause3 | e.pause2 << 2);
+            s->mend.searchLimit = s->mend.mendLimit = limit;
+            const double start = cpuMs();
             StartSchedule(*s, host);
-            const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            const double ms = cpuMs() - start;
             const Plans plans = plansOf(*s);
             mended += plans.mended;
             limited += plans.limited;
             mendLimited += plans.mendLimited;
+            mostWork = std::max(mostWork, plans.work);
+            withinLimit = std::max(withinLimit, plans.withinLimit);
             messages += int(host.messages.size());
             if (ms > slowest) {
                 slowest = ms;
                 slowestEvening = i;
                 std::snprintf(slowestText, sizeof slowestText,
-                              "--men %d --ladies %d --doubles %d --mixed %d --courts %d%s%s%s --pause3 %d --pause2 %d",
-                              men, ladies, doubles, mixed, courts,
-                              options & PlayOption::LadiesFirst ? " --ladies-first" : "",
-                              options & PlayOption::VariedPairs ? " --varied-pairs" : "",
-                              options & PlayOption::GroupVsGroup ? " --group-vs-group" : "", pause3, pause2);
+                              "--men %d --ladies %d --doubles %d --mixed %d --courts %d%s%s%s --pause3 %d --pause2 %d"
+                              " (%d mended, %d limited, %.0fM units)",
+                              e.men, e.ladies, e.doubles, e.mixed, e.courts,
+                              e.options & PlayOption::LadiesFirst ? " --ladies-first" : "",
+                              e.options & PlayOption::VariedPairs ? " --varied-pairs" : "",
+                              e.options & PlayOption::GroupVsGroup ? " --group-vs-group" : "", e.pause3, e.pause2,
+                              plans.mended, plans.limited, double(plans.work) / 1e6);
             }
         }
         bench.counters["evenings"] = evenings;
+        bench.counters["limitM"] = double(limit) / 1e6;
         bench.counters["slowestMs"] = slowest;
         bench.counters["slowestEvening"] = slowestEvening;
         bench.counters["mended"] = mended;
         bench.counters["limited"] = limited;
         bench.counters["mendLimited"] = mendLimited;
+        bench.counters["mostWorkM"] = double(mostWork) / 1e6;
+        bench.counters["withinLimitM"] = double(withinLimit) / 1e6;
         bench.counters["messages"] = messages;
-        std::printf("random walk, slowest evening %d: %s\n", slowestEvening, slowestText);
+        std::printf("%s, slowest evening %d: %s\n", variable, slowestEvening, slowestText);
     }
 }
+
+// A seeded random walk over evenings of up to 40 + 40 numbered players: up to 6 doubles and 1..6 mixed
+// rounds, up to a court more than the players fill, half of them with "Steeds ander begin paren", the
+// other play options and both pause spins at random. TANDEMX_WALK=<evenings>:<seed> (default 1500:2026).
+void RandomWalk(benchmark::State& bench)
+{
+    Walk(bench, "TANDEMX_WALK", 1500, 2026, [](auto& pick) {
+        WalkEvening e{};
+        e.men = pick(0, 40);
+        e.ladies = pick(0, 40);
+        if (e.men + e.ladies == 0)
+            e.men = 1;
+        e.doubles = pick(0, 6);
+        e.mixed = pick(1, 6);
+        e.courts = pick(1, std::max(1, (e.men + e.ladies) / 4 + 1));
+        e.options = pick(0, 1) ? PlayOption::VariedPairs : 0;
+        e.options |= pick(0, 1) ? PlayOption::LadiesFirst : 0;
+        e.options |= pick(0, 3) == 0 ? PlayOption::GroupVsGroup : 0;
+        e.pause3 = pick(0, 3);
+        e.pause2 = pick(0, 3);
+        return e;
+    });
+}
 BENCHMARK(RandomWalk)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The same over evenings of many varied-pairs mixed rounds, where the work limits add up most: 8 + 8 to
+// 40 + 40 players, 0..4 doubles rounds and 12..24 rounds in all, the courts filling all but a few
+// players of the smaller gender (where the literal search runs longest) or at random.
+// TANDEMX_MANY=<evenings>:<seed> (default 300:2419).
+void ManyRoundsWalk(benchmark::State& bench)
+{
+    Walk(bench, "TANDEMX_MANY", 300, 2419, [](auto& pick) {
+        WalkEvening e{};
+        e.men = pick(8, 40);
+        e.ladies = pick(0, 1) ? std::clamp(e.men + pick(-2, 2), 8, 40) : pick(8, 40);
+        e.doubles = pick(0, 4);
+        e.mixed = pick(12, 24) - e.doubles;
+        const int fill = std::min(e.men, e.ladies) / 2;
+        e.courts = pick(0, 2) ? std::max(1, fill - pick(0, 2)) : pick(1, (e.men + e.ladies) / 4 + 1);
+        e.options = PlayOption::VariedPairs;
+        e.options |= pick(0, 1) ? PlayOption::LadiesFirst : 0;
+        e.options |= pick(0, 3) == 0 ? PlayOption::GroupVsGroup : 0;
+        e.pause3 = pick(0, 3);
+        e.pause2 = pick(0, 3);
+        return e;
+    });
+}
+BENCHMARK(ManyRoundsWalk)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
 

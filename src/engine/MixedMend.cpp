@@ -11,6 +11,12 @@
 // Both engines mend alike. The fast engine skips subtrees with the same balance and must-play tests as
 // its search (they leave the history out, so they hold for the mend too) and reads the history from
 // its tables; the reference engine tries every candidate. Both therefore take the same first choice.
+//
+// The work limits (MixedSearchWorkLimit) count the fast engine's work. The reference engine counts none:
+// a limit of 0 stops its searches at once as it does the fast engine's, any other leaves them to run to
+// their end. Counting its own work would stop its literal search in other rounds than the fast one's
+// (it examines every candidate the fast search skips), so it could not check the fast engine wherever
+// that one's searches end within their limits.
 #include "Blossom.h"
 #include "ScheduleEngine.h"
 
@@ -18,32 +24,28 @@
 
 namespace tandemx::engine {
 
-bool ScheduleEngine::conflicts(Pair last, Pair candidate)
-{
-    if (s_.Engine == EngineMode::Reference)
-        s_.mend.historyReads += s_.MixedOpponentHistory.count / 2;
-    return HistoryConflict(last, candidate);
-}
-
 int64_t ScheduleEngine::mixedSearchWork() const
 {
+    if (s_.Engine == EngineMode::Reference)
+        return 0;
     const auto& pr = s_.pruning;
-    return MixedCandidateWork * s_.mend.work + s_.mend.historyReads + MixedTestWork * pr.testWork
-        + MixedChainWork * pr.chainWork + MixedLookWork * pr.lookWork;
+    return MixedCandidateWork * s_.mend.work + MixedTestWork * pr.testWork + MixedChainWork * pr.chainWork
+        + MixedLookWork * pr.lookWork;
+}
+
+bool ScheduleEngine::withinWorkLimit() const
+{
+    return !s_.VariedPairs || mixedSearchWork() < s_.mend.limit;
 }
 
 void ScheduleEngine::startMixedWork(bool forMend)
 {
     auto& mend = s_.mend;
     auto& pr = s_.pruning;
-    mend.work = mend.historyReads = pr.testWork = pr.chainWork = pr.lookWork = 0;
-    const int64_t left = std::max(MixedSearchWorkFloor, mend.eveningLimit - mend.eveningWork);
-    mend.limit = std::min(forMend ? mend.mendLimit : mend.searchLimit, left);
-}
-
-void ScheduleEngine::endMixedWork()
-{
-    s_.mend.eveningWork += mixedSearchWork();
+    mend.work = pr.testWork = pr.chainWork = pr.lookWork = 0;
+    // Each search gets its whole limit, whatever the rounds before it spent: where a literal search ends
+    // within it, the round is the one the search without a limit gives.
+    mend.limit = forMend ? mend.mendLimit : mend.searchLimit;
 }
 
 bool ScheduleEngine::mendCourts(const PairList<MaxMixedPairs>& pool, int count)
@@ -55,7 +57,7 @@ bool ScheduleEngine::mendCourts(const PairList<MaxMixedPairs>& pool, int count)
         together[size_t(i)] = 0;
     for (int i = 0; i < count; ++i) {
         for (int j = i + 1; j < count; ++j) {
-            if (!conflicts(pairAt(i), pairAt(j))) {
+            if (!HistoryConflict(pairAt(i), pairAt(j))) {
                 together[size_t(i)] |= uint64_t(1) << j;
                 together[size_t(j)] |= uint64_t(1) << i;
             }
@@ -180,7 +182,7 @@ void ScheduleEngine::MendMixedRound(int courts, int overallRound)
                 cursor = pool.count + 1;
             bool reachedLimit = false;
             while (chosen < needed && cursor <= pool.count) {
-                if (mixedSearchWork() >= mend.limit) {
+                if (!withinWorkLimit()) {
                     reachedLimit = true;
                     break;
                 }

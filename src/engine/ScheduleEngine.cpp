@@ -794,19 +794,20 @@ void ScheduleEngine::mixedPhase()
     WeighMixedPairs(pool);
     SortMixedPool(pool);
     s_.mend.plan.fill(0);
-    s_.mend.eveningWork = 0;
+    s_.mend.searchWork.fill(0);
+    s_.mend.mendWork.fill(0);
     for (s_.CurrentRound = 1; s_.CurrentRound <= X; ++s_.CurrentRound) {
         const int R = D + s_.CurrentRound;
         const int courts = s_.CourtsPerRound.mixed[size_t(s_.CurrentRound)];
         try {
             progressLine(MixedDoubles);
             SearchMixedRound(courts, R);
+            s_.mend.searchWork[size_t(R)] = mixedSearchWork();
             // With varied pairs a round the search ends without (or stops at its work limit) goes to
-            // the mend; both count their work towards the evening's limit.
+            // the mend.
             if (s_.VariedPairs && !stopRequested()) {
-                endMixedWork();
                 MendMixedRound(courts, R);
-                endMixedWork();
+                s_.mend.mendWork[size_t(R)] = mixedSearchWork();
             }
             if (stopRequested())
                 return;
@@ -979,14 +980,13 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
         return !canComplete(pool, -1, cursor, needed - chosen) || knownDeadEnd(cursor, openPair());
     };
     // With varied pairs the search has a work limit; a search that reaches it has found nothing.
-    const bool limited = s_.VariedPairs;
     bool reachedLimit = false;
     try {
         do {
             if (prune && chosen >= 1 && chosen < needed && deadEnd())
                 cursor = pool.count + 1;
             while (chosen < needed && cursor <= pool.count) {
-                if (limited && mixedSearchWork() >= s_.mend.limit) {
+                if (!withinWorkLimit()) {
                     reachedLimit = true;
                     break;
                 }
@@ -1001,7 +1001,7 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
                         s_.TooManyMustPlay = true;
                 }
                 if (compatible && s_.VariedPairs && chosen % 2 == 1)
-                    compatible = !conflicts(pool[s_.chosenPosition[size_t(chosen)]], p);
+                    compatible = !HistoryConflict(pool[s_.chosenPosition[size_t(chosen)]], p);
                 if (compatible) {
                     s_.chosenPosition[size_t(++chosen)] = cursor;
                     menChosen[p.first] = ladiesChosen[p.second] = 1;

@@ -78,13 +78,12 @@ private:
     bool mustPlayCheck(int gender) const;
     bool balanceCheck(int gender, const AvailabilityRecord& availability, int minStart) const;
     void buildWorkingPool(PairList<MaxDoublesPairs>* doubles, PairList<MaxMixedPairs>* mixed, int chosen);
-    // The history-conflict test, counting the history the reference engine reads.
-    bool conflicts(Pair last, Pair candidate);
-    // The work of the current mixed search, in the units of its work limit; a new search's count and
-    // limit; and the count added to the calculation's.
+    // The work of the current mixed search, in the units of its work limit (none in the reference
+    // engine); a new search's count and limit.
     int64_t mixedSearchWork() const;
     void startMixedWork(bool mend);
-    void endMixedWork();
+    // Whether the current mixed search is still within its work limit (always, without varied pairs).
+    bool withinWorkLimit() const;
     // The mend's courts: whether the chosen pairs (mend positions 1..count) can all share a court with
     // a pair they have no history conflict with; if so, writes them as courts into the RoundResult.
     bool mendCourts(const PairList<MaxMixedPairs>& pool, int count);

@@ -185,8 +185,9 @@ struct SearchPruning {
     // at) against the candidates examined: the tests stop once it exceeds WorkPerCandidate per candidate
     // plus WorkAllowance. The courts test's chain keeps its own count against the same allowance.
     int64_t testWork = 0, examined = 0, chainWork = 0;
-    // Players looked at by the tests where their own counts leave them out (the balance tests, the
-    // courts test's choice of the next player), for the work limit of a varied-pairs mixed search only.
+    // Players and pool pairs looked at by the tests where their own counts leave them out (the balance
+    // and must-play tests, the courts test's choice of the next player), for the work limit of a
+    // varied-pairs mixed search only.
     int64_t lookWork = 0;
     static constexpr int64_t WorkPerCandidate = 1024;
     static constexpr int64_t WorkAllowance = int64_t(1) << 20;
@@ -276,17 +277,18 @@ struct SearchPruning {
 // (MixedMend.cpp). Both searches of such a round have a work limit, counted in the engine's own units
 // of about a nanosecond of work each on an ordinary PC: a candidate examined is MixedCandidateWork
 // units, a unit of the fast search's costlier tests MixedTestWork (testWork) or MixedChainWork
-// (chainWork), a player looked at by its other tests (lookWork) MixedLookWork, a history entry pair
-// read by the reference search one (the weights come from timing the fast engine on a random walk over
-// evenings of up to 40 + 40 players; a unit's real cost varies about twofold). Each search stops at its
-// limit (MixedSearchWorkLimit, a third to half a second), and all of them in one calculation share
-// MixedEveningWorkLimit, so that no evening spends much more than half a second on them whatever its
-// number of rounds; each search still gets at least MixedSearchWorkFloor. A literal search stopped there counts as one without a valid choice,
-// so the mend plans the round; a mend stopped there has found nothing. Work is counted, not timed: an
-// evening gives the same schedule on every machine.
-constexpr int64_t MixedSearchWorkLimit = 300'000'000;
-constexpr int64_t MixedEveningWorkLimit = 400'000'000;
-constexpr int64_t MixedSearchWorkFloor = 2'000'000;
+// (chainWork), a player or pool pair looked at by its other tests (lookWork) MixedLookWork (the weights
+// come from timing the fast engine on a random walk over evenings of up to 40 + 40 players; a unit's
+// real cost varies about twofold). Each search of each round gets the whole MixedSearchWorkLimit,
+// whatever the rounds before it spent, so a calculation spends at most two limits per mixed round on
+// them: 720 million units in 24 rounds. The limit is set so low that such an evening still takes well
+// under a second (900 evenings of 24 varied-pairs rounds of up to 40 + 40 players spent at most 563
+// million units, 0.4 s of CPU time for the whole tandemx-cli run).
+// A literal search stopped there counts as one without a valid choice, so the mend plans the round; a
+// mend stopped there has found nothing. Work is counted, not timed: an evening gives the same schedule
+// on every machine, and a round whose literal search ends within the limit is the round the search
+// without a limit gives. The reference engine counts no work (see MixedMend.cpp).
+constexpr int64_t MixedSearchWorkLimit = 15'000'000;
 constexpr int64_t MixedCandidateWork = 12;
 constexpr int64_t MixedTestWork = 5;
 constexpr int64_t MixedChainWork = 9;
@@ -300,15 +302,15 @@ constexpr uint8_t MendLimit = 4; // the mend reached its work limit
 }
 
 struct MixedMend {
-    // The limits of the literal search, of the mend and of all of them together (tests lower them).
+    // The limits of the literal search and of the mend, each per round (tests lower them).
     int64_t searchLimit = MixedSearchWorkLimit;
     int64_t mendLimit = MixedSearchWorkLimit;
-    int64_t eveningLimit = MixedEveningWorkLimit;
-    int64_t eveningWork = 0; // the searches of this calculation so far
-    int64_t limit = 0;       // the current search's limit
-    int64_t work = 0;        // the current search: candidates examined
-    int64_t historyReads = 0; // the current search: history entry pairs read (reference)
+    int64_t limit = 0; // the current search's limit
+    int64_t work = 0;  // the current search: candidates examined
     std::array<uint8_t, MaxRounds + 1> plan{}; // RoundPlan bits per overall round of this calculation
+    // The work of each mixed round's literal search and mend, in the units of the limits, per overall
+    // round of this calculation (none in the reference engine).
+    std::array<int64_t, MaxRounds + 1> searchWork{}, mendWork{};
     // The mend's chosen pool positions, which of them may share a court, and the courts' matching.
     std::array<int32_t, MaxRoundPairs + 1> position{};
     std::array<uint64_t, MaxRoundPairs> together{};

@@ -187,8 +187,10 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
     if (!mixed || !pr.exact)
         return true;
     // The costlier tests may take a few times the work of the candidates examined, never more: where
-    // they do not pay, the search goes on as it would without them.
-    if (pr.testWork > SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance)
+    // they do not pay, the search goes on as it would without them. Nor do they run past the work limit
+    // of a varied-pairs search, which the search itself only tests between candidates.
+    if (pr.testWork > SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance
+        || !withinWorkLimit())
         return true;
     // The order test first (it is the cheaper one): where it does not pay (it ends fewer than one in 32
     // of the nodes it tests), it tests one node in 64 only.
@@ -772,9 +774,11 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         const uint64_t menOn = bitCount(owedMen) == 2 * left ? owedMen : freeMen;
         const uint64_t ladiesOn = bitCount(owedLadies) == 2 * left ? owedLadies : freeLadies;
         // The chain has a work allowance of its own, so that where it does not pay it does not take
-        // the other tests' share.
+        // the other tests' share. A search that has examined many candidates has a large allowance,
+        // which one courts test could spend at once: the chain also stops at the search's work limit.
         if (std::min(bitCount(menOn), bitCount(ladiesOn)) <= SearchPruning::ChainPlayers
-            && pr.chainWork <= SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance) {
+            && pr.chainWork <= SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance
+            && withinWorkLimit()) {
             const int64_t before = pr.testWork;
             const int found = bitCount(menOn) <= bitCount(ladiesOn)
                 ? chainOfCourts(Men, menOn, owedMen, freeLadies, owedLadies, left)
@@ -905,16 +909,21 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
         return false;
     // Enough free players with a usable pair at or after the cursor.
     int free = 0;
+    int64_t looked = 0;
     for (int j = 1; j <= n && free < slots; ++j) {
         if (chosen[size_t(j)] || st[size_t(j)] == SearchPruning::Out)
             continue;
-        for (int e = start[size_t(j) + 1] - 1; e >= start[size_t(j)] && entry[e] >= cursor; --e) {
+        const int last = start[size_t(j) + 1] - 1;
+        int e = last;
+        for (; e >= start[size_t(j)] && entry[e] >= cursor; --e) {
             if (usable(partnerIn(pool[entry[e]], mixed, g, j))) {
                 ++free;
                 break;
             }
         }
+        looked += last - e + 1;
     }
+    pr.lookWork += looked;
     if (free < slots)
         return false;
     // Every owed player gets his own partner (augmenting paths).
@@ -934,18 +943,23 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
         decltype(usable)& isUsable;
         bool mixed;
         int g, cursor, stamp;
+        int64_t& looked; // the pairs looked at
         bool operator()(int u)
         {
-            const int32_t* first = std::lower_bound(entry + start[size_t(u)], entry + start[size_t(u) + 1], cursor);
+            const int32_t* const end = entry + start[size_t(u) + 1];
+            const int32_t* first = std::lower_bound(entry + start[size_t(u)], end, cursor);
             // A partner nobody has yet first, then the augmenting paths through taken partners.
-            for (const int32_t* e = first; e != entry + start[size_t(u) + 1]; ++e) {
+            for (const int32_t* e = first; e != end; ++e) {
                 const int v = partnerIn(pool[*e], mixed, g, u);
                 if (partnerOf[size_t(v)] == 0 && isUsable(v)) {
                     partnerOf[size_t(v)] = int16_t(u);
+                    looked += e - first + 1;
                     return true;
                 }
             }
-            for (const int32_t* e = first; e != entry + start[size_t(u) + 1]; ++e) {
+            looked += end - first;
+            for (const int32_t* e = first; e != end; ++e) {
+                ++looked;
                 const int v = partnerIn(pool[*e], mixed, g, u);
                 if (visited[size_t(v)] == stamp || !isUsable(v))
                     continue;
@@ -958,12 +972,16 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
             return false;
         }
     };
-    Augment augment{*this, pool, entry, start, partnerOf, visited, usable, mixed, g, cursor, 0};
-    for (int i = 1; i <= owed; ++i) {
+    looked = 0;
+    Augment augment{*this, pool, entry, start, partnerOf, visited, usable, mixed, g, cursor, 0, looked};
+    bool matched = true;
+    for (int i = 1; i <= owed && matched; ++i) {
         augment.stamp = ++pr.stamp;
-        if (!augment(pr.need[size_t(i)]))
-            return false;
+        matched = augment(pr.need[size_t(i)]);
     }
+    pr.lookWork += looked;
+    if (!matched)
+        return false;
     return mixed || !pr.exact || exactMatching(pool, g, scenario, cursor, slots / 2);
 }
 

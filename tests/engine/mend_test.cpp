@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <string>
 
 namespace tandemx::engine::testing {
@@ -23,6 +24,9 @@ std::unique_ptr<ScheduleState> run(const Evening& e, EngineMode mode, RecordingH
     StartSchedule(*s, host);
     return s;
 }
+
+// A search without a work limit.
+constexpr int64_t NoLimit = std::numeric_limits<int64_t>::max();
 
 std::string label(const Evening& e, EngineMode mode)
 {
@@ -129,6 +133,82 @@ TEST(Mend, WorkLimitsStopTheSearches)
         EXPECT_EQ(referenceHost.messages, fastHost.messages) << c.name;
         EXPECT_EQ(0, std::memcmp(&reference->ScheduleTable, &fast->ScheduleTable, sizeof fast->ScheduleTable)) << c.name;
     }
+}
+
+// Each round's literal search gets the whole work limit, whatever the rounds before it spent. Evenings
+// with two varied-pairs mixed rounds whose literal searches take long (a random walk found them), which
+// together need well over what the heaviest needs alone. With the literal searches' limit a little
+// above the heaviest one's work, every round is the round the search without a limit gives (an
+// allowance for the whole evening of less than one and a half limits would have cut a later one).
+// With the limit between the heaviest round's work and the next heaviest's, that round alone stops at
+// the limit and goes to the mend; the rounds before it are as without a limit.
+TEST(Mend, EachRoundsSearchGetsTheWholeLimit)
+{
+    const Evening evenings[] = {
+        {.men = 34, .ladies = 26, .doubles = 1, .mixed = 6, .courts = 7, .playOptions = 2, .pause3 = 1, .pause2 = 2},
+        {.men = 7, .ladies = 39, .doubles = 6, .mixed = 5, .courts = 6, .playOptions = 2 | 1, .pause3 = 3, .pause2 = 2},
+    };
+    for (const Evening& e : evenings) {
+        const std::string name = label(e, EngineMode::Fast);
+        RecordingHost unlimitedHost;
+        const auto unlimited = run(e, EngineMode::Fast, unlimitedHost, NoLimit);
+        const int first = e.doubles + 1, last = e.doubles + e.mixed;
+        int heaviest = first;
+        int64_t total = 0;
+        for (int r = first; r <= last; ++r) {
+            ASSERT_EQ(unlimited->mend.plan[size_t(r)] & RoundPlan::WorkLimit, 0) << name << ", round " << r;
+            total += unlimited->mend.searchWork[size_t(r)];
+            if (unlimited->mend.searchWork[size_t(r)] > unlimited->mend.searchWork[size_t(heaviest)])
+                heaviest = r;
+        }
+        const int64_t most = unlimited->mend.searchWork[size_t(heaviest)];
+        int64_t next = 0;
+        for (int r = first; r <= last; ++r)
+            if (r != heaviest)
+                next = std::max(next, unlimited->mend.searchWork[size_t(r)]);
+        ASSERT_GT(2 * total, 3 * most) << name;
+
+        RecordingHost aboveHost;
+        const auto above = run(e, EngineMode::Fast, aboveHost, most + most / 16);
+        EXPECT_EQ(above->mend.plan, unlimited->mend.plan) << name;
+        EXPECT_EQ(aboveHost.messages, unlimitedHost.messages) << name;
+        EXPECT_EQ(0, std::memcmp(&above->ScheduleTable, &unlimited->ScheduleTable, sizeof above->ScheduleTable))
+            << name;
+        EXPECT_EQ(0, std::memcmp(&above->Counters, &unlimited->Counters, sizeof above->Counters)) << name;
+
+        RecordingHost belowHost;
+        const auto below = run(e, EngineMode::Fast, belowHost, (most + next) / 2);
+        for (int r = first; r <= last; ++r) {
+            const bool limited = below->mend.plan[size_t(r)] & RoundPlan::WorkLimit;
+            if (r < heaviest)
+                EXPECT_FALSE(limited) << name << ", round " << r;
+            else if (r == heaviest)
+                EXPECT_TRUE(limited && (below->mend.plan[size_t(r)] & RoundPlan::Mended)) << name << ", round " << r;
+        }
+        for (int r = 1; r < heaviest; ++r)
+            EXPECT_EQ(0, std::memcmp(&below->ScheduleTable[size_t(r)], &unlimited->ScheduleTable[size_t(r)],
+                                     sizeof(RoundRecord)))
+                << name << ", round " << r;
+    }
+}
+
+// The work limits count the fast engine's work. The reference engine counts none: a limit of one unit
+// stops every varied-pairs literal search of the fast engine (the mend plans the rounds) and none of
+// the reference's, which gives the evening of the search without a limit.
+TEST(Mend, TheReferenceEngineCountsNoWork)
+{
+    const Evening e{.men = 10, .ladies = 9, .doubles = 1, .mixed = 3, .courts = 4, .playOptions = 2};
+    RecordingHost unlimitedHost, fastHost, referenceHost;
+    const auto unlimited = run(e, EngineMode::Fast, unlimitedHost, NoLimit);
+    const auto fast = run(e, EngineMode::Fast, fastHost, 1);
+    const auto reference = run(e, EngineMode::Reference, referenceHost, 1);
+    for (int r = 2; r <= 4; ++r) {
+        EXPECT_EQ(fast->mend.plan[size_t(r)], RoundPlan::WorkLimit | RoundPlan::Mended) << "round " << r;
+        EXPECT_EQ(reference->mend.plan[size_t(r)], unlimited->mend.plan[size_t(r)]) << "round " << r;
+        EXPECT_EQ(reference->mend.searchWork[size_t(r)], 0) << "round " << r;
+    }
+    EXPECT_EQ(referenceHost.messages, unlimitedHost.messages);
+    EXPECT_EQ(0, std::memcmp(&reference->ScheduleTable, &unlimited->ScheduleTable, sizeof reference->ScheduleTable));
 }
 
 } // namespace
