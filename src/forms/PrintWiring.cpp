@@ -16,6 +16,7 @@
 #include "printing/MemberListPrint.h"
 #include "printing/OverviewPrint.h"
 #include "printing/PainterCanvas.h"
+#include "records/SaveFile.h"
 #include "state/FileCommands.h"
 
 #include <QFileInfo>
@@ -177,8 +178,8 @@ void exportText(TTandem12X& window, AppState& state, const QString& what, const 
         return;
     PrintingState& printing = printingState(window);
     printing.exportFileName = exportFileName(*chosen);
-    QString error;
-    if (!writeTextFile(printing.exportFileName, makeText(), &error)) {
+    const QString error = saveFileAtomically(printing.exportFileName, makeText());
+    if (!error.isEmpty()) {
         state.messages.showBericht(error, Error, Btn::OK);
         return;
     }
