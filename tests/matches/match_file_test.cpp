@@ -3,7 +3,7 @@
 #include "messages/ScriptedMessages.h"
 #include "records/MemberFile.h"
 
-#include "records/FileTestSupport.h"
+#include "state/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
