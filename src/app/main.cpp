@@ -3,7 +3,6 @@
 #include "forms/Icons.h"
 #include "forms/QtFileDialogs.h"
 #include "forms/QtMessageSink.h"
-#include "forms/TBerichtForm.h"
 #include "forms/TSplashForm.h"
 #include "forms/TTandem12X.h"
 #include "forms/Translations.h"
@@ -39,7 +38,8 @@ int main(int argc, char** argv)
     tandemx::AppState state(messages, clock, files);
     // The printer list always holds "PDF-bestand", so a printer is always there to choose.
     state.club.printerInstalled = true;
-    tandemx::TBerichtForm::helpHandler = [](int context) { tandemx::showHelp(context); };
+    sink.setModalHooks(state.modalHooks);
+    sink.setHelp([](int context) { tandemx::showHelp(context); });
 
     splash.waitAndClose();
 

@@ -1,5 +1,7 @@
 #include "forms/FontChoiceDialog.h"
 
+#include "state/ModalHooks.h"
+
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QFontDatabase>
@@ -111,11 +113,10 @@ void FontChoiceDialog::updateSample()
 }
 
 std::optional<QFont> FontChoiceDialog::getFont(const QFont& initial, const QString& title, int smallestSize,
-                                               QWidget* parent)
+                                               QWidget* parent, const ModalHooks& hooks)
 {
     FontChoiceDialog dialog(initial, title, smallestSize, parent);
-    if (aboutToShow)
-        aboutToShow(dialog);
+    hooks.aboutToShow(dialog);
     if (dialog.exec() != QDialog::Accepted || !dialog.sizeAccepted())
         return std::nullopt;
     return dialog.chosenFont();

@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QFont>
 
-#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -14,6 +13,8 @@ class QLabel;
 class QPushButton;
 
 namespace tandemx {
+
+class ModalHooks;
 
 class FontChoiceDialog : public QDialog {
     Q_OBJECT
@@ -28,11 +29,9 @@ public:
     bool sizeAccepted() const;
     int smallestSize() const { return smallestSize_; }
 
-    // Runs the dialog modally; nothing when it is cancelled.
+    // Runs the dialog modally, after the hooks had it; nothing when it is cancelled.
     static std::optional<QFont> getFont(const QFont& initial, const QString& title, int smallestSize,
-                                        QWidget* parent);
-    // Called with the dialog just before it runs modally (tests drive it here).
-    static inline std::function<void(FontChoiceDialog&)> aboutToShow;
+                                        QWidget* parent, const ModalHooks& hooks);
 
 private:
     void sizeEdited();

@@ -1,6 +1,7 @@
 #include "forms/QtMessageSink.h"
 
 #include "forms/TBerichtForm.h"
+#include "state/ModalHooks.h"
 
 #include <QApplication>
 
@@ -13,7 +14,11 @@ int QtMessageSink::showBericht(const QString& text, int kind, uint16_t buttons, 
         parent = parent_;
     if (!parent)
         parent = QApplication::activeWindow();
-    return TBerichtForm::showBericht(text, kind, buttons, helpContext, parent);
+    TBerichtForm dialog(text, kind, buttons, helpContext, parent);
+    dialog.onHelp = help_;
+    if (hooks_)
+        hooks_->aboutToShow(dialog);
+    return dialog.exec();
 }
 
 void QtMessageSink::beep()

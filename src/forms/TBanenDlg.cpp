@@ -183,8 +183,7 @@ void OpenCourtCoding(AppState& state, TBanenDlg& dialog, int shownCourts)
     try {
         dialog.prepare(shownCourts);
         centreOverOwner(dialog);
-        if (TBanenDlg::aboutToShow)
-            TBanenDlg::aboutToShow(dialog);
+        state.modalHooks.aboutToShow(dialog);
         dialog.exec();
     } catch (const std::exception&) {
         state.messages.showBericht(QStringLiteral("Coderen van de banen mislukt"), Error, Btn::OK, 0);

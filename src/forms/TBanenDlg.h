@@ -5,8 +5,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,9 +19,6 @@ public:
     // Sets the labels for shownCourts courts and starts at position 1 with code 1.
     void prepare(int shownCourts);
     int currentCourt() const { return currentCourt_; }
-
-    // Called with the dialog just before it runs modally (tests drive it here).
-    static inline std::function<void(TBanenDlg&)> aboutToShow;
 
 public slots:
     void accept() override; // "O&k": stores the code shown, then closes

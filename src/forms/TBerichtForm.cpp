@@ -187,8 +187,8 @@ void TBerichtForm::build(const QString& text, int kind)
         const int result = spec->result;
         if (spec->bit == Btn::Help) {
             connect(button, &QPushButton::clicked, this, [this] {
-                if (helpHandler)
-                    helpHandler(helpContext_);
+                if (onHelp)
+                    onHelp(helpContext_);
             });
         } else {
             connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
@@ -232,14 +232,6 @@ void TBerichtForm::keyPressEvent(QKeyEvent* event)
         }
     }
     QDialog::keyPressEvent(event);
-}
-
-int TBerichtForm::showBericht(const QString& text, int kind, uint16_t buttons, int helpContext, QWidget* parent)
-{
-    TBerichtForm dialog(text, kind, buttons, helpContext, parent);
-    if (aboutToShow)
-        aboutToShow(dialog);
-    return dialog.exec();
 }
 
 } // namespace tandemx

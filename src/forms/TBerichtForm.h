@@ -16,17 +16,12 @@ namespace tandemx {
 class TBerichtForm : public QDialog {
     Q_OBJECT
 public:
+    // Run modally (exec) the dialog returns the result of the button pressed, the cancel button's
+    // result for Escape and 2 for the close box.
     TBerichtForm(const QString& text, int kind, uint16_t buttons, int helpContext, QWidget* parent = nullptr);
 
-    // Shows one message modally and returns the result of the button pressed, the cancel button's
-    // result for Escape and 2 for the close box.
-    static int showBericht(const QString& text, int kind, uint16_t buttons, int helpContext = 0,
-                           QWidget* parent = nullptr);
-
-    // Called with every dialog showBericht builds, just before it runs modally (tests answer it here).
-    static inline std::function<void(TBerichtForm&)> aboutToShow;
     // Opens the help for a context number; the "&Help" button calls it and leaves the dialog open.
-    static inline std::function<void(int)> helpHandler;
+    std::function<void(int)> onHelp;
 
     static QString caption(int kind);
     // Carriage returns and line feeds (alone or as a pair) become line breaks.

@@ -271,8 +271,7 @@ bool ShowConfig(AppState& state, bool useDefaults, QWidget* parent, std::functio
     dialog.onCancel = std::move(onCancel);
     dialog.fillControls();
     dialog.resize(TConfigDial::DefaultWidth, TConfigDial::DefaultHeight);
-    if (TConfigDial::aboutToShow)
-        TConfigDial::aboutToShow(dialog);
+    state.modalHooks.aboutToShow(dialog);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     state.club.configAccepted = accepted;
     return accepted;

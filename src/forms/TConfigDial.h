@@ -31,8 +31,6 @@ public:
     // Called when the dialog is left without OK (Schrap, Escape, close box): the main window makes
     // "&Nieuw" available again.
     std::function<void()> onCancel;
-    // Called with every dialog ShowConfig builds, just before it runs modally (tests drive it here).
-    static inline std::function<void(TConfigDial&)> aboutToShow;
 
     static constexpr int DefaultWidth = 530;
     static constexpr int DefaultHeight = 440;

@@ -134,8 +134,7 @@ bool TMatchSelDlg::SelectMatch(int kind)
     }
     showHeader();
 
-    if (aboutToShow)
-        aboutToShow(*this);
+    state_.modalHooks.aboutToShow(*this);
     const int result = exec();
 
     if (result == QDialog::Accepted) {

@@ -6,8 +6,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QButtonGroup;
 class QComboBox;
 class QDateEdit;
@@ -34,9 +32,6 @@ public:
 
     // Takes field n (1 number, 2 rounds, 3 date, 4 input mode) into the CurrentMatch header.
     void TakeMatchField(int n);
-
-    // Called with the dialog just before it runs modally (tests drive it here).
-    static inline std::function<void(TMatchSelDlg&)> aboutToShow;
 
     static constexpr int DefaultWidth = 320;
     static constexpr int DefaultHeight = 250;

@@ -183,7 +183,7 @@ TOptiesForm::TOptiesForm(AppState& state, QWidget* parent)
         return int(printers.indexOf(chosen));
     };
     chooseFont = [this](const QFont& initial, const QString& title, int smallestSize) {
-        return FontChoiceDialog::getFont(initial, title, smallestSize, this);
+        return FontChoiceDialog::getFont(initial, title, smallestSize, this, state_.modalHooks);
     };
     measure = [](const PrintSettings& settings, bool fontSetUp) { return measurePdfPage(settings, fontSetUp); };
 }

@@ -993,8 +993,7 @@ void OpenScheduleSetup(AppState& state, TTandem12X& window, int mode)
     TSchemaForm& form = scheduleForm(state, window);
     if (!form.prepare(mode))
         return;
-    if (TSchemaForm::aboutToShow)
-        TSchemaForm::aboutToShow(form);
+    state.modalHooks.aboutToShow(form);
     const int result = form.exec();
     if (result == TSchemaForm::Accepted) {
         form.hideMemo();

@@ -48,8 +48,6 @@ public:
 
     // The round count of the open match, 0 without one (the match part provides it).
     std::function<int()> matchRounds;
-    // Called with the form just before it runs modally (tests drive it here).
-    static inline std::function<void(TSchemaForm&)> aboutToShow;
 
     bool running() const { return running_; }
     int gridOffset() const { return gridOffset_; }

@@ -73,6 +73,13 @@ QString keepCopy(const QString& path, const QString& suffix)
     return QFile::copy(path, copy) ? copy : QString();
 }
 
+// A copy that keepCopy could not make: the file itself is all there is of it, and the next save writes
+// over it, so the user hears so before anything is saved.
+void reportNoCopy(Messages& messages, const QString& path, const QString& suffix)
+{
+    messages.showMessageNo(path + suffix, 0, 8, 4); // " Wegschrijven NIET gelukt"
+}
+
 void followClub(AppState& state, MatchData& data)
 {
     if (state.club.members)
@@ -106,6 +113,7 @@ MatchFileContents readMatchFile(QIODevice& in, int memberCount, const MemberList
     const qint64 emptyBlock = matchBlockSize(0);
     int fileMembers = -1;
     int readable = count;
+    bool layoutAssumed = false;
     if (count == 0) {
         if (size != 0)
             return refused(0);
@@ -115,6 +123,7 @@ MatchFileContents readMatchFile(QIODevice& in, int memberCount, const MemberList
     } else {
         // Bytes beyond the last match make it suspect too.
         fileMembers = memberCount;
+        layoutAssumed = true;
         readable = int(std::min<qint64>(count - 1, size / matchBlockSize(memberCount)));
     }
 
@@ -122,6 +131,7 @@ MatchFileContents readMatchFile(QIODevice& in, int memberCount, const MemberList
     result.fileMemberCount = readable == count ? fileMembers : -1;
     result.matches.reserve(size_t(readable));
     const auto* p = reinterpret_cast<const uint8_t*>(body.constData());
+    int unattached = 0; // of the last match read
     for (int a = 1; a <= readable; ++a) {
         TMatchCalcObj m;
         m.header = MatchHeader::fromBytes(p);
@@ -136,7 +146,7 @@ MatchFileContents readMatchFile(QIODevice& in, int memberCount, const MemberList
         m.scores.reserve(ScoreRoundEntries);
         for (int r = 0; r < ScoreRoundEntries; ++r, p += TScoreObj::Size)
             m.scores.push_back(TScoreObj::fromBytes(p));
-        int unattached = 0;
+        unattached = 0;
         if (members) {
             if (attachByClubNumber(m, *members, &unattached))
                 result.rearranged.push_back(a);
@@ -145,6 +155,21 @@ MatchFileContents readMatchFile(QIODevice& in, int memberCount, const MemberList
             m.fitMemberCount(memberCount);
         }
         result.matches.push_back(std::move(m));
+    }
+    if (layoutAssumed && readable > 0) {
+        // Each match read is borne out by the next one's number where the member count puts it; the
+        // last one needs it too (or the end of the file right behind it), or it may have been written
+        // for another member count and its records read from the wrong places.
+        const qint64 next = readable * matchBlockSize(memberCount);
+        const bool followed = next == size
+            || (next + 2 <= size && getI16(reinterpret_cast<const uint8_t*>(body.constData()) + next) == readable + 1);
+        if (!followed) {
+            result.matches.pop_back();
+            if (!result.rearranged.empty() && result.rearranged.back() == readable)
+                result.rearranged.pop_back();
+            result.unattached -= unattached;
+            --readable;
+        }
     }
     if (readable < count) {
         result.errorState = MatchListIncorrect;
@@ -295,6 +320,8 @@ bool LoadMatchFile(MatchData& data, const QString& memberFileName, int memberCou
             messages.showBericht(QStringLiteral("Ingelezen: ") + QString::number(readCount)
                                      + QStringLiteral(" match(es); het beschadigde bestand is bewaard als ") + kept,
                                  Information, Btn::OK, 0);
+        else
+            reportNoCopy(messages, path, QStringLiteral(".beschadigd"));
         return false;
     }
     data.MatchList = std::move(read.matches);
@@ -308,11 +335,16 @@ bool LoadMatchFile(MatchData& data, const QString& memberFileName, int memberCou
             numbers << QString::number(n);
         QString text = QStringLiteral("Volgorde van de leden gewijzigd: de scores van match ") + numbers.join(QStringLiteral(", "))
             + QStringLiteral(" zijn op clubnummer bij de leden gezet");
-        if (read.unattached > 0)
-            text += QStringLiteral("\r") + QString::number(read.unattached)
-                + QStringLiteral(" score(s) zonder lid; het bestand is bewaard als ")
-                + keepCopy(path, QStringLiteral(".origineel"));
+        QString kept;
+        if (read.unattached > 0) {
+            kept = keepCopy(path, QStringLiteral(".origineel"));
+            text += QStringLiteral("\r") + QString::number(read.unattached) + QStringLiteral(" score(s) zonder lid");
+            if (!kept.isEmpty())
+                text += QStringLiteral("; het bestand is bewaard als ") + kept;
+        }
         messages.showBericht(text, Information, Btn::OK, 0);
+        if (read.unattached > 0 && kept.isEmpty())
+            reportNoCopy(messages, path, QStringLiteral(".origineel"));
     }
     return true;
 }

@@ -88,7 +88,10 @@ struct MatchFileContents {
 // not the list's (see attachByClubNumber), and memberCount is the list's.
 // Errors, with MatchListIncorrect: a missing or negative count and a size that fits no member count
 // with no complete match (nothing read); a size that fits no member count (or more than MaxMembers)
-// or a match whose number is not its position: the matches before it are kept.
+// or a match whose number is not its position: the matches before it are kept. Where the size fits
+// no member count the file is read with memberCount, and a match is kept only when the next match's
+// number (or the end of the file) lies right behind it: a match written for another member count is
+// not read from the wrong places.
 MatchFileContents readMatchFile(QIODevice& in, int memberCount, const MemberList* members = nullptr);
 
 // Writes the count and every match. Each match must hold memberCount + 1 score records
@@ -115,8 +118,9 @@ bool CreateMatch(AppState& state, MatchData& data, int n);
 // file, and is empty otherwise) and the file itself is kept beside it as "<name>.CAL.beschadigd"
 // before anything can overwrite it. With the member list the records are fitted to its members (by
 // club number where the file's order is not the list's; said once, and the file is kept as
-// "<name>.CAL.origineel" when records with scores found no member). Returns true when the list
-// reflects the file.
+// "<name>.CAL.origineel" when records with scores found no member). A copy that cannot be made is
+// reported (" Wegschrijven NIET gelukt" with the copy's name), since the next save writes over the
+// file. Returns true when the list reflects the file.
 bool LoadMatchFile(MatchData& data, const QString& memberFileName, int memberCount, int totalRounds,
                    const QString& today, Messages& messages, const MemberList* members = nullptr);
 bool LoadMatchFile(AppState& state, MatchData& data);

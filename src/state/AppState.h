@@ -5,6 +5,7 @@
 #include "records/KeyData.h"
 #include "records/MemberFile.h"
 #include "records/MemberList.h"
+#include "state/ModalHooks.h"
 #include "state/Seams.h"
 
 #include "engine/ScheduleTables.h"
@@ -68,6 +69,9 @@ struct AppState {
     std::unique_ptr<engine::ScheduleState> schedule;
     // The matches of the open member file (kept only with KeepGames).
     MatchData matches;
+    // Runs with each dialog just before it runs modally (empty in the program; tests drive the
+    // dialogs here).
+    ModalHooks modalHooks;
 };
 
 // Key-data file handling for the open member file.

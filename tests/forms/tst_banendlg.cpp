@@ -42,11 +42,6 @@ void typeCode(TBanenDlg& d, const QString& code)
 class TestBanenDlg : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        TBanenDlg::aboutToShow = nullptr;
-        TSchemaForm::aboutToShow = nullptr;
-    }
     void codesGoToTheCurrentPositionAndPositionsCycle();
     void codeThatIsNoWholeNumberIsNotStored_data();
     void codeThatIsNoWholeNumberIsNotStored();
@@ -142,14 +137,14 @@ void TestBanenDlg::openedBySetupWindowOnlyWithTheOption()
     c.state.schedule->Settings.NumCourts = 4;
     int opened = 0;
     QStringList labels;
-    TBanenDlg::aboutToShow = [&](TBanenDlg& d) {
+    c.state.modalHooks.onShow<TBanenDlg>([&](TBanenDlg& d) {
         ++opened;
         QTimer::singleShot(0, &d, [&] {
             labels << d.findChild<QLabel*>("BaanLabel")->text();
             typeCode(d, "21");
             QTest::mouseClick(button(d, "BaanOkBtn"), Qt::LeftButton);
         });
-    };
+    });
     TSchemaForm f(c.state);
     QVERIFY(f.prepare(1));
     QCOMPARE(opened, coding ? 1 : 0);
@@ -179,12 +174,12 @@ void TestBanenDlg::opensCentredOverTheProgram()
     program.show();
     QVERIFY(QTest::qWaitForWindowExposed(&program));
     QRect placed;
-    TBanenDlg::aboutToShow = [&](TBanenDlg& d) {
+    c.state.modalHooks.onShow<TBanenDlg>([&](TBanenDlg& d) {
         QTimer::singleShot(0, &d, [&] {
             placed = d.frameGeometry();
             QTest::mouseClick(button(d, "BaanOkBtn"), Qt::LeftButton);
         });
-    };
+    });
     // The set-up window is still hidden while it prepares the opening: the dialog goes over the
     // program's window it belongs to.
     TSchemaForm f(c.state, &program);

@@ -36,11 +36,6 @@ class TstBericht : public QObject {
 
 private slots:
     void initTestCase() { QApplication::setApplicationDisplayName(QStringLiteral("Tennis Programma TandemX")); }
-    void cleanup()
-    {
-        TBerichtForm::aboutToShow = nullptr;
-        TBerichtForm::helpHandler = nullptr;
-    }
 
     void captionAndIconByKind_data()
     {
@@ -157,8 +152,8 @@ private slots:
     void helpOpensTheContextAndStaysOpen()
     {
         QList<int> contexts;
-        TBerichtForm::helpHandler = [&](int context) { contexts << context; };
         TBerichtForm dialog(QStringLiteral("Hulp nodig?"), Information, Btn::OK | Btn::Help, 42);
+        dialog.onHelp = [&](int context) { contexts << context; };
         bool stillOpen = false;
         const int result = runModal(dialog, [&] {
             QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Help")), Qt::LeftButton);
@@ -220,12 +215,14 @@ private slots:
     void desktopSinkShowsTheDialog()
     {
         QString caption, text;
-        TBerichtForm::aboutToShow = [&](TBerichtForm& dialog) {
+        ModalHooks hooks;
+        hooks.onShow<TBerichtForm>([&](TBerichtForm& dialog) {
             caption = dialog.windowTitle();
             text = dialog.findChild<QLabel*>(QStringLiteral("Bericht"))->text();
             QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(keyTarget(dialog), Qt::Key_Escape); });
-        };
+        });
         QtMessageSink sink;
+        sink.setModalHooks(hooks);
         Messages messages(sink);
         QVERIFY(!messages.ask(QStringLiteral("Bestand opslaan?")));
         QCOMPARE(caption, QStringLiteral("Bevestig"));
@@ -234,6 +231,18 @@ private slots:
         messages.showMessageNo(QStringLiteral("leden.tdm"), 3, 0, 0);
         QCOMPARE(caption, QStringLiteral("Fout"));
         QCOMPARE(text, QStringLiteral("Bestand bestaat niet : leden.tdm"));
+
+        // The sink hands its help to every message: "&Help" opens the message's own context.
+        QList<int> contexts;
+        sink.setHelp([&](int context) { contexts << context; });
+        hooks.onShow<TBerichtForm>([](TBerichtForm& dialog) {
+            QTimer::singleShot(0, &dialog, [&dialog] {
+                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Help")), Qt::LeftButton);
+                QTest::keyClick(keyTarget(dialog), Qt::Key_Escape);
+            });
+        });
+        QCOMPARE(messages.showBericht(QStringLiteral("Hulp nodig?"), Information, Btn::OK | Btn::Help, 42), 1);
+        QCOMPARE(contexts, QList<int>{42});
     }
 };
 

@@ -85,8 +85,6 @@ class TstConfigDial : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { TConfigDial::aboutToShow = nullptr; }
-
     void showsTheKeyData()
     {
         TestClub club;
@@ -315,11 +313,11 @@ private slots:
         TestClub club;
         club.state.club.config.reset();
         bool cancelled = false;
-        TConfigDial::aboutToShow = [](TConfigDial& dialog) {
+        club.state.modalHooks.onShow<TConfigDial>([](TConfigDial& dialog) {
             QTimer::singleShot(0, &dialog, [&dialog] {
                 QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OkBtn")), Qt::LeftButton);
             });
-        };
+        });
         QVERIFY(ShowConfig(club.state, true, nullptr, [&] { cancelled = true; }));
         QVERIFY(club.state.club.configAccepted);
         QVERIFY(!cancelled);
@@ -357,7 +355,7 @@ private slots:
         TestClub club;
         club.state.club.configAccepted = true;
         int cancelled = 0;
-        TConfigDial::aboutToShow = [how](TConfigDial& dialog) {
+        club.state.modalHooks.onShow<TConfigDial>([how](TConfigDial& dialog) {
             QTimer::singleShot(0, &dialog, [&dialog, how] {
                 // A value taken with Enter is not kept when the dialog is left without OK.
                 auto* rounds = dialog.findChild<QLineEdit*>(QStringLiteral("Edit3"));
@@ -370,7 +368,7 @@ private slots:
                 else
                     dialog.close();
             });
-        };
+        });
         QVERIFY(!ShowConfig(club.state, false, nullptr, [&] { ++cancelled; }));
         QCOMPARE(cancelled, 1);
         QVERIFY(!club.state.club.configAccepted);
@@ -383,7 +381,7 @@ private slots:
         TestClub club;
         club.state.club.members.reset();
         bool shown = false;
-        TConfigDial::aboutToShow = [&](TConfigDial&) { shown = true; };
+        club.state.modalHooks.onShow<TConfigDial>([&](TConfigDial&) { shown = true; });
         club.ts.sink.expect(Result::Ok);
         QVERIFY(!ShowConfig(club.state, false, nullptr));
         QVERIFY(!shown);

@@ -262,8 +262,8 @@ void TstHelp::viewerGoesBackAndForward()
 void TstHelp::messageHelpOpensBesideTheModalMessage()
 {
     // As the program wires it: the message dialog's "&Help" calls showHelp with its context.
-    TBerichtForm::helpHandler = [](int context) { showHelp(context); };
     TBerichtForm dialog(QStringLiteral("Bestand bestaat niet : club.tdm"), Error, Btn::OK | Btn::Help, 0);
+    dialog.onHelp = [](int context) { showHelp(context); };
     QString page;
     QWidget* owner = nullptr;
     QTimer::singleShot(0, &dialog, [&] {
@@ -275,7 +275,6 @@ void TstHelp::messageHelpOpensBesideTheModalMessage()
     });
     QTimer::singleShot(5000, &dialog, [&dialog] { dialog.done(-1); });
     QCOMPARE(dialog.exec(), 1);
-    TBerichtForm::helpHandler = nullptr;
     QCOMPARE(page, QStringLiteral("meldingen.html"));
     // A child of the modal message, so the message does not block it.
     QCOMPARE(owner, &dialog);

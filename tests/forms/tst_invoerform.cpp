@@ -124,11 +124,11 @@ struct Evening {
     // "Invoer Games": the selection (kind 3) is accepted as it shows match 1.
     TInvoerForm& open()
     {
-        TMatchSelDlg::aboutToShow = [](TMatchSelDlg& d) {
+        t.state.modalHooks.onShow<TMatchSelDlg>([](TMatchSelDlg& d) {
             QTimer::singleShot(0, &d, [&d] { QTest::mouseClick(d.findChild<QPushButton*>("OKMatchBtn"), Qt::LeftButton); });
-        };
+        });
         item("InvoerGames1")->trigger();
-        TMatchSelDlg::aboutToShow = nullptr;
+        t.state.modalHooks.remove<TMatchSelDlg>();
         return MatchWindows::of(window)->gameInputForm();
     }
     const TScoreObj& scores(int round) const { return data.match(1)->scores[size_t(round)]; }
@@ -183,7 +183,6 @@ private slots:
     void okAsksToSaveAndClosingAsksUnlessConfirmed();
     void kopieVanGamesCreditsTheMembers();
     void setsAreCreditedAsSets();
-    void cleanup() { TMatchSelDlg::aboutToShow = nullptr; }
 };
 
 void TestInvoerForm::opensOnRoundOneWithThePairsOfEachCourt()
@@ -220,7 +219,7 @@ void TestInvoerForm::opensOnRoundOneWithThePairsOfEachCourt()
 
     // Again: the open window only comes to the front, without a selection.
     bool asked = false;
-    TMatchSelDlg::aboutToShow = [&](TMatchSelDlg& d) { asked = true; QTimer::singleShot(0, &d, &QDialog::reject); };
+    e.t.state.modalHooks.onShow<TMatchSelDlg>([&](TMatchSelDlg& d) { asked = true; QTimer::singleShot(0, &d, &QDialog::reject); });
     e.item("InvoerGames1")->trigger();
     QVERIFY(!asked);
     QCOMPARE(f.round(), 1);

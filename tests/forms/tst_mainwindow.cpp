@@ -45,9 +45,12 @@ QByteArray readAll(const QString& path)
 }
 
 // Answers the next key-data dialog by typing into its fields and pressing "O&k" (or Escape).
-void answerKeyData(const QString& clubSize, bool ok = true)
+void answerKeyData(AppState& state, const QString& clubSize, bool ok = true)
 {
-    TConfigDial::aboutToShow = [clubSize, ok](TConfigDial& dialog) {
+    ModalHooks& hooks = state.modalHooks;
+    hooks.onShow<TConfigDial>([&hooks, clubSize, ok](TConfigDial& dialog) {
+        // One dialog only: the next one is not answered.
+        hooks.remove<TConfigDial>();
         QTimer::singleShot(0, &dialog, [&dialog, clubSize, ok] {
             if (!ok) {
                 QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -59,9 +62,7 @@ void answerKeyData(const QString& clubSize, bool ok = true)
             QTest::keyClicks(size, clubSize);
             QTest::mouseClick(dialog.findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
         });
-    };
-    // One dialog only: the hook is cleared once that dialog has been answered.
-    QTimer::singleShot(0, [] { TConfigDial::aboutToShow = nullptr; });
+    });
 }
 
 QAction* item(TTandem12X& w, const char* name) { return w.findChild<QAction*>(name); }
@@ -71,7 +72,7 @@ QAction* item(TTandem12X& w, const char* name) { return w.findChild<QAction*>(na
 bool openNewListInActiveWindow(TTandem12X& w)
 {
     w.show();
-    answerKeyData("4");
+    answerKeyData(w.state(), "4");
     item(w, "Nieuw1")->trigger();
     // The key-data dialog has gone: the main window is the active one again.
     QApplication::setActiveWindow(&w);
@@ -125,7 +126,6 @@ private:
 private slots:
     void memberListPrintoutTakesTheTextBeingTyped();
     void openDialogOffersOnlyWritableFiles();
-    void cleanup() { TConfigDial::aboutToShow = nullptr; }
 };
 
 void TestMainWindow::startsWithAllGroupsOff()
@@ -153,7 +153,7 @@ void TestMainWindow::newSaveAsAndOpenGiveTheSameBytes()
         TestState t;
         TTandem12X w(t.state);
         w.show();
-        answerKeyData("24");
+        answerKeyData(t.state, "24");
         item(w, "Nieuw1")->trigger();
         QVERIFY(t.state.club.members);
         QCOMPARE(t.state.club.members->count(), 24);
@@ -197,7 +197,7 @@ void TestMainWindow::cancelledSaveDialogSavesNothing()
     TestState t;
     TTandem12X w(t.state);
     w.show();
-    answerKeyData("6");
+    answerKeyData(t.state, "6");
     item(w, "Nieuw1")->trigger();
     QCOMPARE(t.state.club.members->count(), 6);
     t.files.answers.push_back(std::nullopt);
@@ -216,7 +216,7 @@ void TestMainWindow::closingAsksOnlyWithUnsavedChanges()
     TestState t;
     TTandem12X w(t.state);
     w.show();
-    answerKeyData("4");
+    answerKeyData(t.state, "4");
     item(w, "Nieuw1")->trigger();
     QCOMPARE(w.windowTitle(), QString("N_N[*] - Tennis Programma TandemX"));
     QVERIFY(!w.isWindowModified());
@@ -274,7 +274,7 @@ void TestMainWindow::openAsksBeforeAnAddedMemberIsLost()
     {
         TestState t;
         TTandem12X w(t.state);
-        answerKeyData("4");
+        answerKeyData(t.state, "4");
         item(w, "Nieuw1")->trigger();
         t.files.answers.push_back(other);
         item(w, "Bewaren1")->trigger();
@@ -282,7 +282,7 @@ void TestMainWindow::openAsksBeforeAnAddedMemberIsLost()
     TestState t;
     TTandem12X w(t.state);
     w.show();
-    answerKeyData("4");
+    answerKeyData(t.state, "4");
     item(w, "Nieuw1")->trigger();
     item(w, "Nieuwrecord1")->trigger();
     // Schrap: the dialog does not even open, the list stays.
@@ -309,7 +309,7 @@ void TestMainWindow::yesForMatchesOfAListWithoutANameSavesBothUnderAName()
     TestState t;
     TTandem12X w(t.state);
     w.show();
-    answerKeyData("4");
+    answerKeyData(t.state, "4");
     item(w, "Nieuw1")->trigger();
     t.state.club.config->keyData.keepGames = 1; // as chosen in the key-data dialog
     markConfigSaved(t.state);
@@ -341,7 +341,7 @@ void TestMainWindow::menuIconsTogglesTheToolBar()
     item(w, "MenuIconen1")->trigger();
     QVERIFY(!bar->isVisible());
     QVERIFY(!item(w, "MenuIconen1")->isChecked());
-    answerKeyData("4", false);
+    answerKeyData(t.state, "4", false);
     item(w, "Nieuw1")->trigger();
     QVERIFY(!t.state.club.members);
     QVERIFY(item(w, "Nieuw1")->isEnabled());
@@ -353,14 +353,14 @@ void TestMainWindow::cancelledNewKeepsTheOpenListWithItsNameAndKeyData()
     TestState t;
     TTandem12X w(t.state);
     w.show();
-    answerKeyData("6");
+    answerKeyData(t.state, "6");
     item(w, "Nieuw1")->trigger();
     t.state.club.config->keyData.clubName = "De Baan";
     t.files.answers.push_back(dir.filePath("club.tdm"));
     item(w, "Bewaren1")->trigger();
     const QByteArray keyFile = readAll(dir.filePath("club.cfg"));
 
-    answerKeyData("4", false);
+    answerKeyData(t.state, "4", false);
     item(w, "Nieuw1")->trigger();
     QCOMPARE(t.state.club.memberFileName, dir.filePath("club.tdm"));
     QCOMPARE(t.state.club.keyData().clubName, QByteArray("De Baan"));
@@ -395,7 +395,7 @@ void TestMainWindow::maximiseStoresTheFlagInTheKeyData()
     TestState t;
     TTandem12X w(t.state);
     w.show();
-    answerKeyData("4");
+    answerKeyData(t.state, "4");
     item(w, "Nieuw1")->trigger();
     t.files.answers.push_back(dir.filePath("club.tdm"));
     item(w, "Bewaren1")->trigger();
@@ -417,7 +417,7 @@ void TestMainWindow::everyFileOpensMaximisedOrNormalAsItsKeyDataSay()
     TestState t;
     TTandem12X w(t.state);
     w.show();
-    answerKeyData("4");
+    answerKeyData(t.state, "4");
     item(w, "Nieuw1")->trigger();
     t.files.answers.push_back(dir.filePath("groot.tdm"));
     item(w, "Bewaren1")->trigger();
@@ -449,7 +449,7 @@ void TestMainWindow::leavingTheKeyDataDialogEnablesNewOnEveryPath()
     TestState t;
     TTandem12X w(t.state);
     w.show();
-    answerKeyData("4");
+    answerKeyData(t.state, "4");
     item(w, "Nieuw1")->trigger();
     t.files.answers.push_back(dir.filePath("club.tdm"));
     item(w, "Bewaren1")->trigger();
@@ -470,10 +470,10 @@ void TestMainWindow::leavingTheKeyDataDialogEnablesNewOnEveryPath()
          }},
     };
     for (const auto& p : paths) {
-        answerKeyData("4");
+        answerKeyData(t.state, "4");
         item(w, "Nieuw1")->trigger(); // a new list: "&Nieuw" off
         QVERIFY2(!newIsEnabled(), p.path);
-        answerKeyData("4", false); // Escape
+        answerKeyData(t.state, "4", false); // Escape
         p.leaveDialog();
         QVERIFY2(newIsEnabled(), p.path);
     }
@@ -505,7 +505,7 @@ void TestMainWindow::standardShortcutsRunTheirItems()
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        answerKeyData("5");
+        answerKeyData(t.state, "5");
     } else {
         QVERIFY(openNewListInActiveWindow(w));
     }
@@ -594,7 +594,7 @@ void TestMainWindow::recentFilesListTheLastSixThatStillExist()
         TestState t;
         TTandem12X w(t.state);
         w.show();
-        answerKeyData("4");
+        answerKeyData(t.state, "4");
         item(w, "Nieuw1")->trigger();
         QCOMPARE(entries(w), QStringList());
         for (int n = 1; n <= 7; ++n) {
@@ -627,7 +627,7 @@ void TestMainWindow::memberListPrintoutTakesTheTextBeingTyped()
     TestState t;
     TTandem12X w(t.state);
     w.show();
-    answerKeyData("6");
+    answerKeyData(t.state, "6");
     item(w, "Nieuw1")->trigger();
     MemberView* view = w.memberView();
     QTableWidget* grid = view->grid();

@@ -90,17 +90,17 @@ struct Season {
     // "&Open Match" on match n, answering the selection and "Match openen ?".
     TMatchForm& open(int n)
     {
-        TMatchSelDlg::aboutToShow = [n](TMatchSelDlg& d) {
+        t.state.modalHooks.onShow<TMatchSelDlg>([n](TMatchSelDlg& d) {
             QTimer::singleShot(0, &d, [&d, n] {
                 auto* box = d.findChild<QComboBox*>("MatchSelBox");
                 box->setEditText(QString::number(n));
                 QTest::keyClick(box, Qt::Key_Return);
                 QTest::mouseClick(d.findChild<QPushButton*>("OKMatchBtn"), Qt::LeftButton);
             });
-        };
+        });
         t.sink.expect(Result::Yes);
         window.findChild<QAction*>("OpenMatch1")->trigger();
-        TMatchSelDlg::aboutToShow = nullptr;
+        t.state.modalHooks.remove<TMatchSelDlg>();
         t.sink.shown.clear();
         TMatchForm& f = MatchWindows::of(window)->matchForm();
         return f;
@@ -155,7 +155,6 @@ private slots:
     void gegevensShowsTheMatchParameters();
     void matchFortyTurnsNewMatchOff();
     void openingAnotherListClosesTheMatchWindow();
-    void cleanup() { TMatchSelDlg::aboutToShow = nullptr; }
 };
 
 void TestMatchForm::opensWithEveryMatchUpToTheChosenOne()

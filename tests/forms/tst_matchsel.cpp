@@ -55,22 +55,23 @@ struct Season {
         window.setMatchGroup(true);
     }
     QAction* item(const char* name) { return window.findChild<QAction*>(name); }
-};
 
-// Drives the next selection dialog once it runs; a dialog the steps leave open is cancelled.
-void answerSelection(std::function<void(TMatchSelDlg&)> steps)
-{
-    TMatchSelDlg::aboutToShow = [steps](TMatchSelDlg& dialog) {
-        QTimer::singleShot(0, &dialog, [&dialog, steps] {
-            if (QTest::qWaitForWindowActive(&dialog))
-                steps(dialog);
-            else
-                QTest::qFail("the selection dialog did not become active", __FILE__, __LINE__);
-            if (dialog.isVisible())
-                dialog.reject();
+    // Drives the selection dialogs from now on once they run; a dialog the steps leave open is
+    // cancelled.
+    void answerSelection(std::function<void(TMatchSelDlg&)> steps)
+    {
+        t.state.modalHooks.onShow<TMatchSelDlg>([steps](TMatchSelDlg& dialog) {
+            QTimer::singleShot(0, &dialog, [&dialog, steps] {
+                if (QTest::qWaitForWindowActive(&dialog))
+                    steps(dialog);
+                else
+                    QTest::qFail("the selection dialog did not become active", __FILE__, __LINE__);
+                if (dialog.isVisible())
+                    dialog.reject();
+            });
         });
-    };
-}
+    }
+};
 
 template <typename T>
 T* child(TMatchSelDlg& d, const char* name)
@@ -101,14 +102,13 @@ private slots:
     void roundsQuestionNeeCancels();
     void deleteOnlyTheLastMatch();
     void gameInputChoosesAMatchWithoutAsking();
-    void cleanup() { TMatchSelDlg::aboutToShow = nullptr; }
 };
 
 void TestMatchSel::newMatchIsMadeWithTheTypedFields()
 {
     Season c(2);
     QStringList shown;
-    answerSelection([&](TMatchSelDlg& d) {
+    c.answerSelection([&](TMatchSelDlg& d) {
         QCOMPARE(d.windowTitle(), QString("Selectie van matches"));
         QCOMPARE(d.kind(), int(TMatchSelDlg::NewMatch));
         auto* box = child<QComboBox>(d, "MatchSelBox");
@@ -149,7 +149,7 @@ void TestMatchSel::newMatchIsMadeWithTheTypedFields()
     QCOMPARE(scheduleForm(c.t.state, c.window).matchRounds(), 6);
 
     // Nee to "Match openen ?" keeps the new match, but no match is chosen.
-    answerSelection([](TMatchSelDlg& d) { QTest::keyClick(child<QPushButton>(d, "OKMatchBtn"), Qt::Key_Space); });
+    c.answerSelection([](TMatchSelDlg& d) { QTest::keyClick(child<QPushButton>(d, "OKMatchBtn"), Qt::Key_Space); });
     c.t.sink.expect(Result::No);
     c.item("NieuweMatch1")->trigger();
     QCOMPARE(c.data.MatchCount(), 4);
@@ -166,7 +166,7 @@ void TestMatchSel::cancellingANewMatchRemovesIt()
     c.data.CurrentMatch.match = 2;
     // Escape, and a refused number typed into a new match: both leave no match behind.
     for (const QString& typed : {QString(), QString("9")}) {
-        answerSelection([typed](TMatchSelDlg& d) {
+        c.answerSelection([typed](TMatchSelDlg& d) {
             if (typed.isEmpty()) {
                 QTest::keyClick(&d, Qt::Key_Escape);
                 return;
@@ -191,14 +191,14 @@ void TestMatchSel::maxMatchesAsksOnlyAtEquality()
     const QString question = "Aantal matches groter dan in Sleutelgegevens\rWilt u toch doorgaan";
     Season c(5, 5);
     bool shown = false;
-    answerSelection([&](TMatchSelDlg&) { shown = true; });
+    c.answerSelection([&](TMatchSelDlg&) { shown = true; });
     c.t.sink.expect(Result::No);
     c.item("NieuweMatch1")->trigger();
     QVERIFY(!shown);
     QCOMPARE(c.data.MatchCount(), 5);
 
     // Ja makes match 6 (its number is beyond the key data, so it is accepted as typed only up to 5).
-    answerSelection([&](TMatchSelDlg& d) {
+    c.answerSelection([&](TMatchSelDlg& d) {
         shown = true;
         QCOMPARE(child<QComboBox>(d, "MatchSelBox")->currentText(), QString("  6"));
         d.reject();
@@ -211,7 +211,7 @@ void TestMatchSel::maxMatchesAsksOnlyAtEquality()
     // With 6 matches the question is not asked again.
     CreateMatch(c.data, 6, 6, 5, "01-12-2026");
     shown = false;
-    answerSelection([&](TMatchSelDlg& d) {
+    c.answerSelection([&](TMatchSelDlg& d) {
         shown = true;
         QCOMPARE(child<QComboBox>(d, "MatchSelBox")->currentText(), QString("  7"));
     });
@@ -242,7 +242,7 @@ void TestMatchSel::roundsAndDateTakeOver()
     QFETCH(QString, matchDate);
     QFETCH(int, beeps);
     Season c(2);
-    answerSelection([&](TMatchSelDlg& d) {
+    c.answerSelection([&](TMatchSelDlg& d) {
         auto* edit = child<QLineEdit>(d, "RondenEdit");
         edit->setFocus();
         typeInto(edit, rounds);
@@ -273,7 +273,7 @@ void TestMatchSel::enterInTheNumberBoxShowsThatMatch()
     Season c(4);
     c.data.match(3)->header.MatchRounds = 8;
     c.data.match(3)->header.InputMode = 1;
-    answerSelection([&](TMatchSelDlg& d) {
+    c.answerSelection([&](TMatchSelDlg& d) {
         auto* box = child<QComboBox>(d, "MatchSelBox");
         QCOMPARE(box->count(), 4);
         QCOMPARE(box->itemText(3), QString("  4"));
@@ -294,7 +294,7 @@ void TestMatchSel::enterInTheNumberBoxShowsThatMatch()
     QCOMPARE(int(c.data.CurrentMatch.header.InputMode), 1);
     QVERIFY(MatchWindows::of(c.window)->matchChosen());
     // A double click in the number box shows the typed match as Enter does.
-    answerSelection([&](TMatchSelDlg& d) {
+    c.answerSelection([&](TMatchSelDlg& d) {
         auto* box = child<QComboBox>(d, "MatchSelBox");
         typeInto(box, "2");
         QTest::mouseDClick(box->lineEdit(), Qt::LeftButton);
@@ -322,7 +322,7 @@ void TestMatchSel::refusedNumbersCloseAsCancelled()
         Season c(4, k.maxMatches);
         const CurrentMatchState before = c.data.CurrentMatch;
         const auto headers = c.data.MatchList;
-        answerSelection([&](TMatchSelDlg& d) {
+        c.answerSelection([&](TMatchSelDlg& d) {
             typeInto(child<QLineEdit>(d, "RondenEdit"), "9");
             typeInto(child<QComboBox>(d, "MatchSelBox"), k.typed);
             QTest::mouseClick(child<QPushButton>(d, "OKMatchBtn"), Qt::LeftButton);
@@ -345,7 +345,7 @@ void TestMatchSel::roundsQuestionNeeCancels()
     Season c(2);
     c.t.state.schedule->TotalRounds = 6;
     const MatchHeader second = c.data.match(2)->header;
-    answerSelection([&](TMatchSelDlg& d) {
+    c.answerSelection([&](TMatchSelDlg& d) {
         typeInto(child<QLineEdit>(d, "RondenEdit"), "4");
         child<QRadioButton>(d, "Invoerkeuze1")->click();
         QTest::mouseClick(child<QPushButton>(d, "OKMatchBtn"), Qt::LeftButton);
@@ -392,7 +392,7 @@ void TestMatchSel::deleteOnlyTheLastMatch()
     c.t.sink.expect(Result::Ok);
     c.item("OpenMatch1")->trigger();
     QCOMPARE(c.t.sink.texts().last(), QString("Er is nog geen match geopend\rdoe dit eerst..."));
-    answerSelection([](TMatchSelDlg& d) {
+    c.answerSelection([](TMatchSelDlg& d) {
         QCOMPARE(child<QComboBox>(d, "MatchSelBox")->currentText(), QString("  1"));
         QTest::mouseClick(child<QPushButton>(d, "OKMatchBtn"), Qt::LeftButton);
     });
@@ -406,7 +406,7 @@ void TestMatchSel::gameInputChoosesAMatchWithoutAsking()
 {
     Season c(2);
     int dialogs = 0;
-    answerSelection([&](TMatchSelDlg& d) {
+    c.answerSelection([&](TMatchSelDlg& d) {
         ++dialogs;
         QCOMPARE(d.kind(), int(TMatchSelDlg::FromGameInput));
         typeInto(child<QComboBox>(d, "MatchSelBox"), "2");

@@ -263,15 +263,15 @@ struct MonkeyClub {
     // "Schema met &Namen", "&Meer", "&Start", "&OK": the overviews and the match commands come on.
     void computeSchedule()
     {
-        TSchemaForm::aboutToShow = [](TSchemaForm& f) {
+        state.modalHooks.onShow<TSchemaForm>([](TSchemaForm& f) {
             QTimer::singleShot(0, &f, [&f] {
                 f.findChild<QPushButton*>("MoreBtn")->click();
                 f.findChild<QPushButton*>("StartSchemaBtn")->click();
                 f.findChild<QPushButton*>("SluitBtn")->click();
             });
-        };
+        });
         window->findChild<QAction*>("SchemametNamen1")->trigger();
-        TSchemaForm::aboutToShow = nullptr;
+        state.modalHooks.remove<TSchemaForm>();
         QVERIFY(window->findChild<QAction*>("Parenschema1")->isEnabled());
     }
 };

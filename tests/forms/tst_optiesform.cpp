@@ -140,7 +140,6 @@ struct Dialog {
 class TestOptiesForm : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { FontChoiceDialog::aboutToShow = nullptr; }
     void printPageShowsMillimetresAndRecomputesPageLength();
     void enterStoresMarginsAsPixels();
     void flagsActAtOnceButSchrapKeepsTheFile();
@@ -380,7 +379,7 @@ void TestOptiesForm::fontDialogsOfferOnlyTheSizesTaken()
     };
     std::vector<Seen> seen;
     QString sizeToTake;
-    FontChoiceDialog::aboutToShow = [&](FontChoiceDialog& dlg) {
+    t.state.modalHooks.onShow<FontChoiceDialog>([&](FontChoiceDialog& dlg) {
         QTimer::singleShot(0, &dlg, [&] {
             Seen s;
             s.title = dlg.windowTitle();
@@ -402,7 +401,7 @@ void TestOptiesForm::fontDialogsOfferOnlyTheSizesTaken()
                 QTest::mouseClick(ok, Qt::LeftButton);
             }
         });
-    };
+    });
 
     // "TextFont": sizes from 8 up; 6 cannot be taken, 9 is stored as 9.
     sizeToTake = QStringLiteral("9");
@@ -746,17 +745,17 @@ void TestOptiesForm::matchPrintAndExport()
     wirePrinting(window, t.state);
     window.show();
     window.setMatchGroup(true);
-    TMatchSelDlg::aboutToShow = [](TMatchSelDlg& d) {
+    t.state.modalHooks.onShow<TMatchSelDlg>([](TMatchSelDlg& d) {
         QTimer::singleShot(0, &d, [&d] {
             auto* box = d.findChild<QComboBox*>("MatchSelBox");
             box->setEditText(QStringLiteral("2"));
             QTest::keyClick(box, Qt::Key_Return);
             QTest::mouseClick(d.findChild<QPushButton*>("OKMatchBtn"), Qt::LeftButton);
         });
-    };
+    });
     t.sink.expect(Result::Yes);
     window.findChild<QAction*>("OpenMatch1")->trigger();
-    TMatchSelDlg::aboutToShow = nullptr;
+    t.state.modalHooks.remove<TMatchSelDlg>();
     TMatchForm& form = MatchWindows::of(window)->matchForm();
     QVERIFY(form.isVisible());
     QCOMPARE(form.matchNumber(), 2);

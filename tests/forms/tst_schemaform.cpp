@@ -118,7 +118,6 @@ QStringList gridColumn(TSchemaForm& f, int column)
 class TestSchemaForm : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { TSchemaForm::aboutToShow = nullptr; }
 
     void modeOneWithoutMemberListOnlyReports();
     void openingTakesPresentMembersAndDefaults();
@@ -152,7 +151,7 @@ void TestSchemaForm::modeOneWithoutMemberListOnlyReports()
 {
     TestState t;
     TTandem12X w(t.state);
-    TSchemaForm::aboutToShow = [](TSchemaForm&) { QFAIL("the set-up window must not open"); };
+    t.state.modalHooks.onShow<TSchemaForm>([](TSchemaForm&) { QFAIL("the set-up window must not open"); });
     t.sink.expect(Result::Ok);
     OpenScheduleSetup(t.state, w, 1);
     QCOMPARE(t.sink.texts(), QStringList{"Geen Schema mogelijk zonder Bestand"});
@@ -715,7 +714,7 @@ void TestSchemaForm::startRunsAndOkEnablesTheOverviews()
     QStringList memoAtEnd;
     QString focusAtEnd;
     bool stopShown = true;
-    TSchemaForm::aboutToShow = [&](TSchemaForm& f) {
+    c.state.modalHooks.onShow<TSchemaForm>([&](TSchemaForm& f) {
         QTimer::singleShot(0, &f, [&] {
             QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
             QTest::mouseClick(button(f, "StartSchemaBtn"), Qt::LeftButton);
@@ -724,7 +723,7 @@ void TestSchemaForm::startRunsAndOkEnablesTheOverviews()
             focusAtEnd = focusName();
             QTest::keyClick(button(f, "SluitBtn"), Qt::Key_Return);
         });
-    };
+    });
     OpenScheduleSetup(c.state, w, 1);
 
     QCOMPARE(c.ts.sink.texts(), QStringList());
@@ -766,7 +765,7 @@ void TestSchemaForm::okWithoutAScheduleAcceptsNothing()
     TTandem12X w(c.state);
     bool openAfterOk = false;
     QString focusAfterOk;
-    TSchemaForm::aboutToShow = [&](TSchemaForm& f) {
+    c.state.modalHooks.onShow<TSchemaForm>([&](TSchemaForm& f) {
         QTimer::singleShot(0, &f, [&] {
             if (meer)
                 QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
@@ -785,7 +784,7 @@ void TestSchemaForm::okWithoutAScheduleAcceptsNothing()
             c.ts.sink.expect(Result::Ok); // "Berekening gestopt"
             f.close();
         });
-    };
+    });
     OpenScheduleSetup(c.state, w, 1);
 
     QVERIFY(openAfterOk);
@@ -874,7 +873,7 @@ void TestSchemaForm::stopAndEscapeDuringARun()
     QStringList enabledWhileRunning;
     bool stopped = false;
     bool stillOpen = false;
-    TSchemaForm::aboutToShow = [&](TSchemaForm& f) {
+    c.state.modalHooks.onShow<TSchemaForm>([&](TSchemaForm& f) {
         auto* poll = new QTimer(&f);
         poll->setInterval(5);
         QObject::connect(poll, &QTimer::timeout, &f, [&, poll] {
@@ -925,7 +924,7 @@ void TestSchemaForm::stopAndEscapeDuringARun()
                 }
             }
         });
-    };
+    });
     OpenScheduleSetup(c.state, w, 1);
 
     QVERIFY(stopped);
@@ -1018,7 +1017,7 @@ void TestSchemaForm::closingWithoutOkAsks()
     SetupClub c(8, 8);
     TTandem12X w(c.state);
     bool openAfterJa = false;
-    TSchemaForm::aboutToShow = [&](TSchemaForm& f) {
+    c.state.modalHooks.onShow<TSchemaForm>([&](TSchemaForm& f) {
         QTimer::singleShot(0, &f, [&] {
             c.ts.sink.expect(Result::Yes); // keep the form open
             QTest::keyClick(edit(f, "HerenEdit"), Qt::Key_Escape);
@@ -1027,7 +1026,7 @@ void TestSchemaForm::closingWithoutOkAsks()
             c.ts.sink.expect(Result::Ok); // "Berekening gestopt"
             f.close();
         });
-    };
+    });
     // Through the menu command, as the program wires it.
     wireWindows(w);
     w.setFileGroup(true);

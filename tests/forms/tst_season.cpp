@@ -111,11 +111,11 @@ void writeClub(const QString& file)
 }
 
 // Selection dialogs: accept what they show.
-void acceptSelections()
+void acceptSelections(AppState& state)
 {
-    TMatchSelDlg::aboutToShow = [](TMatchSelDlg& d) {
+    state.modalHooks.onShow<TMatchSelDlg>([](TMatchSelDlg& d) {
         QTimer::singleShot(0, &d, [&d] { QTest::mouseClick(d.findChild<QPushButton*>("OKMatchBtn"), Qt::LeftButton); });
-    };
+    });
 }
 
 void expectStandings(const AppState& state, const Games& games, const std::map<int, std::set<int>>& rankedAmong)
@@ -155,11 +155,6 @@ class TestSeason : public QObject {
     Q_OBJECT
 private slots:
     void threeEveningsWithListChangesKeepEveryMembersStandings();
-    void cleanup()
-    {
-        TSchemaForm::aboutToShow = nullptr;
-        TMatchSelDlg::aboutToShow = nullptr;
-    }
 };
 
 void TestSeason::threeEveningsWithListChangesKeepEveryMembersStandings()
@@ -198,7 +193,7 @@ void TestSeason::threeEveningsWithListChangesKeepEveryMembersStandings()
             // others are made with "&Nieuwe Match" before the evening's schedule.
             TMatchForm& matchForm = program.window.windows().matchWindows().matchForm();
             auto openMatch = [&] {
-                acceptSelections();
+                acceptSelections(state);
                 program.item(evening == 1 ? "OpenMatch1" : "NieuweMatch1")->trigger();
                 QCOMPARE(state.matches.CurrentMatch.match, evening);
                 QVERIFY2(matchForm.isVisible(), qPrintable(program.sink.texts().join('|')));
@@ -206,13 +201,13 @@ void TestSeason::threeEveningsWithListChangesKeepEveryMembersStandings()
             if (evening > 1)
                 openMatch();
             // The schedule: "&Meer", "&Start", "&OK".
-            TSchemaForm::aboutToShow = [](TSchemaForm& f) {
+            state.modalHooks.onShow<TSchemaForm>([](TSchemaForm& f) {
                 QTimer::singleShot(0, &f, [&f] {
                     QTest::mouseClick(f.findChild<QPushButton*>("MoreBtn"), Qt::LeftButton);
                     QTest::mouseClick(f.findChild<QPushButton*>("StartSchemaBtn"), Qt::LeftButton);
                     QTest::keyClick(f.findChild<QPushButton*>("SluitBtn"), Qt::Key_Return);
                 });
-            };
+            });
             program.item("SchemametNamen1")->trigger();
             const engine::ScheduleState& s = *state.schedule;
             QVERIFY(s.SolutionFound);

@@ -3,6 +3,8 @@
 #include "messages/ScriptedMessages.h"
 #include "records/MemberFile.h"
 
+#include "state/FileTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -274,6 +276,10 @@ TEST(MatchRecords, DamagedFilesNameTheMatchThatCannotBeReadAndKeepThoseBefore)
         {"more members than a list can hold", rawFile(1, MaxMembers + 1), 1},
         {"match numbered out of order", numbered(2, 3), 2},
         {"match number 0", numbered(1, 0), 1},
+        // Written for another member count and damaged: where 30 members put the second match there is
+        // none, so the first one's records would come from the wrong places.
+        {"file for 3 members, one byte too many", rawFile(2, 3) + QByteArray(1, '\0'), 1},
+        {"file for 40 members, last match cut short", rawFile(3, 40).left(int(Layout{40}.size(3) - 1)), 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -411,6 +417,28 @@ TEST_F(MatchFixture, ADamagedFileKeepsTheMatchesBeforeTheDamageAndTheFileItself)
     EXPECT_EQ(data.MatchCount(), 0);
     EXPECT_EQ(data.current(), nullptr);
     EXPECT_EQ(data.CurrentMatch.header, MatchHeader{});
+}
+
+TEST_F(MatchFixture, ADamagedFileThatCannotBeCopiedIsSaidToBeUnkept)
+{
+    makeMatches(2, 30);
+    ASSERT_TRUE(SaveMatchFile(data, memberFile, 30, messages));
+    const TMatchCalcObj first = *data.match(1);
+    const QByteArray damaged = readAll(calFile()).left(13000); // match 2 is cut short
+    writeAll(calFile(), damaged);
+    tandemx::testing::takeEveryCopyName(calFile(), QStringLiteral(".beschadigd"));
+
+    // The damage, then that the copy failed: the next save writes over the only copy there is.
+    EXPECT_FALSE(LoadMatchFile(data, memberFile, 30, 6, QStringLiteral("10-12-2026"), messages));
+    ASSERT_EQ(sink.texts(), (QStringList{QStringLiteral("Matchlijst is niet correctmatch: 2"),
+                                         calFile() + QStringLiteral(".beschadigd Wegschrijven NIET gelukt\n\r probeer "
+                                                                    "opnieuw of controleer file")}));
+    EXPECT_EQ(sink.shown[1].kind, Error);
+    EXPECT_EQ(messages.lastErrorState, 6);
+    ASSERT_EQ(data.MatchCount(), 1);
+    EXPECT_EQ(*data.match(1), first);
+    EXPECT_EQ(readAll(calFile()), damaged);
+    EXPECT_TRUE(QFileInfo(calFile() + QStringLiteral(".beschadigd")).isDir());
 }
 
 TEST_F(MatchFixture, TheUnsavedListKeepsItsMatchesInMemoryOnly)

@@ -261,6 +261,53 @@ TEST_F(Season, AFileInAnotherOrderIsPutRightByClubNumberAndSaidOnce)
     EXPECT_TRUE(matchesUnsaved(fresh));
 }
 
+// Scores of a member who is not in the list (his club number changed since) keep the file beside it as
+// it was; a copy that cannot be made is said, since the next save writes over the file.
+TEST_F(Season, ScoresWithoutAMemberKeepTheFileOrSayItIsNotKept)
+{
+    ASSERT_TRUE(saveMemberList(state, false));
+    ASSERT_TRUE(saveConfig(state, path));
+    ASSERT_TRUE(SaveMatchFile(state, state.matches));
+    shuffleMembers(*state.club.members, 12345);
+    state.club.members->at(2).setClubNr(150);
+    ASSERT_TRUE(saveMemberList(state, false));
+    const QString cal = matchFileName(path);
+    const QString copy = cal + QStringLiteral(".origineel");
+    const QByteArray onDisk = tandemx::testing::readAll(cal);
+    const QString said = QStringLiteral("Volgorde van de leden gewijzigd: de scores van match 1, 2, 3 zijn op clubnummer "
+                                        "bij de leden gezet\r3 score(s) zonder lid");
+
+    const struct {
+        const char* name;
+        bool copyPossible;
+        QStringList texts;
+    } cases[] = {
+        {"copy made", true, {said + QStringLiteral("; het bestand is bewaard als ") + copy}},
+        {"no copy possible", false,
+         {said, copy + QStringLiteral(" Wegschrijven NIET gelukt\n\r probeer opnieuw of controleer file")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.copyPossible) {
+            ASSERT_TRUE(QFile::remove(copy));
+            tandemx::testing::takeEveryCopyName(cal, QStringLiteral(".origineel"));
+        }
+        ScriptedMessageSink freshSink;
+        Messages freshMessages{freshSink};
+        AppState fresh{freshMessages, clock, files};
+        ASSERT_TRUE(openMemberFile(fresh, path, {}));
+        ASSERT_TRUE(LoadMatchFile(fresh, fresh.matches));
+        EXPECT_EQ(freshSink.texts(), c.texts);
+        EXPECT_EQ(freshSink.shown.back().kind, c.copyPossible ? Information : Error);
+        EXPECT_EQ(QFileInfo(copy).isFile(), c.copyPossible);
+        if (c.copyPossible) {
+            EXPECT_EQ(tandemx::testing::readAll(copy), onDisk);
+        }
+        EXPECT_EQ(tandemx::testing::readAll(cal), onDisk);
+        EXPECT_TRUE(matchesUnsaved(fresh));
+    }
+}
+
 TEST(AttachByClubNumber, RecordsFindTheirMembersOrAreCountedAsUnattached)
 {
     KeyData k;

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -34,6 +36,18 @@ inline void writeAll(const QString& path, const QByteArray& data)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(f.write(data), data.size());
+}
+
+// Takes every name a kept copy of `path` can get (path + suffix, then with 2..99 added) with a folder,
+// so that no copy can be made: as on a full disk, also for root, who may write in any folder.
+inline void takeEveryCopyName(const QString& path, const QString& suffix)
+{
+    QDir folder = QFileInfo(path).dir();
+    const QString name = QFileInfo(path).fileName() + suffix;
+    for (int n = 1; n < 100; ++n) {
+        const QString taken = n == 1 ? name : name + QString::number(n);
+        ASSERT_TRUE(folder.exists(taken) || folder.mkdir(taken)) << taken.toStdString();
+    }
 }
 
 // Runs `body` in a child process that may write at most `bytes` per file (SIGXFSZ ignored, so a write
