@@ -3,7 +3,10 @@
 //   tandemx-cli schedule [--members FILE.tdm | --men N --ladies N] [--doubles R] [--mixed R]
 //                        [--courts C] [--men-courts a,b,..] [--ladies-courts a,b,..] [--mixed-courts a,b,..]
 //                        [--ladies-first] [--varied-pairs] [--group-vs-group] [--pause3 N] [--pause2 N]
-//                        [--options N] [--format json|text] [--engine fast|reference]
+//                        [--spread] [--options N] [--format json|text] [--engine fast|reference]
+//
+// --spread: "Tegenstanders spreiden", the spreading pass after the calculation (overview and print take
+// it too, with the other inputs of schedule).
 #include "cli/Commands.h"
 #include "overviews/Overview.h"
 
@@ -84,6 +87,7 @@ struct Options {
     std::optional<int> men, ladies, doubles, mixed, courts, options;
     std::optional<std::vector<int>> menCourts, ladiesCourts, mixedCourts;
     uint16_t playOptions = 0;
+    bool spread = false;
     int pause3 = 1, pause2 = 1;
     bool text = false;
     EngineMode engine = EngineMode::Fast;
@@ -125,6 +129,8 @@ Options parseArguments(const QStringList& args)
             o.playOptions |= PlayOption::VariedPairs;
         else if (arg == u"--group-vs-group")
             o.playOptions |= PlayOption::GroupVsGroup;
+        else if (arg == u"--spread")
+            o.spread = true;
         else if (arg == u"--pause3" || arg == u"--pause2") {
             const int v = parseNumber(arg, value());
             if (v > 3)
@@ -381,6 +387,7 @@ int runCalculation(const QStringList& args, int overviewKind, const OverviewOutp
     if (const QString breach = setup::tableLimitBreach(in, state->CourtsPerRound); !breach.isEmpty())
         return fail(breach);
     in.PauseOptions = uint16_t(o.pause3 | (o.pause2 << 2));
+    in.SpreadOpponents = o.spread;
 
     StartSchedule(*state, host);
 

@@ -195,7 +195,7 @@ private:
     Key key()
     {
         settleMax();
-        return {breaches_, maxOpponents_, opponentRepeats_, mateRepeats_};
+        return {breaches_[0] + breaches_[1] + breaches_[2], maxOpponents_, opponentRepeats_, mateRepeats_};
     }
     // The most times two players met as opponents, kept as an upper bound while moves are applied.
     void settleMax()
@@ -236,7 +236,7 @@ private:
     {
         uint8_t& c = t_.counts[index(x, y)][2];
         const int n = c + d;
-        breaches_ += repeats(n) - repeats(c);
+        breaches_[PartnerTwice] += repeats(n) - repeats(c);
         if constexpr (M == Apply)
             c = uint8_t(n);
     }
@@ -247,7 +247,7 @@ private:
     {
         const size_t i = index(x, y);
         const uint32_t now = toggled(t_.partnerRounds[i], bit, d);
-        breaches_ += doublesBreaches(now, t_.entryRounds[i]) - doublesBreaches(t_.partnerRounds[i], t_.entryRounds[i]);
+        breaches_[DoublesHistory] += doublesBreaches(now, t_.entryRounds[i]) - doublesBreaches(t_.partnerRounds[i], t_.entryRounds[i]);
         if constexpr (M == Apply)
             t_.partnerRounds[i] = now;
     }
@@ -259,7 +259,7 @@ private:
             return;
         const size_t i = index(x, y);
         const uint32_t now = toggled(t_.entryRounds[i], bit, d);
-        breaches_ += doublesBreaches(t_.partnerRounds[i], now) - doublesBreaches(t_.partnerRounds[i], t_.entryRounds[i]);
+        breaches_[DoublesHistory] += doublesBreaches(t_.partnerRounds[i], now) - doublesBreaches(t_.partnerRounds[i], t_.entryRounds[i]);
         if constexpr (M == Apply)
             t_.entryRounds[i] = now;
     }
@@ -268,7 +268,7 @@ private:
     {
         const size_t i = index(x, y);
         const uint32_t now = toggled(t_.sharedRounds[i], bit, d);
-        breaches_ += sharedBreaches(now) - sharedBreaches(t_.sharedRounds[i]);
+        breaches_[MixedHistory] += sharedBreaches(now) - sharedBreaches(t_.sharedRounds[i]);
         if constexpr (M == Apply)
             t_.sharedRounds[i] = now;
     }
@@ -277,7 +277,7 @@ private:
     {
         const size_t i = index(man, lady);
         const uint32_t now = toggled(t_.sharedRounds[i], bit, d);
-        breaches_ += crossBreaches(now, t_.mixedPartnerRounds[i]) - crossBreaches(t_.sharedRounds[i], t_.mixedPartnerRounds[i]);
+        breaches_[MixedHistory] += crossBreaches(now, t_.mixedPartnerRounds[i]) - crossBreaches(t_.sharedRounds[i], t_.mixedPartnerRounds[i]);
         if constexpr (M == Apply)
             t_.sharedRounds[i] = now;
     }
@@ -286,7 +286,7 @@ private:
     {
         const size_t i = index(man, lady);
         const uint32_t now = toggled(t_.mixedPartnerRounds[i], bit, d);
-        breaches_ += crossBreaches(t_.sharedRounds[i], now) - crossBreaches(t_.sharedRounds[i], t_.mixedPartnerRounds[i]);
+        breaches_[MixedHistory] += crossBreaches(t_.sharedRounds[i], now) - crossBreaches(t_.sharedRounds[i], t_.mixedPartnerRounds[i]);
         if constexpr (M == Apply)
             t_.mixedPartnerRounds[i] = now;
     }
@@ -327,7 +327,9 @@ private:
     bool varied_;
     bool groupVsGroup_;
     int64_t cost_ = 0;
-    int64_t breaches_ = 0;
+    // Breaches per rule: a partnership twice, the doubles history, the mixed history.
+    enum Rule { PartnerTwice, DoublesHistory, MixedHistory };
+    std::array<int64_t, 3> breaches_{};
     int32_t maxOpponents_ = 0, opponentRepeats_ = 0, mateRepeats_ = 0;
 };
 
@@ -443,7 +445,8 @@ void Spreader::load()
     t_.opponentCounts[0] = players * (players - 1) / 2;
     t_.courtCount = 0;
     t_.movableCount = 0;
-    cost_ = breaches_ = 0;
+    cost_ = 0;
+    breaches_ = {};
     maxOpponents_ = opponentRepeats_ = mateRepeats_ = 0;
 
     const int doubles = std::clamp(int(s_.Run.NumDoublesRounds), 0, MaxRounds);
@@ -654,7 +657,7 @@ void Spreader::anneal(const SpreadFigures& goal)
     Random random(Seed);
     bool bestPending = false; // the current evening is the best one and not yet copied
     std::array<uint32_t, AcceptTable> accept{};
-    const int64_t budget = SpreadMoves(t_.courtCount);
+    const int64_t budget = t_.moveLimit > 0 ? std::min(t_.moveLimit, SpreadMoves(t_.courtCount)) : SpreadMoves(t_.courtCount);
     int64_t left = budget;
     bool done = false;
     for (int64_t moves = std::min(SpreadFirstRun(t_.courtCount), budget); moves > 0 && !done;
@@ -687,7 +690,8 @@ void Spreader::anneal(const SpreadFigures& goal)
             Court& first = t_.court[size_t(m.c1)];
             Court& second = t_.court[size_t(m.c2)];
             const Court old1 = first, old2 = second;
-            const int64_t cost = cost_, breaches = breaches_;
+            const int64_t cost = cost_;
+            const std::array<int64_t, 3> breaches = breaches_;
             const bool probe = m.kind != Move::Whole;
             if (probe) {
                 touchMove<Probe>(m, -1);
@@ -699,10 +703,19 @@ void Spreader::anneal(const SpreadFigures& goal)
                 touchMove<Apply>(m, 1);
             }
             ++t_.tried;
-            const int64_t dBreaches = breaches_ - breaches, dCost = cost_ - cost;
+            // No rule may get a breach more; a move that takes one away is taken.
+            int64_t dBreaches = 0;
+            bool breach = false;
+            for (int rule = 0; rule < 3; ++rule) {
+                dBreaches += breaches_[size_t(rule)] - breaches[size_t(rule)];
+                breach = breach || breaches_[size_t(rule)] > breaches[size_t(rule)];
+            }
+            const int64_t dCost = cost_ - cost;
             bool take;
-            if (dBreaches != 0)
-                take = dBreaches < 0;
+            if (breach)
+                take = false;
+            else if (dBreaches < 0)
+                take = true;
             else if (dCost <= 0)
                 take = true;
             else

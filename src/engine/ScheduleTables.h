@@ -191,6 +191,8 @@ struct SpreadTables {
     // The histories' lengths when the calculation started (the pass rewrites what it added).
     std::array<int32_t, 2> historyStart{};
     int32_t mixedHistoryStart = 0;
+    // At most this many moves when above 0 (tests lower the pass's work this way).
+    int64_t moveLimit = 0;
     // The last pass: figures before and after, moves tried and taken.
     bool applied = false;
     SpreadFigures before, after, bound;
