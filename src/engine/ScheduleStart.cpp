@@ -143,9 +143,11 @@ void DefaultCourts(ScheduleState& state, ScheduleHost& host)
     } else {
         host.beep();
     }
+    // Men's and ladies' courts go into the doubles rounds only: a mixed round has none.
     for (int r = 1; r <= MaxRounds; ++r) {
-        state.CourtsPerRound.men[size_t(r)] = uint8_t(men);
-        state.CourtsPerRound.ladies[size_t(r)] = uint8_t(ladies);
+        const bool doubles = r <= in.NumDoublesRounds;
+        state.CourtsPerRound.men[size_t(r)] = uint8_t(doubles ? men : 0);
+        state.CourtsPerRound.ladies[size_t(r)] = uint8_t(doubles ? ladies : 0);
         state.CourtsPerRound.mixed[size_t(r)] = uint8_t(courts);
     }
     in.PauseOptions = 5;

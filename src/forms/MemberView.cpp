@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -28,6 +29,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace tandemx {
 
@@ -54,6 +56,7 @@ public:
         if (auto* le = qobject_cast<QLineEdit*>(w))
             le->setValidator(new Cp1252Validator(le));
         editor_ = w;
+        editedCell_ = index;
         return w;
     }
 
@@ -65,6 +68,15 @@ public:
     }
 
     bool editing() const { return !editor_.isNull(); }
+
+    // The text standing in the open editor of this cell (typing not yet taken into the cell).
+    std::optional<QString> typedText(int row, int column) const
+    {
+        const auto* le = qobject_cast<const QLineEdit*>(editor_.data());
+        if (!le || !editedCell_.isValid() || editedCell_.row() != row || editedCell_.column() != column)
+            return std::nullopt;
+        return le->text();
+    }
 
     // Ends an open cell edit; takeText writes the editor's text into the cell first.
     void finish(bool takeText)
@@ -94,6 +106,7 @@ protected:
 private:
     MemberView* view_;
     mutable QPointer<QWidget> editor_;
+    mutable QPersistentModelIndex editedCell_;
 };
 
 class MemberGrid : public QTableWidget {
@@ -324,6 +337,14 @@ QString MemberView::cellText(int row, int column) const
     }
     const QTableWidgetItem* item = grid_->item(row - 1, column);
     return item ? item->text() : QString();
+}
+
+QString MemberView::shownText(int row, int column) const
+{
+    if (row > 0)
+        if (auto typed = delegate_->typedText(row - 1, column))
+            return *typed;
+    return cellText(row, column);
 }
 
 int MemberView::columnCount() const

@@ -75,6 +75,9 @@ public:
     // What the grid shows (for the printout): row 0 gives the titles.
     QTableWidget* grid() const;
     QString cellText(int row, int column) const;
+    // The cell as the user sees it: the text standing in an open cell editor (not yet in the cell) for
+    // the cell being edited.
+    QString shownText(int row, int column) const;
     int columnCount() const;
     int columnWidth(int column) const;
 

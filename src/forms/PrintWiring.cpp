@@ -16,6 +16,7 @@
 #include "printing/MemberListPrint.h"
 #include "printing/OverviewPrint.h"
 #include "printing/PainterCanvas.h"
+#include "records/SaveFile.h"
 #include "state/FileCommands.h"
 
 #include <QFileInfo>
@@ -177,8 +178,8 @@ void exportText(TTandem12X& window, AppState& state, const QString& what, const 
         return;
     PrintingState& printing = printingState(window);
     printing.exportFileName = exportFileName(*chosen);
-    QString error;
-    if (!writeTextFile(printing.exportFileName, makeText(), &error)) {
+    const QString error = saveFileAtomically(printing.exportFileName, makeText());
+    if (!error.isEmpty()) {
         state.messages.showBericht(error, Error, Btn::OK);
         return;
     }
@@ -213,11 +214,9 @@ TOptiesForm& optionsForm(TTandem12X& window, AppState&)
     return window.windows().optionsForm();
 }
 
-void printMemberList(TTandem12X& window, AppState& state)
+MemberListDocument shownMemberList(TTandem12X& window, AppState& state)
 {
     MemberView* view = window.memberView();
-    if (!state.club.members || !view)
-        return;
     MemberListDocument doc;
     doc.caption = QStringLiteral("Tennis TandemX");
     doc.fileName = QFileInfo(state.club.memberFileName).completeBaseName();
@@ -227,9 +226,17 @@ void printMemberList(TTandem12X& window, AppState& state)
     for (int r = 0; r <= state.club.memberCount(); ++r) {
         QStringList row;
         for (int c = 1; c <= int(doc.screenWidths.size()); ++c)
-            row << view->cellText(r, c);
+            row << view->shownText(r, c); // typing not yet taken over is printed too
         doc.rows.push_back(row);
     }
+    return doc;
+}
+
+void printMemberList(TTandem12X& window, AppState& state)
+{
+    if (!state.club.members || !window.memberView())
+        return;
+    const MemberListDocument doc = shownMemberList(window, state);
     runPrintout(state, NoPrinter::GeenPrinter, QStringLiteral("ledenlijst"),
                 [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
                     printing::printMemberList(canvas, state.club.printSettings, metrics, doc);

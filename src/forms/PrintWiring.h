@@ -8,6 +8,9 @@
 
 namespace tandemx {
 
+namespace printing {
+struct MemberListDocument;
+}
 struct AppState;
 struct PrintingState;
 class TMatchForm;
@@ -22,6 +25,10 @@ void wirePrinting(TTandem12X& window, AppState& state);
 // The print state and the options dialog of the main window, created on first use.
 PrintingState& printingState(TTandem12X& window);
 TOptiesForm& optionsForm(TTandem12X& window, AppState& state);
+
+// The member list as the grid shows it, what is being typed in a cell included (needs a member list
+// and the main window's member view).
+printing::MemberListDocument shownMemberList(TTandem12X& window, AppState& state);
 
 // What the commands do.
 void printMemberList(TTandem12X& window, AppState& state);

@@ -1,9 +1,21 @@
 #include "forms/QtFileDialogs.h"
 
+#include "state/FileCommands.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 
 namespace tandemx {
+
+bool WritableFilesOnly::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
+{
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (!files)
+        return true;
+    const QFileInfo info = files->fileInfo(files->index(sourceRow, 0, sourceParent));
+    return info.isDir() || writableFile(info);
+}
 
 std::optional<QString> QtFileDialogs::openFile(const Request& request)
 {
@@ -11,6 +23,11 @@ std::optional<QString> QtFileDialogs::openFile(const Request& request)
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    if (request.writableOnly) {
+        // The platform's own dialog takes no filter of ours.
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        dialog.setProxyModel(new WritableFilesOnly(&dialog));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString path = dialog.selectedFiles().first();

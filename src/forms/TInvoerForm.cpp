@@ -131,7 +131,7 @@ bool TInvoerForm::OpenGameInput(int matchNr, int inputMode)
     QFont font = grid_->font();
     font.setPointSize(ps.textFontSize > 0 ? ps.textFontSize : 10);
     grid_->setFont(font);
-    grid_->setShape(courts(), QStringLiteral("Baan,Paar--1,Games,Paar--2, Games").split(QLatin1Char(',')));
+    grid_->setShape(courts(), QStringLiteral("Baan,Paar--1,Games,Paar--2,Games").split(QLatin1Char(',')));
     for (int c = 0; c < 5; ++c)
         grid_->setColumnWidth(c, kWidths[c]);
     layOut();

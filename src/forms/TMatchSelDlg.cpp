@@ -145,12 +145,16 @@ bool TMatchSelDlg::SelectMatch(int kind)
         matchChosen_ = kind == FromGameInput || state_.messages.ask(QStringLiteral("Match openen ?"));
     } else {
         if (kind == NewMatch) {
-            // The match made for this call goes again; the one current before stays current.
+            // The match made for this call goes again; the last match that remains is current.
             LoadHeader(data, data.MatchCount());
             data.CurrentMatch.match = data.MatchCount();
             DeleteLastMatch(state_, data, false);
+        } else {
+            // The match current before stays current, with its header as the list holds it now (OK
+            // may have stored an edited header before the dialog closed as cancelled).
+            data.CurrentMatch = before;
+            LoadHeader(data, before.match);
         }
-        data.CurrentMatch = before;
     }
     return matchChosen_;
 }
@@ -237,7 +241,10 @@ void TMatchSelDlg::accept()
     if (refusal != 0) {
         refuseMatchNumber(refusal);
     } else {
+        // The edited header goes into the list before the rounds question: Nee closes the dialog as
+        // cancelled, with the header stored.
         data.CurrentMatch.header.MatchNr = int16_t(number);
+        StoreHeader(data, number);
         const int rounds = data.CurrentMatch.header.MatchRounds;
         if (state_.schedule->TotalRounds > rounds && rounds > 0
             && !messages.ask(QStringLiteral("Aantal Schema ronden is groter dan het aantal rondes van de Match\rWilt u toch doorgaan")))

@@ -330,7 +330,8 @@ void TOptiesForm::WinfontBtnClick()
     Club& club = state_.club;
     QFont initial(fromCp1252(club.windowFontName), club.windowFontSize);
     if (const std::optional<QFont> font = chooseFont(initial, QStringLiteral("TextFont"), SmallestTextFontSize)) {
-        const int size = std::max(SmallestTextFontSize, font->pointSize());
+        // A window font beyond 24 points makes the windows unusable and their repaints slow.
+        const int size = std::clamp(font->pointSize(), SmallestTextFontSize, LargestTextFontSize);
         club.windowFontName = toCp1252(font->family().left(32));
         club.windowFontSize = size;
         club.printSettings.textFontName = club.windowFontName;

@@ -57,8 +57,8 @@ public:
     // Measures the print metrics of the chosen printer and orientation.
     std::function<printing::PrintMetrics(const PrintSettings&, bool printFontSetUp)> measure;
 
-    // The smallest sizes the fonts take: the window text font 8, the print font any.
-    static constexpr int SmallestTextFontSize = 8, SmallestPrintFontSize = 1;
+    // The sizes the fonts take: the window text font 8..24, the print font any from 1.
+    static constexpr int SmallestTextFontSize = 8, LargestTextFontSize = 24, SmallestPrintFontSize = 1;
 
     static constexpr int HelpPersonal = 273, HelpPrint = 272, HelpOk = 301, HelpCancel = 303;
 

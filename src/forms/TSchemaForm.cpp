@@ -432,7 +432,7 @@ bool TSchemaForm::prepare(int mode)
     stopBtn_->show();
     rondePlusBtn_->hide();
     rondeMinBtn_->hide();
-    running_ = stopPending_ = closeAfterRun_ = false;
+    running_ = stopPending_ = closeAfterRun_ = closeBoxDuringRun_ = false;
     setInputsEnabled(true);
 
     setCategoryNames();
@@ -443,7 +443,8 @@ bool TSchemaForm::prepare(int mode)
     if (keyData.options & 4) {
         if (!banenDlg_)
             banenDlg_ = std::make_unique<TBanenDlg>(state_, this);
-        OpenCourtCoding(state_, *banenDlg_, keyData.courts);
+        // The dialog names the courts the window holds now, before the defaults below.
+        OpenCourtCoding(state_, *banenDlg_, schedule_.Settings.NumCourts);
     }
 
     ScheduleSettings& in = schedule_.Settings;
@@ -826,7 +827,7 @@ void TSchemaForm::StartSchemaBtnClick()
         return;
     running_ = true;
     stopPending_ = false;
-    closeAfterRun_ = false;
+    closeAfterRun_ = closeBoxDuringRun_ = false;
     // From here the tables no longer hold the result of an earlier Start.
     computed_ = false;
     setInputsEnabled(false);
@@ -865,8 +866,10 @@ void TSchemaForm::StartSchemaBtnClick()
     else if (focusTandem)
         focusOn(inputs_[Tandem - 1]);
     if (closeAfterRun_) {
+        // Stop closes the form as aborted; the close box closes it as any other close would.
         closeAfterRun_ = false;
-        done(Aborted);
+        done(closeBoxDuringRun_ ? Closed : Aborted);
+        closeBoxDuringRun_ = false;
     }
 }
 
@@ -916,6 +919,7 @@ void TSchemaForm::closeEvent(QCloseEvent* event)
     if (running_) {
         event->ignore();
         StopSchemaBtnClick();
+        closeBoxDuringRun_ = true;
         return;
     }
     QDialog::closeEvent(event);

@@ -162,6 +162,7 @@ private:
     bool running_ = false;
     bool stopPending_ = false;
     bool closeAfterRun_ = false;
+    bool closeBoxDuringRun_ = false;
 };
 
 // "Schema met &Namen" (mode 1) and "Schema met &Paren" (mode 2): opens the set-up window of the main

@@ -29,6 +29,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tandemx {
 
 namespace {
@@ -460,7 +462,8 @@ void TTandem12X::applyPrintSettings()
     Club& club = state_.club;
     const PrintSettings& ps = club.printSettings;
     if (ps.textFontSize > 0) {
-        club.windowFontSize = ps.textFontSize;
+        // At most 24 points, as the options allow, also when a key-data file holds more.
+        club.windowFontSize = std::min<int>(ps.textFontSize, 24);
         club.windowFontName = ps.textFontName;
         QFont f(QString::fromLatin1(club.windowFontName), club.windowFontSize);
         setFont(f);

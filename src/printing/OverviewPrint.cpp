@@ -6,7 +6,6 @@
 #include "overviews/OverviewTexts.h"
 #include "records/Cp1252.h"
 
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -349,28 +348,6 @@ QByteArray textFileBytes(const QByteArray& cp1252)
 QString exportFileName(const QString& chosen)
 {
     return chosen.endsWith(QStringLiteral("txt"), Qt::CaseSensitive) ? chosen : chosen + QStringLiteral(".txt");
-}
-
-bool writeTextFile(const QString& fileName, const QByteArray& bytes, QString* error)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 } // namespace tandemx::printing

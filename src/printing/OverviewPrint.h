@@ -90,7 +90,5 @@ QByteArray textFileBytes(const QByteArray& cp1252);
 
 // The chosen export name with ".txt" appended unless its last three characters are exactly "txt".
 QString exportFileName(const QString& chosen);
-// Creates or overwrites the file with the bytes. False with an error text on a failure.
-bool writeTextFile(const QString& fileName, const QByteArray& bytes, QString* error);
 
 } // namespace tandemx::printing

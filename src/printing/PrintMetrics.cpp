@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace tandemx::printing {
 
@@ -51,7 +52,9 @@ int pageScale(const PrintSettings& settings)
 
 int mmToPixels(int mm, int pixelsPer10mm)
 {
-    return mm * pixelsPer10mm / 10;
+    // A margin typed as a huge number of millimetres saturates instead of overflowing.
+    const long long pixels = (long long)mm * pixelsPer10mm / 10;
+    return int(std::clamp<long long>(pixels, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 int pixelsToMm(int pixels, int pixelsPer10mm)

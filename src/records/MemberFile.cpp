@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
-#include <QSaveFile>
 
 namespace tandemx {
 
@@ -108,40 +107,6 @@ std::optional<TConfigObj> readKeyDataFile(const QString& path, qint64* bytesRead
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
     return TConfigObj::read(f, bytesRead);
-}
-
-// A save killed midway leaves its temporary file, "<name>.XXXXXX" (six letters or digits), beside the
-// target. No file of ours has such a name, so each save removes the ones of its own target first.
-static void removeInterruptedSaves(const QString& path)
-{
-    const QFileInfo target(path);
-    const QString prefix = target.fileName() + QLatin1Char('.');
-    QDir dir = target.absoluteDir();
-    const QStringList names = dir.entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::CaseSensitive);
-    for (const QString& name : names) {
-        const QStringView tail = QStringView(name).mid(prefix.size());
-        const bool tempLike = std::all_of(tail.begin(), tail.end(), [](QChar c) {
-            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
-        });
-        if (tempLike)
-            dir.remove(name);
-    }
-}
-
-QString saveFileAtomically(const QString& path, const QByteArray& data)
-{
-    removeInterruptedSaves(path);
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return f.errorString();
-    if (f.write(data) != data.size() || !f.flush()) {
-        const QString reason = f.errorString();
-        f.cancelWriting();
-        return reason.isEmpty() ? QStringLiteral("write failed") : reason;
-    }
-    if (!f.commit())
-        return f.errorString().isEmpty() ? QStringLiteral("commit failed") : f.errorString();
-    return {};
 }
 
 bool checkClubNumbers(const MemberList& list, Messages& messages)

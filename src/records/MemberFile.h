@@ -2,6 +2,7 @@
 // Reading, checking and writing the member file and the key-data file beside it.
 #include "records/KeyData.h"
 #include "records/MemberList.h"
+#include "records/SaveFile.h"
 
 #include <QString>
 
@@ -32,10 +33,6 @@ bool writeMemberFile(QIODevice& out, MemberList& list);
 
 // Reads a key-data file; nullopt when it cannot be opened.
 std::optional<TConfigObj> readKeyDataFile(const QString& path, qint64* bytesRead = nullptr);
-
-// Writes data through a QSaveFile: every write and the flush are checked before the commit; on any
-// failure the old file stays as it was. Returns an empty string or the reason it failed.
-QString saveFileAtomically(const QString& path, const QByteArray& data);
 
 // True when no two members share a club number; otherwise shows the duplicate message.
 bool checkClubNumbers(const MemberList& list, Messages& messages);

@@ -40,7 +40,7 @@ bool loadConfig(AppState& state, const QString& memberFileName)
     club.printSettings = club.config->printSettings;
     club.printFontChosen.reset();
     if (club.config->keyData.clubSize == 0) {
-        state.messages.showMessageNo(QStringLiteral(" ") + name, 4, 0, 0);
+        state.messages.showMessageNo(name, 4, 0, 0);
         return false;
     }
     if (!club.printerInstalled)

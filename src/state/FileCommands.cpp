@@ -10,8 +10,13 @@ namespace tandemx {
 
 const FileDialogs::Request& memberFileOpenRequest()
 {
-    static const FileDialogs::Request r{QStringLiteral("Openen"), QStringLiteral("*.TDM"),
-                                        QStringLiteral("Tandem bestand (*.tdm *.TDM)"), QStringLiteral("tdm")};
+    // A member file is saved over where it was opened: only files that can be written are offered.
+    static const FileDialogs::Request r = [] {
+        FileDialogs::Request request{QStringLiteral("Openen"), QStringLiteral("*.TDM"),
+                                     QStringLiteral("Tandem bestand (*.tdm *.TDM)"), QStringLiteral("tdm")};
+        request.writableOnly = true;
+        return request;
+    }();
     return r;
 }
 
@@ -35,11 +40,22 @@ FileDialogs::Request clubOutputRequest(const QString& memberFileName, const QStr
     return r;
 }
 
+bool writableFile(const QFileInfo& file)
+{
+    // The owner's write bit counts too: a file marked read-only stays so, also for an administrator.
+    return file.isFile() && file.isWritable() && (file.permissions() & QFileDevice::WriteOwner);
+}
+
 bool openMemberFile(AppState& state, const QString& path, const std::function<void()>& showConfigDefaults)
 {
     Club& club = state.club;
     if (!QFileInfo::exists(path)) {
         state.messages.showMessageNo(path, 3, 0, 0);
+        return false;
+    }
+    if (!writableFile(QFileInfo(path))) {
+        state.messages.showBericht(QStringLiteral("Bestand kan niet worden bewaard (alleen-lezen) : ") + path, Error,
+                                   Btn::OK, 0);
         return false;
     }
     // Work on a copy so that a file that cannot be read leaves the open list, its name and its key

@@ -2,6 +2,8 @@
 // The member-file commands without windows: open, the file-name step of the save commands, save.
 #include "state/AppState.h"
 
+#include <QFileInfo>
+
 #include <functional>
 
 namespace tandemx {
@@ -17,9 +19,13 @@ FileDialogs::Request clubOutputRequest(const QString& memberFileName, const QStr
                                        const QString& extension, const QString& filter,
                                        const QString& defaultExtension = QString());
 
+// True for a file the program can save over: writable and not marked read-only.
+bool writableFile(const QFileInfo& file);
+
 // Reads the key data and the member file at path. The key-data dialog with defaults is the caller's:
 // showConfigDefaults runs it when the key data are missing or damaged. A member file that cannot be
-// read is reported and leaves the program state as it was. Returns true when a list was loaded.
+// read, or cannot be written (it could never be saved again), is reported and leaves the program
+// state as it was. Returns true when a list was loaded.
 bool openMemberFile(AppState& state, const QString& path, const std::function<void()>& showConfigDefaults);
 
 // Settles the name to save under: asks for one (always with askName, or while the list has none),

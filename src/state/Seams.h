@@ -24,6 +24,7 @@ public:
         QString filter;           // Qt filter text, e.g. "Tandem bestand (*.tdm)"
         QString defaultExtension; // without dot; appended when the chosen name has none
         QString folder;           // the folder to open in; empty: the folder of the last chosen file
+        bool writableOnly = false; // offer only files that can be written (and folders)
     };
     virtual std::optional<QString> openFile(const Request& request) = 0;
     virtual std::optional<QString> saveFile(const Request& request) = 0;

@@ -348,10 +348,12 @@ TEST(DefaultCourts, CountsOutsideTheTablesProposeNoCourts)
         s->Settings.NumMen = c.men;
         s->Settings.NumLadies = c.ladies;
         s->Settings.NumCourts = c.courts;
+        s->Settings.NumDoublesRounds = 4;
         DefaultCourts(*s, host);
         for (int r = 1; r <= MaxRounds; ++r) {
-            EXPECT_EQ(s->CourtsPerRound.men[size_t(r)], c.menCourts);
-            EXPECT_EQ(s->CourtsPerRound.ladies[size_t(r)], c.ladiesCourts);
+            // Men's and ladies' courts in the doubles rounds only.
+            EXPECT_EQ(s->CourtsPerRound.men[size_t(r)], r <= 4 ? c.menCourts : 0);
+            EXPECT_EQ(s->CourtsPerRound.ladies[size_t(r)], r <= 4 ? c.ladiesCourts : 0);
             EXPECT_EQ(s->CourtsPerRound.mixed[size_t(r)], c.mixedCourts);
         }
         EXPECT_EQ(host.beeps, c.beeps);

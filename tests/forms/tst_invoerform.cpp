@@ -201,7 +201,7 @@ void TestInvoerForm::opensOnRoundOneWithThePairsOfEachCourt()
     QStringList titles;
     for (int c = 0; c < 5; ++c)
         titles << g->cell(0, c);
-    QCOMPARE(titles, QStringList({"Baan", "Paar--1", "Games", "Paar--2", " Games"}));
+    QCOMPARE(titles, QStringList({"Baan", "Paar--1", "Games", "Paar--2", "Games"}));
     QCOMPARE(g->height(), 2 * 36 + 32);
     QCOMPARE(f.height(), 2 * 36 + 32 + 150);
     QCOMPARE(g->toolTip(), QString("Aantal games paar 1 , paar2"));

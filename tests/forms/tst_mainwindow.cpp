@@ -1,26 +1,31 @@
 // The main window driven through its real menus, buttons and dialogs.
 #include "forms/MemberView.h"
+#include "forms/PrintWiring.h"
+#include "forms/QtFileDialogs.h"
 #include "forms/TConfigDial.h"
 #include "forms/TTandem12X.h"
 #include "forms/TestSupport.h"
 #include "forms/WindowList.h"
 #include "matches/MatchFile.h"
+#include "printing/MemberListPrint.h"
+#include "records/MemberOps.h"
 #include "state/UnsavedChanges.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QKeySequence>
-#include <QSettings>
-#include <QSignalSpy>
 #include <QDir>
-#include <QTableWidget>
 #include <QFile>
+#include <QFileSystemModel>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -118,6 +123,8 @@ private:
     QTemporaryDir settingsDir;
 
 private slots:
+    void memberListPrintoutTakesTheTextBeingTyped();
+    void openDialogOffersOnlyWritableFiles();
     void cleanup() { TConfigDial::aboutToShow = nullptr; }
 };
 
@@ -613,6 +620,57 @@ void TestMainWindow::recentFilesListTheLastSixThatStillExist()
     QCOMPARE(t.state.club.memberFileName, club(3));
     QCOMPARE(t.state.club.members->count(), 4);
     QCOMPARE(entries(w), QStringList({entry(1, 3), entry(2, 7), entry(3, 6), entry(4, 5), entry(5, 2)}));
+}
+
+void TestMainWindow::memberListPrintoutTakesTheTextBeingTyped()
+{
+    TestState t;
+    TTandem12X w(t.state);
+    w.show();
+    answerKeyData("6");
+    item(w, "Nieuw1")->trigger();
+    MemberView* view = w.memberView();
+    QTableWidget* grid = view->grid();
+    grid->setCurrentCell(1, GridCol::Achternaam);
+    grid->editItem(grid->item(1, GridCol::Achternaam));
+    QVERIFY(view->cellEditorOpen());
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "Zwart");
+
+    const printing::MemberListDocument doc = shownMemberList(w, t.state);
+    QCOMPARE(doc.rows.size(), size_t(7));
+    QCOMPARE(doc.rows[2].at(GridCol::Achternaam - 1), QString("Zwart"));
+    QCOMPARE(doc.rows[0].at(GridCol::Achternaam - 1), QString("Achternaam"));
+    // Only printed: the cell and the record do not have it yet, and the editor stays open.
+    QVERIFY(view->cellText(2, GridCol::Achternaam) != "Zwart");
+    QVERIFY(t.state.club.members->at(2).achternaam() != "Zwart");
+    QVERIFY(view->cellEditorOpen());
+    // The other rows print their cells.
+    QCOMPARE(doc.rows[1].at(GridCol::Achternaam - 1), view->cellText(1, GridCol::Achternaam));
+}
+
+void TestMainWindow::openDialogOffersOnlyWritableFiles()
+{
+    QTemporaryDir dir;
+    for (const char* name : {"open.tdm", "locked.tdm"}) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QDir(dir.path()).mkdir("map"));
+    QVERIFY(QFile::setPermissions(dir.filePath("locked.tdm"), QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    QFileSystemModel files;
+    const QModelIndex root = files.setRootPath(dir.path());
+    QTRY_COMPARE(files.rowCount(root), 3);
+    WritableFilesOnly offered;
+    offered.setSourceModel(&files);
+    const QModelIndex shownRoot = offered.mapFromSource(root);
+    QStringList names;
+    for (int r = 0; r < offered.rowCount(shownRoot); ++r)
+        names << offered.index(r, 0, shownRoot).data().toString();
+    names.sort();
+    QCOMPARE(names, (QStringList{"map", "open.tdm"}));
 }
 
 QTEST_MAIN(TestMainWindow)

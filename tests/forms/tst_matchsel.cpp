@@ -160,9 +160,10 @@ void TestMatchSel::newMatchIsMadeWithTheTypedFields()
 void TestMatchSel::cancellingANewMatchRemovesIt()
 {
     Season c(3);
+    c.data.match(3)->header.MatchRounds = 7;
+    // Match 2 is current; the new match 4 made and cancelled leaves match 3, the last, current.
     LoadHeader(c.data, 2);
     c.data.CurrentMatch.match = 2;
-    const CurrentMatchState before = c.data.CurrentMatch;
     // Escape, and a refused number typed into a new match: both leave no match behind.
     for (const QString& typed : {QString(), QString("9")}) {
         answerSelection([typed](TMatchSelDlg& d) {
@@ -177,8 +178,9 @@ void TestMatchSel::cancellingANewMatchRemovesIt()
             c.t.sink.expect(Result::Ok);
         c.item("NieuweMatch1")->trigger();
         QCOMPARE(c.data.MatchCount(), 3);
-        QCOMPARE(c.data.CurrentMatch.match, before.match);
-        QCOMPARE(c.data.CurrentMatch.header, before.header);
+        QCOMPARE(c.data.CurrentMatch.match, 3);
+        QCOMPARE(c.data.CurrentMatch.header, c.data.match(3)->header);
+        QCOMPARE(int(c.data.CurrentMatch.header.MatchRounds), 7);
         QVERIFY(!MatchWindows::of(c.window)->matchChosen());
     }
     QCOMPARE(c.t.sink.texts(), QStringList{"Match niet te openen \rgebruik \"Nieuwe Match\" "});
@@ -338,17 +340,26 @@ void TestMatchSel::refusedNumbersCloseAsCancelled()
 
 void TestMatchSel::roundsQuestionNeeCancels()
 {
-    Season c(1);
+    // Match 2 of 2 is current; "&Open Match" edits match 1. Nee to the rounds question cancels, but the
+    // edited header was stored before the question; match 2 stays current.
+    Season c(2);
     c.t.state.schedule->TotalRounds = 6;
+    const MatchHeader second = c.data.match(2)->header;
     answerSelection([&](TMatchSelDlg& d) {
         typeInto(child<QLineEdit>(d, "RondenEdit"), "4");
+        child<QRadioButton>(d, "Invoerkeuze1")->click();
         QTest::mouseClick(child<QPushButton>(d, "OKMatchBtn"), Qt::LeftButton);
     });
     c.t.sink.expect(Result::No);
     c.item("OpenMatch1")->trigger();
     QCOMPARE(c.t.sink.texts(),
              QStringList{"Aantal Schema ronden is groter dan het aantal rondes van de Match\rWilt u toch doorgaan"});
-    QCOMPARE(int(c.data.match(1)->header.MatchRounds), 5);
+    QCOMPARE(int(c.data.match(1)->header.MatchRounds), 4);
+    QCOMPARE(int(c.data.match(1)->header.InputMode), 1);
+    QCOMPARE(int(c.data.match(1)->header.MatchNr), 1);
+    QCOMPARE(c.data.match(2)->header, second);
+    QCOMPARE(c.data.CurrentMatch.match, 2);
+    QCOMPARE(c.data.CurrentMatch.header, second);
     QVERIFY(!MatchWindows::of(c.window)->matchChosen());
 }
 

@@ -289,13 +289,19 @@ void TestOptiesForm::printerAndFontDialogs()
     QCOMPARE(d.settings().printFontSize, int16_t(12));
     QVERIFY(d.t.state.club.printFontSetUp());
 
-    // The window text font: the dialog offers sizes from 8 up; into the font in use and the settings.
+    // The window text font: the dialog offers sizes from 8 up, at most 24 is taken; into the font in use and the settings ...
     d.fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 6);
     QTest::mouseClick(d.get<QPushButton>("WinfontBtn"), Qt::LeftButton);
     QCOMPARE(d.fontRequests.back(), std::make_pair(QString("TextFont"), 8));
     QCOMPARE(d.t.state.club.windowFontName, QByteArray("DejaVu Sans"));
     QCOMPARE(d.t.state.club.windowFontSize, 8);
     QCOMPARE(d.settings().textFontSize, int16_t(8));
+    // ... and at most 24: a window font of 99 points made every repaint of the main window take
+    // seconds (found by the monkey, options seed 62393748).
+    d.fontAnswer = QFont(QStringLiteral("DejaVu Sans"), 99);
+    QTest::mouseClick(d.get<QPushButton>("WinfontBtn"), Qt::LeftButton);
+    QCOMPARE(d.t.state.club.windowFontSize, 24);
+    QCOMPARE(d.settings().textFontSize, int16_t(24));
 
     QTest::mouseClick(d.get<QPushButton>("OkBtn"), Qt::LeftButton);
     const auto config = d.config();

@@ -228,6 +228,9 @@ void TestSchemaForm::fieldValidation_data()
     QTest::newRow("men above members") << "HerenEdit" << "26" << "Aantal  heren te groot: 26" + big << "12" << "HerenEdit" << 1;
     QTest::newRow("men + ladies above members") << "HerenEdit" << "16" << "Aantal  heren te groot: 16" + big << "12" << "HerenEdit" << 1;
     QTest::newRow("ladies + men above members") << "DamesEdit" << "14" << "Aantal  dames te groot: 14" + big << "10" << "DamesEdit" << 1;
+    // The largest number: men + ladies is checked without overflow.
+    QTest::newRow("ladies 2147483647") << "DamesEdit" << "2147483647" << "Aantal  dames te groot: 2147483647" + big
+                                       << "10" << "DamesEdit" << 1;
     QTest::newRow("negative men") << "HerenEdit" << "-1" << "Aantal  heren foutief: -1" + wrong << "12" << "HerenEdit" << 1;
     QTest::newRow("not a number") << "HerenEdit" << "1x" << "" << "12" << "HerenEdit" << 1;
     QTest::newRow("empty") << "DamesEdit" << "" << "" << "10" << "DamesEdit" << 1;
@@ -356,19 +359,21 @@ void TestSchemaForm::meerProposesCourts_data()
     QTest::addColumn<QString>("focus");
     QTest::addColumn<bool>("ladiesFirstAtStart");
 
+    // Men's and ladies' courts are proposed for the doubles rounds 1..4 only; the mixed rounds 5 and 6
+    // show 0 there.
     const QStringList zero = {"0", "0", "0", "0", "0", "0"};
     QTest::newRow("12 men, 10 ladies")
-        << 1 << 12 << 10 << QStringList{"3", "3", "3", "3", "3", "3"} << QStringList{"3", "3", "3", "3", "3", "3"}
+        << 1 << 12 << 10 << QStringList{"3", "3", "3", "3", "0", "0"} << QStringList{"3", "3", "3", "3", "0", "0"}
         << QStringList{"0", "0", "0", "0", "6", "6"} << "2" << "BaanGridEdit11" << false;
     QTest::newRow("14 men, 8 ladies")
-        << 1 << 14 << 8 << QStringList{"4", "4", "4", "4", "4", "4"} << QStringList{"2", "2", "2", "2", "2", "2"}
+        << 1 << 14 << 8 << QStringList{"4", "4", "4", "4", "0", "0"} << QStringList{"2", "2", "2", "2", "0", "0"}
         << QStringList{"0", "0", "0", "0", "6", "6"} << "2" << "BaanGridEdit11" << false;
     // No men: every court goes to the ladies, no mixed rounds (the hidden mixed column keeps what
     // was proposed), ladies first at Start.
     const QStringList hiddenMixed = {"0", "0", "0", "0", "6", "6"};
-    QTest::newRow("0 men") << 1 << 0 << 10 << zero << QStringList{"6", "6", "6", "6", "6", "6"} << hiddenMixed
+    QTest::newRow("0 men") << 1 << 0 << 10 << zero << QStringList{"6", "6", "6", "6", "0", "0"} << hiddenMixed
                            << "0" << "BaanGridEdit17" << true;
-    QTest::newRow("0 men, numbered") << 2 << 0 << 10 << zero << QStringList{"6", "6", "6", "6", "6", "6"}
+    QTest::newRow("0 men, numbered") << 2 << 0 << 10 << zero << QStringList{"6", "6", "6", "6", "0", "0"}
                                      << hiddenMixed << "0" << "BaanGridEdit17" << true;
 }
 
@@ -443,7 +448,9 @@ void TestSchemaForm::gridScrollsWithTenRounds()
     QCOMPARE(f.gridOffset(), 3);
     QCOMPARE(child<QLabel>(f, "RondeLabel1")->text(), QString("ronde 4"));
     QCOMPARE(child<QLabel>(f, "RondeLabel6")->text(), QString("ronde 9"));
-    // Round 9 is the first mixed round.
+    // Round 9 is the first mixed round: mixed courts only.
+    QCOMPARE(gridColumn(f, 0), (QStringList{"3", "3", "3", "3", "3", "0"}));
+    QCOMPARE(gridColumn(f, 1), (QStringList{"3", "3", "3", "3", "3", "0"}));
     QCOMPARE(gridColumn(f, 2), (QStringList{"0", "0", "0", "0", "0", "6"}));
     QCOMPARE(gridEdit(f, 12)->text(), QString("3"));
 
@@ -524,7 +531,7 @@ void TestSchemaForm::startChecks()
     QCOMPARE(child<QPlainTextEdit>(f, "RekenTxtMemo")->isVisible(), runs);
     if (men == 5) { // lowered to what five men can fill, and shown so
         QCOMPARE(c.schedule().CourtsPerRound.men[1], uint8_t(1));
-        QCOMPARE(gridColumn(f, 0), (QStringList{"1", "1", "1", "1", "2", "2"}));
+        QCOMPARE(gridColumn(f, 0), (QStringList{"1", "1", "1", "1", "0", "0"})); // rounds 5, 6 are mixed
     }
     if (matchRounds == 3)
         QCOMPARE(focusName(), QString("TandemEdit"));
@@ -842,11 +849,14 @@ void TestSchemaForm::stopAndEscapeDuringARun_data()
     QTest::addColumn<bool>("escape");
     QTest::addColumn<int>("afterRound"); // 0: as soon as Stop can be pressed
     QTest::addColumn<bool>("byKey");     // Stop by its mnemonic Alt+T
-    QTest::newRow("Stop at once") << false << 0 << false;
-    QTest::newRow("Stop in round 2") << false << 2 << false;
-    QTest::newRow("Alt+T in round 2") << false << 2 << true;
-    QTest::newRow("Escape at once") << true << 0 << false;
-    QTest::newRow("Escape in round 2") << true << 2 << false;
+    QTest::addColumn<bool>("closeBox");  // the window's close box instead of Stop
+    QTest::newRow("Stop at once") << false << 0 << false << false;
+    QTest::newRow("Stop in round 2") << false << 2 << false << false;
+    QTest::newRow("Alt+T in round 2") << false << 2 << true << false;
+    QTest::newRow("Escape at once") << true << 0 << false << false;
+    QTest::newRow("Escape in round 2") << true << 2 << false << false;
+    QTest::newRow("close box at once") << false << 0 << false << true;
+    QTest::newRow("close box in round 2") << false << 2 << false << true;
 }
 
 // A run with progress lines waits half a second before every round; Stop or Escape comes during
@@ -856,6 +866,7 @@ void TestSchemaForm::stopAndEscapeDuringARun()
     QFETCH(bool, escape);
     QFETCH(int, afterRound);
     QFETCH(bool, byKey);
+    QFETCH(bool, closeBox);
     SetupClub c(8, 8);
     c.keyData().courts = 4;
     c.keyData().options = 17 | 2;
@@ -885,7 +896,10 @@ void TestSchemaForm::stopAndEscapeDuringARun()
                 QTest::keyClick(stop, Qt::Key_Escape);
             } else {
                 c.ts.sink.expect(Result::No); // the close question after the run: close
-                if (byKey)
+                if (closeBox) {
+                    c.ts.sink.expect(Result::Ok); // "Berekening gestopt"
+                    f.close();
+                } else if (byKey)
                     QTest::keyClick(&f, Qt::Key_T, Qt::AltModifier);
                 else
                     QTest::mouseClick(stop, Qt::LeftButton);
@@ -918,6 +932,9 @@ void TestSchemaForm::stopAndEscapeDuringARun()
     QCOMPARE(enabledWhileRunning, QStringList());
     const engine::ScheduleState& s = c.schedule();
     QCOMPARE(s.StopRequest, uint8_t(27));
+    // Stop and OK clear the busy flag; a close leaves it to the next opening, which sets it anew.
+    if (!escape || afterRound > 0)
+        QCOMPARE(s.ScheduleBusy, closeBox);
     // The run ended in the round it was stopped in: nothing later was computed.
     QCOMPARE(s.ScheduleTable[1].range[0].last > 0, afterRound == 2);
     QCOMPARE(s.ScheduleTable[2].range[0].last, 0);
@@ -931,6 +948,10 @@ void TestSchemaForm::stopAndEscapeDuringARun()
     } else if (escape) {
         QVERIFY(stillOpen);
         QCOMPARE(c.ts.sink.texts(), (QStringList{NoScheduleYet, CloseQuestion, "Berekening gestopt"}));
+    } else if (closeBox) {
+        // The close box stops the run, then closes the form as any close does: the question, then
+        // "Berekening gestopt".
+        QCOMPARE(c.ts.sink.texts(), (QStringList{CloseQuestion, "Berekening gestopt"}));
         QVERIFY(!w.findChild<QAction*>("Parenschema1")->isEnabled());
     } else {
         // Stop closes the form after the close question, without "Berekening gestopt".

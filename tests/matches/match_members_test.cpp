@@ -9,7 +9,7 @@
 #include "state/UnsavedChanges.h"
 
 #include "../cli/CliRun.h"
-#include "records/FileTestSupport.h"
+#include "state/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tandemx::printing {
 namespace {
 
@@ -288,6 +290,10 @@ TEST(PrintMetrics, ConversionsAndPageLength)
     EXPECT_EQ(pixelsToMm(118, 118), 10);
     EXPECT_EQ(mmToPixels(15, 118), 177);
     EXPECT_EQ(pixelsToMm(177, 118), 15);
+    // Typed margins of any size: no overflow, the result saturates.
+    EXPECT_EQ(mmToPixels(1601029350, 122), std::numeric_limits<int>::max());
+    EXPECT_EQ(mmToPixels(-2147483647 - 1, 118), std::numeric_limits<int>::min());
+    EXPECT_EQ(mmToPixels(2147483647, 1), 214748364);
     EXPECT_EQ(pixelsToMm(100, 118), 8); // 8.47 rounds down
     EXPECT_EQ(pixelsToMm(112, 118), 9); // 9.49
     EXPECT_EQ(pixelsToMm(113, 118), 10); // 9.58

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -171,10 +172,13 @@ TEST(SaveSafety, LeftoverCleanupSparesOtherFiles)
 {
     QTemporaryDir tmp;
     const QString path = tmp.filePath("CLUB.TD");
-    const QStringList keep = {"CLUB.cfg", "CLUB.CAL", "CLUB.~td", "CLUB.TD.bak", "CLUB.TD.abc12", "OTHER.TD.a1B2c3"};
+    // A user's own copies with a six-letter ending ("backup", "kopie1") are not ours to remove.
+    const QStringList keep = {"CLUB.cfg", "CLUB.CAL", "CLUB.~td", "CLUB.TD.bak", "CLUB.TD.abc12", "OTHER.TD.a1B2c3",
+                              "CLUB.TD.backup", "CLUB.TD.kopie1", "CLUB.TD.a1B2c3", "OTHER.TD.a1B2c3.tandemx-opslag",
+                              "CLUB.TD.a1-2c3.tandemx-opslag"};
     for (const QString& name : keep)
         writePlain(tmp.filePath(name), "keep");
-    writePlain(tmp.filePath("CLUB.TD.a1B2c3"), "half");
+    writePlain(tmp.filePath("CLUB.TD.a1B2c3.tandemx-opslag"), "half");
     ASSERT_TRUE(saveFileAtomically(path, "new").isEmpty());
     QStringList expected = keep;
     expected << "CLUB.TD";
@@ -184,6 +188,31 @@ TEST(SaveSafety, LeftoverCleanupSparesOtherFiles)
     EXPECT_EQ(present, expected);
     for (const QString& name : keep)
         EXPECT_EQ(readAll(tmp.filePath(name)), "keep");
+}
+
+// A save keeps the old file's permissions, saves through a link into the file it points to, and
+// refuses a read-only file (also when run by an administrator).
+TEST(SaveSafety, PermissionsLinksAndReadOnlyFiles)
+{
+    QTemporaryDir tmp;
+    const QString path = tmp.filePath("CLUB.TD");
+    writePlain(path, "old");
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, mode));
+    ASSERT_TRUE(saveFileAtomically(path, "new").isEmpty());
+    EXPECT_EQ(readAll(path), "new");
+    EXPECT_EQ(QFile::permissions(path) & 0x7077, mode); // owner, group and others (not the "user" bits)
+
+    const QString link = tmp.filePath("LINK.TD");
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_TRUE(saveFileAtomically(link, "through the link").isEmpty());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readAll(path), "through the link");
+
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    EXPECT_FALSE(saveFileAtomically(path, "refused").isEmpty());
+    EXPECT_EQ(readAll(path), "through the link");
+    EXPECT_EQ(othersThan(QDir(tmp.path()), "CLUB.TD"), QStringList{"LINK.TD"});
 }
 
 // Each fault: a reason is returned, the old file is untouched and the caller still holds the data.

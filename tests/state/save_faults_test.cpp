@@ -5,7 +5,7 @@
 #include "messages/ScriptedMessages.h"
 #include "state/FileCommands.h"
 
-#include "FileTestSupport.h"
+#include "state/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "messages/ScriptedMessages.h"
 #include "state/FileCommands.h"
 
-#include "FileTestSupport.h"
+#include "state/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -129,11 +129,18 @@ TEST_F(DamagedFiles, KeyDataFilesOfOddSizesAndLeaveDisk)
             EXPECT_TRUE(sink.shown.empty());
             EXPECT_EQ(state.club.keyData().clubSize, 4);
         } else {
-            ASSERT_FALSE(sink.shown.empty());
-            EXPECT_TRUE(sink.texts().last().startsWith("Ledenbestand is niet correct")) << sink.texts().last().toStdString();
+            // The file name follows the message text directly, as the message table composes it.
+            EXPECT_EQ(sink.texts(), QStringList{QStringLiteral("Ledenbestand is niet correct") + cfg});
         }
         EXPECT_EQ(readAll(cfg), bytes);
     }
+    // A key-data "file" that cannot be read at all gets the same message.
+    const QString cfg = dir.filePath("good.cfg");
+    ASSERT_TRUE(QFile::remove(cfg));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("good.cfg"));
+    sink.shown.clear();
+    EXPECT_FALSE(loadConfig(state, good));
+    EXPECT_EQ(sink.texts(), QStringList{QStringLiteral("Ledenbestand is niet correct") + cfg});
 }
 
 TEST_F(DamagedFiles, DamagedMatchFilesAreReportedAndLeaveDisk)

@@ -225,3 +225,38 @@ TEST_F(Fixture, MissingKeyDataIsReportedAndTheDialogAsked)
     EXPECT_TRUE(asked);
     EXPECT_EQ(sink.texts().last(), "Bestand bestaat niet : " + path("club.cfg"));
 }
+
+// A member file marked read-only could be opened but never saved again: it is refused at once with its
+// name, the open list, its name and key data stay, and nothing on disk changes. The open dialog is
+// asked for writable files only.
+TEST_F(Fixture, ReadOnlyMemberFileIsRefusedWhenOpened)
+{
+    EXPECT_TRUE(memberFileOpenRequest().writableOnly);
+    const QString file = path("club.tdm");
+    state.club.memberFileName = file;
+    state.club.config->keyData.clubName = "De Baan";
+    ASSERT_TRUE(saveMemberList(state, false));
+    ASSERT_TRUE(saveConfig(state, file));
+    const QString other = path("other.tdm");
+    ASSERT_TRUE(QFile::copy(file, other));
+    ASSERT_TRUE(QFile::copy(path("club.cfg"), path("other.cfg")));
+    const QByteArray bytes = readAll(other);
+    EXPECT_TRUE(writableFile(QFileInfo(other)));
+    ASSERT_TRUE(QFile::setPermissions(other, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    EXPECT_FALSE(writableFile(QFileInfo(other)));
+    EXPECT_FALSE(writableFile(QFileInfo(dir.path()))); // a folder is no member file
+
+    const int before = state.club.members->count();
+    sink.expect(Result::Ok);
+    EXPECT_FALSE(openMemberFile(state, other, [] { ADD_FAILURE() << "key data dialog"; }));
+    EXPECT_EQ(sink.texts(), QStringList{"Bestand kan niet worden bewaard (alleen-lezen) : " + other});
+    EXPECT_EQ(state.club.memberFileName, file);
+    EXPECT_EQ(state.club.members->count(), before);
+    EXPECT_EQ(state.club.keyData().clubName, "De Baan");
+    EXPECT_EQ(readAll(other), bytes);
+
+    // Writable again, it opens.
+    ASSERT_TRUE(QFile::setPermissions(other, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    EXPECT_TRUE(openMemberFile(state, other, [] { ADD_FAILURE() << "key data dialog"; }));
+    EXPECT_EQ(state.club.memberFileName, other);
+}
