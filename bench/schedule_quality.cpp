@@ -119,6 +119,8 @@ BENCHMARK(Pass)
     ->Args({200, 0, 24, 0, 32, 0})  // the limits: 200 men, 24 rounds on 32 courts
     ->Args({100, 100, 12, 12, 32, 2}) // 100 + 100, 12 + 12 rounds on 32 courts
     ->Args({100, 100, 0, 24, 32, 4}) // 24 mixed rounds, "Groep 1 tegen Groep 2"
+    ->Args({128, 0, 24, 0, 32, 0})  // 128 men on 32 courts: everyone plays every round
+    ->Args({64, 64, 0, 24, 32, 2})  // 64 + 64 on 32 mixed courts, "Steeds ander begin paren"
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

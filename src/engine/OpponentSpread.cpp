@@ -59,19 +59,26 @@ struct CostTables {
 };
 constexpr CostTables Costs;
 
-// Each run lowers the temperature from T0 to T1 in TemperatureSteps steps.
+// Each run lowers the temperature from T0 to T1 in TemperatureSteps steps. (Against a cost of 10 for
+// one repeat more, T = 8 takes such a step 29 times in 100, T = 2 once in 150.)
 constexpr double T0 = 8.0;
 constexpr double T1 = 2.0;
-constexpr double LogT1OverT0 = -1.3862943611198906; // ln(T1 / T0) = ln(1 / 8)
+constexpr double LogT1OverT0 = -1.3862943611198906; // ln(T1 / T0) = ln(1 / 4)
 constexpr int TemperatureSteps = 64;
 constexpr int AcceptTable = 1024; // uphill steps of at least this much are never taken
 
 // The moves of a pass: runs of MinMoves or FirstRunPerCourt per court, each twice as long as the one
-// before, as long as they fit in MovesPerCourt per court, at least MinMoves and at most MaxMoves.
+// before, as long as they fit in MovesPerCourt per court, at least MinMoves and at most MaxMoves, and
+// for more than 100 courts at most MaxCourtMoves / courts. A move costs about 0.1 to 0.2 microseconds on
+// an ordinary PC (more with more players, whose tables fill more of the cache), so a pass that runs to
+// its end takes at most about half a second, and at the limits (768 courts) about a tenth; most evenings
+// reach their bound in the first runs. A large evening seldom needs many moves per court: with many
+// players two of them rarely meet twice.
 constexpr int64_t MovesPerCourt = 40000;
 constexpr int64_t FirstRunPerCourt = 200;
 constexpr int64_t MinMoves = 20000;
 constexpr int64_t MaxMoves = 2500000;
+constexpr int64_t MaxCourtMoves = 250000000;
 
 // e^x for x <= 0 from basic arithmetic only: (1 + x / 2^24)^(2^24) by squaring.
 double expNonPositive(double x)
@@ -789,7 +796,8 @@ void Spreader::store()
 
 int64_t SpreadMoves(int courts)
 {
-    return std::clamp<int64_t>(int64_t(courts) * MovesPerCourt, MinMoves, MaxMoves);
+    const int64_t most = courts > 100 ? MaxCourtMoves / courts : MaxMoves;
+    return std::clamp<int64_t>(int64_t(courts) * MovesPerCourt, MinMoves, std::max(most, MinMoves));
 }
 
 int64_t SpreadFirstRun(int courts)
