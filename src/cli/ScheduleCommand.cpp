@@ -3,10 +3,13 @@
 //   tandemx-cli schedule [--members FILE.tdm | --men N --ladies N] [--doubles R] [--mixed R]
 //                        [--courts C] [--men-courts a,b,..] [--ladies-courts a,b,..] [--mixed-courts a,b,..]
 //                        [--ladies-first] [--varied-pairs] [--group-vs-group] [--pause3 N] [--pause2 N]
-//                        [--options N] [--format json|text] [--engine fast|reference]
+//                        [--spread] [--options N] [--format json|text] [--engine fast|reference]
 //
 // The line is read with QCommandLineParser (see CliSupport.h); the refusals are worded as scripts that
 // call tandemx-cli know them.
+//
+// --spread: "Tegenstanders spreiden", the spreading pass after the calculation (overview and print take
+// it too, with the other inputs of schedule).
 #include "cli/Commands.h"
 #include "overviews/Overview.h"
 
@@ -87,6 +90,7 @@ struct Options {
     std::optional<int> men, ladies, doubles, mixed, courts, options;
     std::optional<std::vector<int>> menCourts, ladiesCourts, mixedCourts;
     uint16_t playOptions = 0;
+    bool spread = false;
     int pause3 = 1, pause2 = 1;
     bool text = false;
     EngineMode engine = EngineMode::Fast;
@@ -130,6 +134,7 @@ Options optionsFrom(const QCommandLineParser& line, bool withFormat)
         o.playOptions |= PlayOption::VariedPairs;
     if (line.isSet(QStringLiteral("group-vs-group")))
         o.playOptions |= PlayOption::GroupVsGroup;
+    o.spread = line.isSet(QStringLiteral("spread"));
     pause("pause3", o.pause3);
     pause("pause2", o.pause2);
     if (withFormat) {
@@ -389,6 +394,7 @@ int runCalculation(const QCommandLineParser& line, bool withFormat, int overview
     if (const QString breach = setup::tableLimitBreach(in, state->CourtsPerRound); !breach.isEmpty())
         return refuse(breach);
     in.PauseOptions = uint16_t(o.pause3 | (o.pause2 << 2));
+    in.SpreadOpponents = o.spread;
 
     StartSchedule(*state, host);
 
@@ -437,6 +443,8 @@ QList<QCommandLineOption> scheduleOptions(bool withFormat)
         option("ladies-first", "\"Dames op de 1e banen\": the ladies take the first courts."),
         option("varied-pairs", "\"Steeds ander begin paren\": other pairs to begin with."),
         option("group-vs-group", "\"Groep 1 tegen Groep 2\" in the mixed rounds."),
+        option("spread", "\"Tegenstanders spreiden\": after the calculation, spread opponents and court-mates "
+                         "over the evening, keeping who plays in which round."),
         option("pause3", "\"Pauzes voor 3 X spelen\", 0..3 (default 1).", "N"),
         option("pause2", "\"Pauzes voor 2 X spelen\", 0..3 (default 1).", "N"),
         option("options", "The key data's options, 0..65535 (default 17, or the key data's).", "N"),

@@ -1,6 +1,7 @@
 #include "ScheduleEngine.h"
 
 #include "FixedText.h"
+#include "OpponentSpread.h"
 #include "../messages/MessageTable.h"
 
 #include <algorithm>
@@ -241,6 +242,9 @@ bool ScheduleEngine::CalculateSchedule()
     // Cleared before the first wait, so a Stop pressed while the working text shows is kept.
     s_.StopRequest = 0;
     s_.FailedRounds = 0;
+    s_.spread.applied = false;
+    s_.spread.historyStart = {s_.OpponentHistory[Men].count, s_.OpponentHistory[Ladies].count};
+    s_.spread.mixedHistoryStart = s_.MixedOpponentHistory.count;
     host_.showWorkingText(1, " Ik ben aan het rekenen ....  wacht");
     host_.delay(100);
     s_.ScheduleBusy = true;
@@ -265,6 +269,8 @@ bool ScheduleEngine::CalculateSchedule()
     mixedPhase();
     if (s_.StopRequest == 27 || s_.StopRequest == 3)
         return true;
+    if (s_.Settings.SpreadOpponents)
+        SpreadOpponents(s_);
     s_.ScheduleBusy = false;
     return true;
 }

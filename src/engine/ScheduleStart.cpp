@@ -257,6 +257,16 @@ void RunCalculation(ScheduleState& state, ScheduleHost& host)
         failed << " Geen oplossing in " << state.FailedRounds << (state.FailedRounds == 1 ? " ronde" : " ronden");
         host.showProgressLine(failed.view(), 45, 1);
     }
+    // After "Tegenstanders spreiden": the most times two players meet as opponents and the repeats.
+    if (state.spread.applied) {
+        FixedText spread;
+        spread << " Tegenstanders: hoogstens " << state.spread.after.maxOpponents << " x, "
+               << state.spread.after.opponentRepeats << " herhaald";
+        if (state.FailedRounds > 0)
+            host.showProgressLine(spread.view(), 65, 2);
+        else
+            host.showProgressLine(spread.view(), 45, 1);
+    }
     host.delay(100);
     host.setStopVisible(false); // the closing text hides Stop
 }

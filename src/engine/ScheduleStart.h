@@ -50,7 +50,8 @@ bool PrepareStart(ScheduleState& state, ScheduleHost& host);
 // "&Start" steps 6-7: asks " Wilt U stoppen" when LastErrorState is set; true when the run goes on.
 bool ConfirmStart(ScheduleState& state, ScheduleHost& host);
 // "&Start" steps 8-10: empties the histories and overview tables, names numbered players, runs the
-// calculation and shows the closing text. Does nothing when the engine refuses the inputs.
+// calculation and shows the closing text (with a line on the opponents after "Tegenstanders
+// spreiden"). Does nothing when the engine refuses the inputs.
 void RunCalculation(ScheduleState& state, ScheduleHost& host);
 // All of "&Start" without a match: PrepareStart, ConfirmStart, RunCalculation.
 void StartSchedule(ScheduleState& state, ScheduleHost& host);

@@ -79,6 +79,7 @@ struct ScheduleSettings {
     uint16_t PlayOptions = 2;
     uint16_t PauseOptions = 0; // bits 0-1 "Pauzes voor 3 X spelen", bits 2-3 "Pauzes voor 2 X spelen"
     uint8_t ScheduleMode = 0;  // 1 players with names, 2 numbered players
+    bool SpreadOpponents = false; // "Tegenstanders spreiden": the spreading pass after the calculation
 };
 
 // The engine's working copy of the first five inputs, taken at Start.
@@ -125,11 +126,13 @@ struct CourtsPerRoundTable {
 struct CourtRange {
     int32_t first = 0;
     int32_t last = 0;
+    bool operator==(const CourtRange&) const = default;
 };
 
 struct RoundRecord {
     std::array<CourtRange, 3> range{}; // men's doubles, ladies' doubles, mixed doubles
     std::array<std::array<uint8_t, 4>, MaxCourts + 1> court{}; // courts 1..32, places 0..3
+    bool operator==(const RoundRecord&) const = default;
 };
 
 struct GenderCounters {
@@ -149,6 +152,51 @@ struct MustPlay {
 struct OverviewRecord {
     int32_t count = 0;
     std::array<uint8_t, MaxPlayers + 1> player{};
+};
+
+// What a schedule's courts give the opponents: the most times two players met as opponents, the sum over
+// all two players of (times met as opponents - 1) where above 0, and the same sum for "on one court".
+struct SpreadFigures {
+    int32_t maxOpponents = 0;
+    int32_t opponentRepeats = 0;
+    int32_t mateRepeats = 0;
+    bool operator==(const SpreadFigures&) const = default;
+};
+
+// The work tables of the spreading pass (OpponentSpread.cpp). Players have one number for the evening:
+// the men 0..M-1, then the ladies M..M+L-1; tables of two players are indexed [lower * (M + L) +
+// higher]. Round sets are bits 1..24.
+struct SpreadTables {
+    static constexpr int MaxEveningCourts = MaxRounds * MaxCourts; // 768
+    static constexpr int PairSlots = MaxPlayers * MaxPlayers;
+    struct Court {
+        std::array<uint8_t, 4> slot{}; // places 1..4 as the ScheduleTable holds them
+        uint8_t round = 0;
+        uint8_t category = 0;
+        int16_t blockFirst = 0; // the courts of the same round and category: blockFirst..+blockSize-1
+        int16_t blockSize = 0;
+        int16_t position = 0; // court position in the round
+    };
+    int32_t courtCount = 0;
+    std::array<Court, MaxEveningCourts> court{}, best{}, start{};
+    std::array<int16_t, MaxEveningCourts> movable{}; // courts of blocks where some move exists
+    int32_t movableCount = 0;
+    // Per two players: times met as opponents, times on one court, times partners (and a spare byte).
+    std::array<std::array<uint8_t, 4>, PairSlots> counts{};
+    // Per two players, the rounds of the rules of "Steeds ander begin paren": doubles partners, doubles
+    // history entries (counted only where recorded lower number first), mixed courts shared (two men, two
+    // ladies, or a man and a lady as opponents) and mixed partners.
+    std::array<uint32_t, PairSlots> partnerRounds{}, entryRounds{}, sharedRounds{}, mixedPartnerRounds{};
+    std::array<int32_t, MaxRounds + 2> opponentCounts{}; // how many two players met c times
+    // The histories' lengths when the calculation started (the pass rewrites what it added).
+    std::array<int32_t, 2> historyStart{};
+    int32_t mixedHistoryStart = 0;
+    // At most this many moves when above 0 (tests lower the pass's work this way).
+    int64_t moveLimit = 0;
+    // The last pass: figures before and after, moves tried and taken.
+    bool applied = false;
+    SpreadFigures before, after, bound;
+    int64_t tried = 0, taken = 0;
 };
 
 // Work tables of the fast search: per gender the pool positions of each player's pairs (ascending),
@@ -362,6 +410,7 @@ struct ScheduleState {
     } MixedMet;
     std::array<std::array<OverviewRecord, MaxRounds + 1>, 2> PlayerCourtTable{};
     std::array<std::array<OverviewRecord, MaxRounds + 1>, 2> PlayerGamesTable{};
+    SpreadTables spread;
 
     // Search state.
     bool SolutionFound = false;

@@ -23,6 +23,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -38,6 +39,8 @@ using namespace setup;
 namespace {
 
 constexpr int MaxGridOffset = 3;
+// The program settings' key of "Tegenstanders spreiden".
+const QString SpreadKey = QStringLiteral("schedule/spreadOpponents");
 
 QString bytesText(std::string_view bytes)
 {
@@ -219,11 +222,18 @@ void TSchemaForm::buildControls()
     dameFirstBox_ = makeBox("DameFirstBox", "Dames op de 1e banen", DameFirst);
     variPairsBox_ = makeBox("VariPairsBox", "Steeds ander begin paren", VariPairs);
     groep1to2Box_ = makeBox("Groep1to2Box", "Groep 1 tegen Groep 2", Groep1to2);
+    spreidBox_ = makeBox("SpreidBox", "Tegenstanders spreiden", Spreiden);
+    spreidBox_->setToolTip(QStringLiteral("Na de berekening de spelers per ronde zo over de banen verdelen dat "
+                                          "zij zo min mogelijk dezelfde tegenstanders treffen"));
+    spreidBox_->setChecked(QSettings().value(SpreadKey, false).toBool());
+    schedule_.Settings.SpreadOpponents = spreidBox_->isChecked();
+    connect(spreidBox_, &QCheckBox::toggled, this, &TSchemaForm::takeSpreadOption);
     auto* spelLayout = new QVBoxLayout(spelOpties);
     spelLayout->setSpacing(4);
     spelLayout->addWidget(dameFirstBox_);
     spelLayout->addWidget(variPairsBox_);
     spelLayout->addWidget(groep1to2Box_);
+    spelLayout->addWidget(spreidBox_);
 
     auto* zitpauzes = new QGroupBox(QStringLiteral("ZitPauzes"), banenBox_);
     zitpauzes->setObjectName(QStringLiteral("ZitpauzesBox"));
@@ -559,6 +569,10 @@ bool TSchemaForm::ValidateField(int tag)
     ScheduleSettings& in = schedule_.Settings;
     if (tag == Datum)
         return takeDate(true);
+    if (tag == Spreiden) {
+        takeSpreadOption();
+        return true;
+    }
     if (tag == DameFirst || tag == VariPairs || tag == Groep1to2) {
         const uint16_t bit = tag == DameFirst ? PlayOption::LadiesFirst
                            : tag == VariPairs ? PlayOption::VariedPairs
@@ -664,6 +678,8 @@ void TSchemaForm::fieldEnter(int tag)
         focusOn(variPairsBox_);
     else if (tag == VariPairs || tag == Groep1to2)
         focusOn(groep1to2Box_);
+    else if (tag == Spreiden)
+        focusOn(spreidBox_);
     else if (tag >= FirstGrid) {
         QLineEdit* next = tag < LastGrid ? gridEdit(tag + 1) : nullptr;
         if (next && next->isVisible() && next->isEnabled())
@@ -793,6 +809,14 @@ void TSchemaForm::scrollGrid(int step)
     fillGrid();
 }
 
+void TSchemaForm::takeSpreadOption()
+{
+    const bool on = spreidBox_->isChecked();
+    schedule_.Settings.SpreadOpponents = on;
+    if (QSettings().value(SpreadKey, false).toBool() != on)
+        QSettings().setValue(SpreadKey, on);
+}
+
 void TSchemaForm::pauseChanged(int spin, int value)
 {
     uint16_t& pauses = schedule_.Settings.PauseOptions;
@@ -806,8 +830,8 @@ void TSchemaForm::pauseChanged(int spin, int value)
 void TSchemaForm::setInputsEnabled(bool on)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{moreBtn_, dameFirstBox_, variPairsBox_, groep1to2Box_,
-                                                      pauzeEdit1_, pauzeEdit2_, startBtn_, rondePlusBtn_,
-                                                      rondeMinBtn_, sluitBtn_, helpBtn_})
+                                                      spreidBox_, pauzeEdit1_, pauzeEdit2_, startBtn_,
+                                                      rondePlusBtn_, rondeMinBtn_, sluitBtn_, helpBtn_})
         w->setEnabled(on);
     for (QLineEdit* edit : inputs_)
         edit->setEnabled(on);
@@ -825,6 +849,7 @@ void TSchemaForm::StartSchemaBtnClick()
     // Every field is taken over; the first one refused stops the start (one message).
     if (!takeFields(Heren, LastGrid))
         return;
+    takeSpreadOption();
     running_ = true;
     stopPending_ = false;
     closeAfterRun_ = closeBoxDuringRun_ = false;

@@ -1,7 +1,8 @@
 #pragma once
 // "Schema Opzet": the window in which the user sets up a schedule (players, rounds, courts, courts per
 // round, play and pause options), runs the calculation, watches its progress, stops it and accepts
-// the result.
+// the result. "Tegenstanders spreiden" is remembered per user in the program's settings (QSettings),
+// not in the key data.
 #include "state/AppState.h"
 
 #include <QDate>
@@ -102,6 +103,8 @@ private:
     void StopSchemaBtnClick();
     void SluitBtnClick();
     void pauseChanged(int spin, int value);
+    // "Tegenstanders spreiden" into the schedule's settings and the user's program settings.
+    void takeSpreadOption();
 
     // Takes over the fields of these tags in order; false at the first one refused (reported, focused).
     bool takeFields(int firstTag, int lastTag);
@@ -128,6 +131,7 @@ private:
     QCheckBox* dameFirstBox_ = nullptr;
     QCheckBox* variPairsBox_ = nullptr;
     QCheckBox* groep1to2Box_ = nullptr;
+    QCheckBox* spreidBox_ = nullptr;
     QSpinBox* pauzeEdit1_ = nullptr;
     QSpinBox* pauzeEdit2_ = nullptr;
     QPushButton* startBtn_ = nullptr;

@@ -21,10 +21,11 @@
 namespace tandemx::setup {
 
 // The tags of the set-up window's fields: the five counts, the date, "&Meer", the three play options
-// and the court grid (11..16 men's, 17..22 ladies', 23..28 mixed courts of the six visible rounds).
+// and the court grid (11..16 men's, 17..22 ladies', 23..28 mixed courts of the six visible rounds), and
+// "Tegenstanders spreiden".
 enum Tag : int {
     Heren = 1, Dames = 2, Tandem = 3, Mix = 4, Banen = 5, Datum = 6, More = 7,
-    DameFirst = 8, VariPairs = 9, Groep1to2 = 10, FirstGrid = 11, LastGrid = 28
+    DameFirst = 8, VariPairs = 9, Groep1to2 = 10, FirstGrid = 11, LastGrid = 28, Spreiden = 29
 };
 constexpr int GridRows = 6;
 

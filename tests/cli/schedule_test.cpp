@@ -12,6 +12,9 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -236,4 +239,63 @@ TEST(ScheduleCommand, VariedPairsMixedRoundsAreAllPlanned)
         EXPECT_EQ(round.toObject()["mixed"].toArray(), (QJsonArray{1, 4}));
         EXPECT_EQ(round.toObject()["courts"].toArray().size(), 4);
     }
+}
+
+// --spread ("Tegenstanders spreiden"): the same JSON, with the courts placed again. Eight men and eight
+// ladies play three mixed rounds on four courts; the calculation puts the same two men on each court
+// every round, the spread schedule no two men twice on one court. Every round keeps its ranges and the
+// players of each block; the counts and messages stay. overview and print take the option too: the
+// cross table of the spread schedule names nobody met twice in a slot (the "(n)" after a name).
+TEST(ScheduleCommand, SpreadPlacesTheCourtsAgainWithinTheRounds)
+{
+    const QStringList args{"--men", "8", "--ladies", "8", "--doubles", "0", "--mixed", "3", "--courts", "4"};
+    const CliRun plainRun = schedule(args);
+    const CliRun spreadRun = schedule(args + QStringList{"--spread"});
+    ASSERT_EQ(spreadRun.exitCode, 0) << spreadRun.err.toStdString();
+    const QJsonObject plain = parse(plainRun.out), spread = parse(spreadRun.out);
+    EXPECT_EQ(spread.keys(), plain.keys());
+    for (const char* key : {"mode", "men", "ladies", "courtsPerRound", "timesPlayed", "messages", "warnings"})
+        EXPECT_EQ(spread[key], plain[key]) << key;
+    const QJsonArray plainRounds = plain["rounds"].toArray(), spreadRounds = spread["rounds"].toArray();
+    ASSERT_EQ(spreadRounds.size(), 3);
+    auto menPairs = [](const QJsonArray& rounds) {
+        std::vector<std::pair<int, int>> pairs;
+        for (const auto& round : rounds)
+            for (const auto& court : round.toObject()["courts"].toArray()) {
+                const QJsonArray c = court.toArray();
+                pairs.push_back({std::min(c[0].toInt(), c[2].toInt()), std::max(c[0].toInt(), c[2].toInt())});
+            }
+        std::sort(pairs.begin(), pairs.end());
+        return pairs;
+    };
+    for (int r = 0; r < 3; ++r) {
+        const QJsonObject a = plainRounds[r].toObject(), b = spreadRounds[r].toObject();
+        for (const char* key : {"round", "men", "ladies", "mixed"})
+            EXPECT_EQ(b[key], a[key]) << key;
+        std::multiset<int> men[2], ladies[2];
+        for (int which = 0; which < 2; ++which)
+            for (const auto& court : (which == 0 ? a : b)["courts"].toArray()) {
+                const QJsonArray c = court.toArray();
+                men[which].insert({c[0].toInt(), c[2].toInt()});
+                ladies[which].insert({c[1].toInt(), c[3].toInt()});
+            }
+        EXPECT_EQ(men[1], men[0]) << "round " << r + 1;
+        EXPECT_EQ(ladies[1], ladies[0]) << "round " << r + 1;
+    }
+    const auto plainPairs = menPairs(plainRounds), spreadPairs = menPairs(spreadRounds);
+    EXPECT_NE(std::adjacent_find(plainPairs.begin(), plainPairs.end()), plainPairs.end());
+    EXPECT_EQ(std::adjacent_find(spreadPairs.begin(), spreadPairs.end()), spreadPairs.end());
+
+    const CliRun plainCross = runCli(QStringLiteral("overview"), QStringList{"--kind", "4"} + args);
+    const CliRun spreadCross = runCli(QStringLiteral("overview"), QStringList{"--kind", "4", "--spread"} + args);
+    ASSERT_EQ(spreadCross.exitCode, 0) << spreadCross.err.toStdString();
+    EXPECT_TRUE(plainCross.out.contains(" ("));
+    EXPECT_FALSE(spreadCross.out.contains(" (")) << spreadCross.out.toStdString();
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("kruis.pdf"));
+    const CliRun printed = runCli(QStringLiteral("print"), QStringList{"--kind", "4", "--pdf", pdf, "--spread"} + args);
+    EXPECT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+    EXPECT_TRUE(QFile::exists(pdf));
 }

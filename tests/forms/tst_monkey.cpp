@@ -43,6 +43,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -723,9 +724,16 @@ private:
 
 class TestMonkey : public QObject {
     Q_OBJECT
+    QTemporaryDir settingsDir;
 private slots:
     void initTestCase()
     {
+        // What the windows keep in the program settings (recent files, "Tegenstanders spreiden") goes
+        // to a folder of the test's own.
+        QVERIFY(settingsDir.isValid());
+        QCoreApplication::setOrganizationName("TandemX-test");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
         QApplication::setQuitOnLastWindowClosed(false);
         // The offscreen platform's notes on what it cannot do would drown the output.
         QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));

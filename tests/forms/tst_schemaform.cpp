@@ -1,5 +1,8 @@
 // The schedule set-up window driven through its real fields, keys and buttons: opening, field checks,
 // "&Meer" and the court grid, Start with its checks and questions, the run, Stop and Escape, closing.
+#include "engine/OpponentSpread.h"
+#include "engine/QuietHost.h"
+#include "engine/ScheduleStart.h"
 #include "forms/AppWiring.h"
 #include "forms/TSchemaForm.h"
 #include "forms/TTandem12X.h"
@@ -15,10 +18,13 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
+#include <set>
 #include <memory>
 
 using namespace tandemx;
@@ -117,7 +123,17 @@ QStringList gridColumn(TSchemaForm& f, int column)
 
 class TestSchemaForm : public QObject {
     Q_OBJECT
+    // The program settings ("Tegenstanders spreiden") go to a folder of the test's own.
+    QTemporaryDir settingsDir;
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(settingsDir.isValid());
+        QCoreApplication::setOrganizationName("TandemX-test");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        QVERIFY2(QSettings().fileName().startsWith(settingsDir.path()), qPrintable(QSettings().fileName()));
+    }
 
     void modeOneWithoutMemberListOnlyReports();
     void openingTakesPresentMembersAndDefaults();
@@ -145,6 +161,7 @@ private slots:
     void stopAndEscapeDuringARun();
     void longSearchStaysResponsiveAndStopEndsIt();
     void closingWithoutOkAsks();
+    void spreadOpponentsGivesTheSpreadScheduleAndIsRemembered();
 };
 
 void TestSchemaForm::modeOneWithoutMemberListOnlyReports()
@@ -1040,3 +1057,75 @@ void TestSchemaForm::closingWithoutOkAsks()
 
 QTEST_MAIN(TestSchemaForm)
 #include "tst_schemaform.moc"
+
+// "Tegenstanders spreiden" starts off. Eight men and eight ladies play three mixed rounds on four
+// courts: the calculation puts the same two men on each court every round. Ticked, Start gives the
+// schedule the engine's pass makes of the same inputs (each round with the same players), the closing
+// text says how often two players meet at most and how many meetings repeat, and the box keeps its
+// state for the next window, through the user's settings.
+void TestSchemaForm::spreadOpponentsGivesTheSpreadScheduleAndIsRemembered()
+{
+    QSettings().remove("schedule/spreadOpponents");
+    SetupClub c(8, 8);
+    c.keyData().mixedRounds = 3;
+    auto f = std::make_unique<TSchemaForm>(c.state);
+    showForm(*f, 1);
+    auto* box = child<QCheckBox>(*f, "SpreidBox");
+    QCOMPARE(box->parentWidget()->objectName(), QString("SpelOptiesBox"));
+    QVERIFY(!box->isChecked());
+    typeEnter(edit(*f, "TandemEdit"), "0");
+    typeEnter(edit(*f, "Mixedit"), "3");
+    typeEnter(edit(*f, "BanenEdit"), "4");
+    QTest::mouseClick(button(*f, "MoreBtn"), Qt::LeftButton);
+    QTest::mouseClick(button(*f, "StartSchemaBtn"), Qt::LeftButton);
+    auto* memo = child<QPlainTextEdit>(*f, "RekenTxtMemo");
+    QCOMPARE(memo->toPlainText(), QString(" Klaar met rekenen .... "));
+    const auto plain = std::make_unique<engine::ScheduleState>(c.schedule());
+    QVERIFY(!plain->spread.applied);
+    QVERIFY(engine::MeasureSpread(*plain).maxOpponents > 1);
+
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Space);
+    QVERIFY(box->isChecked());
+    QCOMPARE(QSettings().value("schedule/spreadOpponents").toBool(), true);
+    QTest::mouseClick(button(*f, "StartSchemaBtn"), Qt::LeftButton);
+    QCOMPARE(c.ts.sink.texts(), QStringList());
+    const engine::ScheduleState& s = c.schedule();
+    QVERIFY(s.spread.applied);
+    const engine::SpreadFigures figures = engine::MeasureSpread(*std::make_unique<engine::ScheduleState>(s));
+    QCOMPARE(figures.maxOpponents, 1);
+    QCOMPARE(memo->toPlainText().split('\n'),
+             QStringList({" Klaar met rekenen .... ", QString(" Tegenstanders: hoogstens %1 x, %2 herhaald")
+                                                              .arg(figures.maxOpponents)
+                                                              .arg(figures.opponentRepeats)}));
+    // The engine's pass on the same inputs gives the same courts; every round keeps its players.
+    auto expected = std::make_unique<engine::ScheduleState>(*plain);
+    expected->Settings.SpreadOpponents = true;
+    engine::QuietHost quiet;
+    engine::RunCalculation(*expected, quiet);
+    for (int r = 1; r <= 3; ++r) {
+        QVERIFY2(s.ScheduleTable[size_t(r)] == expected->ScheduleTable[size_t(r)], qPrintable(QString::number(r)));
+        std::multiset<int> before, after;
+        for (int k = 1; k <= 4; ++k)
+            for (int p = 0; p < 4; ++p) {
+                before.insert(p % 2 * 100 + plain->ScheduleTable[size_t(r)].court[size_t(k)][size_t(p)]);
+                after.insert(p % 2 * 100 + s.ScheduleTable[size_t(r)].court[size_t(k)][size_t(p)]);
+            }
+        QCOMPARE(after, before);
+    }
+
+    // The next window opens with the box ticked and the option in force; unticked, it is off again.
+    f.reset();
+    SetupClub d(8, 8);
+    TSchemaForm g(d.state);
+    showForm(g, 1);
+    auto* again = child<QCheckBox>(g, "SpreidBox");
+    QVERIFY(again->isChecked());
+    QVERIFY(d.schedule().Settings.SpreadOpponents);
+    QTest::mouseClick(again, Qt::LeftButton);
+    QVERIFY(!d.schedule().Settings.SpreadOpponents);
+    QCOMPARE(QSettings().value("schedule/spreadOpponents").toBool(), false);
+    SetupClub e(8, 8);
+    TSchemaForm h(e.state);
+    QVERIFY(!child<QCheckBox>(h, "SpreidBox")->isChecked());
+}

@@ -1,5 +1,6 @@
 // The overviews of an evening the calculation made: the tables built from the schedule must agree with
-// the counters the calculation kept (times played, opponents per round).
+// the counters the calculation kept (times played, opponents per round), also after "Tegenstanders
+// spreiden" placed the courts again.
 #include "OverviewFixture.h"
 #include "engine/QuietHost.h"
 #include "engine/ScheduleStart.h"
@@ -10,13 +11,14 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace tandemx::overviews {
 namespace {
 
 using namespace testing;
 
-std::unique_ptr<ScheduleState> calculatedEvening(uint16_t playOptions)
+std::unique_ptr<ScheduleState> calculatedEvening(uint16_t playOptions, bool spread)
 {
     auto s = std::make_unique<ScheduleState>();
     engine::QuietHost host(0);
@@ -35,15 +37,20 @@ std::unique_ptr<ScheduleState> calculatedEvening(uint16_t playOptions)
     engine::DefaultCourts(*s, host);
     s->Settings.PlayOptions = playOptions;
     s->Settings.PauseOptions = 0;
+    s->Settings.SpreadOpponents = spread;
     engine::StartSchedule(*s, host);
+    EXPECT_EQ(s->spread.applied, spread);
     EXPECT_TRUE(s->SolutionFound);
     return s;
 }
 
 TEST(CalculatedEvening, TablesAgreeWithTheCalculation)
 {
-    for (uint16_t options : {uint16_t(0), uint16_t(engine::PlayOption::LadiesFirst)}) {
-        auto s = calculatedEvening(options);
+    const uint16_t ladiesFirst = engine::PlayOption::LadiesFirst;
+    for (const auto& [options, spread] : {std::pair{uint16_t(0), false}, std::pair{ladiesFirst, false},
+                                          std::pair{uint16_t(0), true}, std::pair{ladiesFirst, true}}) {
+        SCOPED_TRACE(spread ? "spread" : "calculated");
+        auto s = calculatedEvening(options, spread);
         std::vector<std::string> errors;
         FillPlayerTables(*s, {[&](const std::string& text) { errors.push_back(text); }, nullptr});
         EXPECT_TRUE(errors.empty()) << (errors.empty() ? std::string() : errors.front());
