@@ -1,6 +1,7 @@
 #include "forms/QtMessageSink.h"
 
 #include "forms/TBerichtForm.h"
+#include "forms/WindowMemory.h"
 
 #include <QApplication>
 
@@ -8,12 +9,9 @@ namespace tandemx {
 
 int QtMessageSink::showBericht(const QString& text, int kind, uint16_t buttons, int helpContext)
 {
-    QWidget* parent = QApplication::activeModalWidget();
-    if (!parent)
-        parent = parent_;
-    if (!parent)
-        parent = QApplication::activeWindow();
-    return TBerichtForm::showBericht(text, kind, buttons, helpContext, parent);
+    // The message belongs to the window the user works in (an overview, the game input, a dialog), so
+    // that window stays in front; the main window only when the program has no active window.
+    return TBerichtForm::showBericht(text, kind, buttons, helpContext, workingWindow(parent_));
 }
 
 void QtMessageSink::beep()

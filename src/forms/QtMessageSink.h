@@ -10,7 +10,7 @@ namespace tandemx {
 
 class QtMessageSink : public MessageSink {
 public:
-    // A message belongs to the active modal dialog, else to this window, else to the active window.
+    // A message belongs to the active modal dialog, else to the active window, else to this window.
     void setParent(QWidget* parent) { parent_ = parent; }
 
     int showBericht(const QString& text, int kind, uint16_t buttons, int helpContext) override;

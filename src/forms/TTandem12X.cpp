@@ -8,6 +8,7 @@
 #include "forms/TAboutBox.h"
 #include "forms/TConfigDial.h"
 #include "forms/WindowList.h"
+#include "forms/WindowMemory.h"
 #include "state/UnsavedChanges.h"
 
 #include <QAbstractButton>
@@ -92,9 +93,12 @@ TTandem12X::TTandem12X(AppState& state, QWidget* parent) : QMainWindow(parent), 
             setWindowModified(hasUnsavedChanges(state_));
     });
 
+    // The starting size and place; after that where the user left it (the key data decide whether it
+    // is maximised).
     resize(750, 540);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    rememberPlace(*this, state_, false);
 
     setFileGroup(false);
     setMemberView(false);
@@ -414,16 +418,15 @@ void TTandem12X::setMatchGroup(bool on)
 
 void TTandem12X::layOutMemberView()
 {
-    memberView_->layOut(width(), isMaximized());
+    memberView_->layOut(width());
 }
 
 void TTandem12X::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    if (memberViewOn_) {
+    // The grid follows the window's size; what it shows, the current cell and any typing stay.
+    if (memberViewOn_)
         layOutMemberView();
-        memberView_->fill(1);
-    }
 }
 
 void TTandem12X::showMemberList()

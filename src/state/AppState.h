@@ -6,6 +6,7 @@
 #include "records/MemberFile.h"
 #include "records/MemberList.h"
 #include "state/Seams.h"
+#include "state/WindowPlacement.h"
 
 #include "engine/ScheduleTables.h"
 #include "matches/MatchFile.h"
@@ -68,6 +69,9 @@ struct AppState {
     std::unique_ptr<engine::ScheduleState> schedule;
     // The matches of the open member file (kept only with KeepGames).
     MatchData matches;
+    // Where the windows were left (the program's settings); without it the windows open at their
+    // starting places every time (tests, the command-line tool).
+    WindowPlaces* windowPlaces = nullptr;
 };
 
 // Key-data file handling for the open member file.

@@ -1,0 +1,173 @@
+#include "forms/WindowMemory.h"
+
+#include "state/AppState.h"
+#include "state/WindowPlacement.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMargins>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+
+namespace tandemx {
+
+namespace {
+
+// The frame around a window's client area: its own once it was shown with a frame, else that of the
+// window the user works in (the same window manager draws both), else none.
+QMargins frameMargins(const QWidget& window)
+{
+    auto margins = [](const QWidget& w) {
+        const QRect frame = w.frameGeometry();
+        const QRect client = w.geometry();
+        return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                        frame.bottom() - client.bottom());
+    };
+    const QMargins own = margins(window);
+    if (!own.isNull() || window.testAttribute(Qt::WA_WState_Created))
+        return own;
+    if (const QWidget* other = QApplication::activeWindow(); other && other != &window)
+        return margins(*other);
+    return {};
+}
+
+QList<QRect> availableAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    return areas;
+}
+
+int screenIndex(const QWidget* w)
+{
+    const QScreen* screen = w ? w->screen() : QGuiApplication::primaryScreen();
+    return int(QGuiApplication::screens().indexOf(const_cast<QScreen*>(screen)));
+}
+
+// Gives `window` the frame rectangle `wanted`, moved and sized onto the screen it covers most (else the
+// screen of `owner`).
+void placeFrame(QWidget& window, const QRect& wanted, const QWidget* owner)
+{
+    const QList<QRect> areas = availableAreas();
+    const int screen = screenFor(areas, wanted, screenIndex(owner));
+    const QRect placed = screen >= 0 ? placeOnScreen(areas[screen], wanted) : wanted;
+    const QMargins m = frameMargins(window);
+    window.resize(placed.size().shrunkBy(m).expandedTo(window.minimumSize()));
+    window.move(placed.topLeft());
+}
+
+QRect centredFrame(const QWidget& window, const QWidget* owner)
+{
+    const QMargins m = frameMargins(window);
+    QRect frame(QPoint(), window.size().grownBy(m));
+    if (owner && owner->isVisible()) {
+        frame.moveCenter(owner->frameGeometry().center());
+    } else {
+        const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        if (screen)
+            frame.moveCenter(screen->availableGeometry().center());
+    }
+    return frame;
+}
+
+// Keeps the place of one window: restores it on every showing, stores it on every hiding.
+class PlaceKeeper : public QObject {
+public:
+    PlaceKeeper(QWidget& window, AppState& state, bool keepMaximized)
+        : QObject(&window), window_(window), state_(state), keepMaximized_(keepMaximized)
+    {
+        setObjectName(QStringLiteral("PlaceKeeper"));
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &window_ || event->spontaneous()) // minimised and restored by the user: no change
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            // Before the window is mapped: it appears where it goes.
+            restore();
+            break;
+        case QEvent::Hide:
+        case QEvent::Close:
+            store();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void restore()
+    {
+        const QWidget* owner = window_.parentWidget() ? window_.parentWidget()->window() : nullptr;
+        if (!owner || !owner->isVisible() || owner == &window_)
+            owner = workingWindow(nullptr);
+        if (owner == &window_)
+            owner = nullptr;
+        std::optional<WindowPlace> kept;
+        if (state_.windowPlaces)
+            kept = state_.windowPlaces->load(window_.objectName());
+        QRect wanted;
+        if (kept) {
+            const QMargins m = frameMargins(window_);
+            wanted = QRect(kept->frame.topLeft(), kept->frame.size().expandedTo(window_.size().grownBy(m)));
+        } else if (window_.testAttribute(Qt::WA_Moved)) {
+            wanted = QRect(window_.pos(), window_.size().grownBy(frameMargins(window_)));
+        } else {
+            wanted = centredFrame(window_, owner);
+        }
+        placeFrame(window_, wanted, owner);
+        if (kept && keepMaximized_ && kept->maximized)
+            window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
+    }
+
+    void store()
+    {
+        if (!state_.windowPlaces || !window_.testAttribute(Qt::WA_WState_Created))
+            return; // never shown: nothing to keep
+        const bool maximized = window_.isMaximized() || window_.isFullScreen();
+        if (!maximized)
+            margins_ = frameMargins(window_);
+        // The normal-state rectangle, also of a maximised window.
+        const QRect client = maximized ? window_.normalGeometry() : window_.geometry();
+        if (!client.isValid())
+            return;
+        state_.windowPlaces->save(window_.objectName(),
+                                  WindowPlace{client.marginsAdded(margins_), keepMaximized_ && maximized});
+    }
+
+    QWidget& window_;
+    AppState& state_;
+    bool keepMaximized_;
+    QMargins margins_;
+};
+
+} // namespace
+
+void rememberPlace(QWidget& window, AppState& state, bool keepMaximized)
+{
+    new PlaceKeeper(window, state, keepMaximized);
+}
+
+void centreOver(QWidget& window, const QWidget* owner)
+{
+    placeFrame(window, centredFrame(window, owner), owner);
+}
+
+QWidget* workingWindow(QWidget* fallback)
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return fallback;
+}
+
+} // namespace tandemx
