@@ -39,6 +39,9 @@ int main(int argc, char** argv)
     tandemx::AppState state(messages, clock, files);
     // The printer list always holds "PDF-bestand", so a printer is always there to choose.
     state.club.printerInstalled = true;
+    // Every window opens where it was left last time (the settings, with the recent files).
+    tandemx::SettingsWindowPlaces windowPlaces;
+    state.windowPlaces = &windowPlaces;
     tandemx::TBerichtForm::helpHandler = [](int context) { tandemx::showHelp(context); };
 
     splash.waitAndClose();

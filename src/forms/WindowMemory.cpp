@@ -111,7 +111,7 @@ private:
             owner = workingWindow(nullptr);
         if (owner == &window_)
             owner = nullptr;
-        std::optional<WindowPlace> kept;
+        std::optional<WindowPlace> kept = last_;
         if (state_.windowPlaces)
             kept = state_.windowPlaces->load(window_.objectName());
         QRect wanted;
@@ -124,29 +124,33 @@ private:
             wanted = centredFrame(window_, owner);
         }
         placeFrame(window_, wanted, owner);
+        margins_ = frameMargins(window_);
         if (kept && keepMaximized_ && kept->maximized)
             window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
     }
 
     void store()
     {
-        if (!state_.windowPlaces || !window_.testAttribute(Qt::WA_WState_Created))
+        if (!window_.testAttribute(Qt::WA_WState_Created))
             return; // never shown: nothing to keep
         const bool maximized = window_.isMaximized() || window_.isFullScreen();
-        if (!maximized)
+        // The frame of the normal window: the one seen last, else the one it has now.
+        if (!maximized || margins_.isNull())
             margins_ = frameMargins(window_);
         // The normal-state rectangle, also of a maximised window.
         const QRect client = maximized ? window_.normalGeometry() : window_.geometry();
         if (!client.isValid())
             return;
-        state_.windowPlaces->save(window_.objectName(),
-                                  WindowPlace{client.marginsAdded(margins_), keepMaximized_ && maximized});
+        last_ = WindowPlace{client.marginsAdded(margins_), keepMaximized_ && maximized};
+        if (state_.windowPlaces)
+            state_.windowPlaces->save(window_.objectName(), *last_);
     }
 
     QWidget& window_;
     AppState& state_;
     bool keepMaximized_;
     QMargins margins_;
+    std::optional<WindowPlace> last_; // for this run, also without a store
 };
 
 } // namespace

@@ -8,7 +8,8 @@ namespace tandemx {
 struct AppState;
 
 // From now on `window` (a top-level window with an object name) keeps its place: each time it is
-// shown it takes the size and place it was left at (AppState::windowPlaces, by its object name), but
+// shown it takes the size and place it was left at (AppState::windowPlaces, by its object name; without
+// that store the place it was left at in this run), but
 // never a size below the one it was given before showing, its starting size. A window shown for the
 // first time that placed itself keeps that place, else it is centred over the window the user works
 // in. Either way it is moved wholly onto a screen (placeOnScreen). When it is hidden or closed its

@@ -242,7 +242,7 @@ private slots:
     {
         QWidget main;
         main.setObjectName(QStringLiteral("Tandem12X"));
-        main.setGeometry(20, 20, 500, 400); // both within the 800 x 600 screen of the offscreen platform
+        main.setGeometry(20, 20, 500, 400); // both on the screen of the offscreen platform (800 x 800)
         QWidget overview(&main, Qt::Window);
         overview.setObjectName(QStringLiteral("TResultsForm"));
         overview.setGeometry(300, 150, 450, 380);

@@ -110,6 +110,8 @@ private slots:
     void altLetterOpensItsMenuBeforeAnyButton_data();
     void altLetterOpensItsMenuBeforeAnyButton();
     void recentFilesListTheLastSixThatStillExist();
+    void memberGridAndCountersFollowTheWindowSize();
+    void opensWhereItWasLeftButNotMaximised();
     // The settings (recent files) go to a folder of the test's own, never the user's.
     void initTestCase()
     {
@@ -671,6 +673,71 @@ void TestMainWindow::openDialogOffersOnlyWritableFiles()
         names << offered.index(r, 0, shownRoot).data().toString();
     names.sort();
     QCOMPARE(names, (QStringList{"map", "open.tdm"}));
+}
+
+// Maximised, the grid shows more members; made small, the window keeps the grid's starting size and
+// the counters below it in view.
+void TestMainWindow::memberGridAndCountersFollowTheWindowSize()
+{
+    TestState t;
+    TTandem12X w(t.state);
+    QVERIFY(openNewListInActiveWindow(w));
+    auto* grid = w.findChild<QTableWidget*>("LedenGrid");
+    auto* panel = w.findChild<QWidget*>("GridPanel");
+    QVERIFY(grid && panel);
+    auto inView = [&w](QWidget* child) {
+        return child->isVisible() && w.rect().contains(QRect(child->mapTo(&w, QPoint(0, 0)), child->size()));
+    };
+    QCOMPARE(grid->size(), QSize(580, 340)); // the starting size
+
+    w.showMaximized();
+    QTRY_VERIFY(w.isMaximized());
+    const QRect screen = w.screen()->availableGeometry();
+    QTRY_COMPARE(w.frameGeometry().height(), screen.height());
+    QVERIFY2(grid->height() > 340 + (screen.height() - 540) / 2, qPrintable(QString::number(grid->height())));
+    QVERIFY(inView(grid) && inView(panel));
+    QVERIFY(inView(w.findChild<QLabel*>("AantalHrntxt")) && inView(w.findChild<QLabel*>("AantalDmsLab")));
+    QVERIFY(inView(w.findChild<QPushButton*>("SluitBitBtn")));
+
+    w.showNormal();
+    QTRY_VERIFY(!w.isMaximized());
+    w.resize(300, 200);
+    QVERIFY(w.width() > 580 && w.height() > 340);
+    QCOMPARE(grid->size(), QSize(580, 340));
+    QVERIFY(inView(grid) && inView(panel));
+    QVERIFY(inView(w.findChild<QLabel*>("AantalHrntxt")) && inView(w.findChild<QLabel*>("AantalDmsLab")));
+    QVERIFY(inView(w.findChild<QPushButton*>("SluitBitBtn")));
+}
+
+// The main window comes back at the size and place it was left at; whether it is maximised the key
+// data of the member file decide ("Maximaal scherm"), not the last run.
+void TestMainWindow::opensWhereItWasLeftButNotMaximised()
+{
+    SettingsWindowPlaces places;
+    QSettings().remove(QStringLiteral("windows"));
+    QRect left;
+    {
+        TestState t;
+        t.state.windowPlaces = &places;
+        TTandem12X w(t.state);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect screen = w.screen()->availableGeometry();
+        QVERIFY2(screen.contains(w.frameGeometry()), "the starting place is on the screen");
+        w.setGeometry(screen.left() + 8, screen.top() + 20, 780, 560); // larger than the starting size
+        left = w.frameGeometry();
+        w.showMaximized();
+        QTRY_VERIFY(w.isMaximized());
+        QVERIFY(w.close());
+    }
+    QCOMPARE(places.load(QStringLiteral("Tandem12X")), (WindowPlace{left, false}));
+    TestState t;
+    t.state.windowPlaces = &places;
+    TTandem12X w(t.state);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(!w.isMaximized());
+    QCOMPARE(w.frameGeometry(), left);
 }
 
 QTEST_MAIN(TestMainWindow)
