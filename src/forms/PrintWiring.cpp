@@ -307,12 +307,12 @@ void wirePrinting(TTandem12X& window, AppState& state)
     // The overview window exists once an overview command ran.
     QObject::connect(&window, &TTandem12X::overviewRequested, &window,
                      [&window, &state] { connectResults(window, state); });
-    // "Uitvoer Games" (5) opens the overview window too; "&Nieuwe Match" (1) and "&Open Match" (2)
-    // the match window.
+    // "Uitvoer Games" (5) opens the overview window too (before tonight's schedule the match window);
+    // "&Nieuwe Match" (1) and "&Open Match" (2) the match window.
     QObject::connect(&window, &TTandem12X::matchCommandRequested, &window, [&window, &state](int kind) {
         if (kind == 5)
             connectResults(window, state);
-        else if (kind == 1 || kind == 2)
+        if (kind == 1 || kind == 2 || kind == 5)
             connectMatchForm(window, state);
     });
 }

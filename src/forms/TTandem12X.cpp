@@ -405,6 +405,7 @@ void TTandem12X::setMemberView(bool on)
 
 void TTandem12X::setOverviewGroup(bool on)
 {
+    scheduleShown_ = on;
     for (QAction* a : overviewItems)
         a->setEnabled(on);
     uitSpdBtn->setEnabled(on);
@@ -414,6 +415,12 @@ void TTandem12X::setMatchGroup(bool on)
 {
     for (QAction* a : matchItems)
         a->setEnabled(on);
+}
+
+void TTandem12X::setStandingsGroup(bool on)
+{
+    for (int kind : {2, 5}) // "&Open Match", "Uitvoer Games"
+        matchItems[size_t(kind - 1)]->setEnabled(on);
 }
 
 void TTandem12X::layOutMemberView()
