@@ -219,7 +219,7 @@ void wireMatches(TTandem12X& window, AppState& state)
         // shows the standings of the last match.
         if (kind != UitvoerGames)
             windows->command(kind);
-        else if (!main->scheduleShown())
+        else if (!main->matchGroupOn())
             windows->showStandings();
     });
     scheduleForm(state, window).matchRounds = [windows] { return windows->chosenMatchRounds(); };

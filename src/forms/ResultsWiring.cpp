@@ -37,7 +37,7 @@ void wireOverviews(TTandem12X& window, AppState& state)
                      [&window, &state](int kind) { openOverview(window, state, kind); });
     QObject::connect(&window, &TTandem12X::matchCommandRequested, &window, [&window, &state](int command) {
         // Without tonight's schedule the match window shows the standings instead (MatchWiring).
-        if (command == UitvoerGames && window.scheduleShown())
+        if (command == UitvoerGames && window.matchGroupOn())
             openOverview(window, state, overviews::GamesOverview);
     });
 }

@@ -301,7 +301,9 @@ void TTandem12X::buildStatusBar()
     QFont f = bar->font();
     f.setPointSize(10);
     bar->setFont(f);
-    const int widths[4] = {300, 110, 120, 80};
+    // The hint panel takes what the others leave (300 pixels in the starting window) and gives way
+    // first in a small window.
+    const int widths[4] = {100, 110, 120, 80};
     const char* texts[4] = {"", "Naam :", "Datum :", "Tijd :"};
     for (int i = 0; i < 4; ++i) {
         panels_[i] = new QLabel(QString::fromLatin1(texts[i]), bar);
@@ -315,6 +317,10 @@ void TTandem12X::buildStatusBar()
         bar->addWidget(panels_[i], i == 0 ? 1 : 0);
     }
     panels_[2]->setText(QStringLiteral("Datum: ") + state_.today.toString(QStringLiteral("dd-MM-yyyy")));
+    // Date and time are never cut off, also not in the smallest window.
+    panels_[2]->setMinimumWidth(std::max(widths[2], panels_[2]->sizeHint().width()));
+    panels_[3]->setMinimumWidth(std::max(widths[3], QFontMetrics(bar->font()).horizontalAdvance(QStringLiteral("Tijd: 00:00:00"))
+                                                        + 2 * panels_[3]->frameWidth() + 8));
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("Timer1"));
     clock_->setInterval(1000);
@@ -405,7 +411,6 @@ void TTandem12X::setMemberView(bool on)
 
 void TTandem12X::setOverviewGroup(bool on)
 {
-    scheduleShown_ = on;
     for (QAction* a : overviewItems)
         a->setEnabled(on);
     uitSpdBtn->setEnabled(on);
@@ -413,6 +418,7 @@ void TTandem12X::setOverviewGroup(bool on)
 
 void TTandem12X::setMatchGroup(bool on)
 {
+    matchGroupOn_ = on;
     for (QAction* a : matchItems)
         a->setEnabled(on);
 }

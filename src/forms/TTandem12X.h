@@ -45,8 +45,8 @@ public:
     void setMatchGroup(bool on);
     // "&Open Match" and "Uitvoer Games" alone: the standings of the matches kept, without a schedule.
     void setStandingsGroup(bool on);
-    // Whether the overviews show tonight's schedule (the overview group is on).
-    bool scheduleShown() const { return scheduleShown_; }
+    // Whether all match commands are on: tonight's schedule was made (not only the standings).
+    bool matchGroupOn() const { return matchGroupOn_; }
 
     // File commands.
     void newFile();
@@ -115,7 +115,7 @@ private:
     ProgramWindows* windows_ = nullptr;
     bool mayClose_ = true;
     bool memberViewOn_ = false;
-    bool scheduleShown_ = false;
+    bool matchGroupOn_ = false;
 
     QLabel* panels_[4] = {};
     QTimer* clock_ = nullptr;

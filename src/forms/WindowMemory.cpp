@@ -15,21 +15,23 @@ namespace tandemx {
 
 namespace {
 
+QMargins marginsOf(const QWidget& w)
+{
+    const QRect frame = w.frameGeometry();
+    const QRect client = w.geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
+}
+
 // The frame around a window's client area: its own once it was shown with a frame, else that of the
 // window the user works in (the same window manager draws both), else none.
 QMargins frameMargins(const QWidget& window)
 {
-    auto margins = [](const QWidget& w) {
-        const QRect frame = w.frameGeometry();
-        const QRect client = w.geometry();
-        return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                        frame.bottom() - client.bottom());
-    };
-    const QMargins own = margins(window);
-    if (!own.isNull() || window.testAttribute(Qt::WA_WState_Created))
+    const QMargins own = marginsOf(window);
+    if (!own.isNull())
         return own;
-    if (const QWidget* other = QApplication::activeWindow(); other && other != &window)
-        return margins(*other);
+    if (const QWidget* other = workingWindow(nullptr); other && other != &window)
+        return marginsOf(*other);
     return {};
 }
 
@@ -47,22 +49,21 @@ int screenIndex(const QWidget* w)
     return int(QGuiApplication::screens().indexOf(const_cast<QScreen*>(screen)));
 }
 
-// Gives `window` the frame rectangle `wanted`, moved and sized onto the screen it covers most (else the
-// screen of `owner`).
-void placeFrame(QWidget& window, const QRect& wanted, const QWidget* owner)
+// Gives `window` the frame rectangle `wanted` (its frame being `margins`), moved and sized onto the
+// screen it covers most (else the screen of `owner`). The window's own area is set, which the window
+// manager frames where it was: a frame rectangle would move by the frame each time.
+void placeFrame(QWidget& window, const QRect& wanted, const QMargins& margins, const QWidget* owner)
 {
     const QList<QRect> areas = availableAreas();
     const int screen = screenFor(areas, wanted, screenIndex(owner));
     const QRect placed = screen >= 0 ? placeOnScreen(areas[screen], wanted) : wanted;
-    const QMargins m = frameMargins(window);
-    window.resize(placed.size().shrunkBy(m).expandedTo(window.minimumSize()));
-    window.move(placed.topLeft());
+    const QRect client = placed.marginsRemoved(margins);
+    window.setGeometry(QRect(client.topLeft(), client.size().expandedTo(window.minimumSize())));
 }
 
-QRect centredFrame(const QWidget& window, const QWidget* owner)
+QRect centredFrame(const QWidget& window, const QMargins& margins, const QWidget* owner)
 {
-    const QMargins m = frameMargins(window);
-    QRect frame(QPoint(), window.size().grownBy(m));
+    QRect frame(QPoint(), window.size().grownBy(margins));
     if (owner && owner->isVisible()) {
         frame.moveCenter(owner->frameGeometry().center());
     } else {
@@ -114,17 +115,23 @@ private:
         std::optional<WindowPlace> kept = last_;
         if (state_.windowPlaces)
             kept = state_.windowPlaces->load(window_.objectName());
+        // The frame as it was when the place was kept; else as it is (or will be) now.
+        const QMargins margins = kept && !kept->margins.isNull() ? kept->margins : frameMargins(window_);
         QRect wanted;
         if (kept) {
-            const QMargins m = frameMargins(window_);
-            wanted = QRect(kept->frame.topLeft(), kept->frame.size().expandedTo(window_.size().grownBy(m)));
+            wanted = QRect(kept->frame.topLeft(), kept->frame.size().expandedTo(window_.size().grownBy(margins)));
         } else if (window_.testAttribute(Qt::WA_Moved)) {
-            wanted = QRect(window_.pos(), window_.size().grownBy(frameMargins(window_)));
+            wanted = QRect(window_.pos(), window_.size().grownBy(margins));
         } else {
-            wanted = centredFrame(window_, owner);
+            wanted = centredFrame(window_, margins, owner);
         }
-        placeFrame(window_, wanted, owner);
-        margins_ = frameMargins(window_);
+        // A window hidden while maximised is placed as a normal window first, so that the place is the
+        // one it returns to when the user restores it.
+        constexpr Qt::WindowStates full = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if (keepMaximized_ && (window_.windowState() & full))
+            window_.setWindowState(window_.windowState() & ~full);
+        placeFrame(window_, wanted, margins, owner);
+        margins_ = margins;
         if (kept && keepMaximized_ && kept->maximized)
             window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
     }
@@ -141,7 +148,7 @@ private:
         const QRect client = maximized ? window_.normalGeometry() : window_.geometry();
         if (!client.isValid())
             return;
-        last_ = WindowPlace{client.marginsAdded(margins_), keepMaximized_ && maximized};
+        last_ = WindowPlace{client.marginsAdded(margins_), keepMaximized_ && maximized, margins_};
         if (state_.windowPlaces)
             state_.windowPlaces->save(window_.objectName(), *last_);
     }
@@ -162,7 +169,8 @@ void rememberPlace(QWidget& window, AppState& state, bool keepMaximized)
 
 void centreOver(QWidget& window, const QWidget* owner)
 {
-    placeFrame(window, centredFrame(window, owner), owner);
+    const QMargins margins = frameMargins(window);
+    placeFrame(window, centredFrame(window, margins, owner), margins, owner);
 }
 
 QWidget* workingWindow(QWidget* fallback)

@@ -53,7 +53,11 @@ std::optional<WindowPlace> SettingsWindowPlaces::load(const QString& window) con
     const QRect frame = settings.value(QStringLiteral("frame")).toRect();
     if (!frame.isValid())
         return std::nullopt;
-    return WindowPlace{frame, settings.value(QStringLiteral("maximized"), false).toBool()};
+    const QRect inner = settings.value(QStringLiteral("client")).toRect();
+    const QMargins margins = frame.contains(inner) ? QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                                                              frame.right() - inner.right(), frame.bottom() - inner.bottom())
+                                                   : QMargins();
+    return WindowPlace{frame, settings.value(QStringLiteral("maximized"), false).toBool(), margins};
 }
 
 void SettingsWindowPlaces::save(const QString& window, const WindowPlace& place)
@@ -61,6 +65,7 @@ void SettingsWindowPlaces::save(const QString& window, const WindowPlace& place)
     QSettings settings;
     settings.beginGroup(group(window));
     settings.setValue(QStringLiteral("frame"), place.frame);
+    settings.setValue(QStringLiteral("client"), place.client());
     settings.setValue(QStringLiteral("maximized"), place.maximized);
 }
 

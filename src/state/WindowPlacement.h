@@ -3,6 +3,7 @@
 // each window was left at (kept per window name, restored the next time the window opens).
 // Rectangles are frame rectangles (title bar and borders included) in desktop coordinates.
 #include <QList>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 
@@ -20,11 +21,14 @@ QRect placeOnScreen(const QRect& available, const QRect& wanted);
 // there are none.
 int screenFor(const QList<QRect>& screens, const QRect& wanted, int fallback);
 
-// The size and place a window was left at: its frame rectangle in normal state, and whether it was
-// maximised.
+// The size and place a window was left at: its frame rectangle in normal state, whether it was
+// maximised, and its frame (title bar and borders) around the window's own area, so that it can be
+// put back exactly before the window manager has framed it again.
 struct WindowPlace {
     QRect frame;
     bool maximized = false;
+    QMargins margins;
+    QRect client() const { return frame.marginsRemoved(margins); }
     friend bool operator==(const WindowPlace&, const WindowPlace&) = default;
 };
 

@@ -759,6 +759,10 @@ void TestMainWindow::memberGridAndCountersFollowTheWindowSize()
     QVERIFY(w.width() > 580 && w.height() > 340);
     QCOMPARE(grid->size(), QSize(580, 340));
     QVERIFY(inView(grid) && inView(panel));
+    for (const char* name : {"Panel2", "Panel3"}) { // date and time not cut off
+        auto* label = w.findChild<QLabel*>(name);
+        QVERIFY2(inView(label) && label->width() >= label->sizeHint().width(), name);
+    }
     QVERIFY(inView(w.findChild<QLabel*>("AantalHrntxt")) && inView(w.findChild<QLabel*>("AantalDmsLab")));
     QVERIFY(inView(w.findChild<QPushButton*>("SluitBitBtn")));
 }
@@ -784,7 +788,7 @@ void TestMainWindow::opensWhereItWasLeftButNotMaximised()
         QTRY_VERIFY(w.isMaximized());
         QVERIFY(w.close());
     }
-    QCOMPARE(places.load(QStringLiteral("Tandem12X")), (WindowPlace{left, false}));
+    QCOMPARE(places.load(QStringLiteral("Tandem12X")), (WindowPlace{left, false, QMargins(2, 2, 2, 2)})); // the offscreen frame
     TestState t;
     t.state.windowPlaces = &places;
     TTandem12X w(t.state);

@@ -93,13 +93,15 @@ TEST(SettingsWindowPlaces, EachWindowKeepsItsOwnPlace)
 
     SettingsWindowPlaces places;
     EXPECT_FALSE(places.load(QStringLiteral("TMatchForm")));
-    places.save(QStringLiteral("TMatchForm"), {QRect(290, 544, 700, 480), false});
-    places.save(QStringLiteral("Tandem12X"), {QRect(10, 20, 750, 540), true});
-    places.save(QStringLiteral("TMatchForm"), {QRect(300, 500, 800, 520), false}); // the last one counts
+    places.save(QStringLiteral("TMatchForm"), {QRect(290, 544, 700, 480), false, QMargins(1, 20, 1, 5)});
+    places.save(QStringLiteral("Tandem12X"), {QRect(10, 20, 750, 540), true, QMargins()});
+    places.save(QStringLiteral("TMatchForm"), {QRect(300, 500, 800, 520), false, QMargins(2, 24, 2, 2)}); // the last one counts
 
     const SettingsWindowPlaces again; // read back from the file
-    EXPECT_EQ(again.load(QStringLiteral("TMatchForm")), (WindowPlace{QRect(300, 500, 800, 520), false}));
-    EXPECT_EQ(again.load(QStringLiteral("Tandem12X")), (WindowPlace{QRect(10, 20, 750, 540), true}));
+    const auto match = again.load(QStringLiteral("TMatchForm"));
+    EXPECT_EQ(match, (WindowPlace{QRect(300, 500, 800, 520), false, QMargins(2, 24, 2, 2)}));
+    EXPECT_EQ(match->client(), QRect(302, 524, 796, 494)); // the window without its title bar and borders
+    EXPECT_EQ(again.load(QStringLiteral("Tandem12X")), (WindowPlace{QRect(10, 20, 750, 540), true, QMargins()}));
     EXPECT_FALSE(again.load(QStringLiteral("TResultsForm")));
 }
 
