@@ -117,9 +117,14 @@ private:
             kept = state_.windowPlaces->load(window_.objectName());
         // The frame as it was when the place was kept; else as it is (or will be) now.
         const QMargins margins = kept && !kept->margins.isNull() ? kept->margins : frameMargins(window_);
+        // The size the window was given before showing is its least, unless it is still the size of
+        // the maximised window it was when hidden.
+        QSize least = window_.size();
+        if (hiddenMaximized_ && least == hiddenSize_)
+            least = window_.minimumSize();
         QRect wanted;
         if (kept) {
-            wanted = QRect(kept->frame.topLeft(), kept->frame.size().expandedTo(window_.size().grownBy(margins)));
+            wanted = QRect(kept->frame.topLeft(), kept->frame.size().expandedTo(least.grownBy(margins)));
         } else if (window_.testAttribute(Qt::WA_Moved)) {
             wanted = QRect(window_.pos(), window_.size().grownBy(margins));
         } else {
@@ -132,8 +137,18 @@ private:
             window_.setWindowState(window_.windowState() & ~full);
         placeFrame(window_, wanted, margins, owner);
         margins_ = margins;
-        if (kept && keepMaximized_ && kept->maximized)
-            window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
+        // Maximised once it is on the screen in its normal place: the window manager then knows the
+        // place to restore it to.
+        if (kept && keepMaximized_ && kept->maximized) {
+            QPointer<QWidget> window = &window_;
+            QMetaObject::invokeMethod(
+                this,
+                [window] {
+                    if (window && window->isVisible())
+                        window->setWindowState(window->windowState() | Qt::WindowMaximized);
+                },
+                Qt::QueuedConnection);
+        }
     }
 
     void store()
@@ -148,6 +163,8 @@ private:
         const QRect client = maximized ? window_.normalGeometry() : window_.geometry();
         if (!client.isValid())
             return;
+        hiddenSize_ = window_.size();
+        hiddenMaximized_ = maximized;
         last_ = WindowPlace{client.marginsAdded(margins_), keepMaximized_ && maximized, margins_};
         if (state_.windowPlaces)
             state_.windowPlaces->save(window_.objectName(), *last_);
@@ -158,6 +175,8 @@ private:
     bool keepMaximized_;
     QMargins margins_;
     std::optional<WindowPlace> last_; // for this run, also without a store
+    QSize hiddenSize_;
+    bool hiddenMaximized_ = false;
 };
 
 } // namespace

@@ -159,6 +159,7 @@ private slots:
     void openingAnotherListClosesTheMatchWindow();
     void opensWhereItWasLeftAndWhollyOnTheScreen();
     void gridGrowsWithTheWindow();
+    void maximisedStaysMaximisedAndReturnsToItsPlace();
     // The window places go to a settings folder of the test's own, never the user's.
     void initTestCase()
     {
@@ -501,6 +502,29 @@ void TestMatchForm::gridGrowsWithTheWindow()
     f.resize(100, 100); // no smaller than the starting size
     QCOMPARE(f.size(), QSize(TMatchForm::DefaultWidth, TMatchForm::OpenHeight));
     QCOMPARE(g->height(), 330);
+    QTest::mouseClick(button(f, "SchrapMatchBtn"), Qt::LeftButton);
+}
+
+// Closed while maximised, the window opens maximised again, and "restore" brings back the place it
+// had before it was maximised.
+void TestMatchForm::maximisedStaysMaximisedAndReturnsToItsPlace()
+{
+    Season s;
+    TMatchForm& f = s.open(3);
+    const QRect screen = f.screen()->availableGeometry();
+    f.setGeometry(screen.left() + 30, screen.top() + 40, 720, 500);
+    const QRect normal = f.geometry();
+    f.showMaximized();
+    QTRY_COMPARE(f.frameGeometry(), screen);
+    QTest::mouseClick(button(f, "SchrapMatchBtn"), Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+    s.open(2);
+    QVERIFY(f.isVisible());
+    QTRY_VERIFY(f.isMaximized());
+    QTRY_COMPARE(f.frameGeometry(), screen);
+    QVERIFY(f.grid()->height() > 330);
+    f.showNormal();
+    QTRY_COMPARE(f.geometry(), normal);
     QTest::mouseClick(button(f, "SchrapMatchBtn"), Qt::LeftButton);
 }
 
