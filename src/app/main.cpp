@@ -1,6 +1,8 @@
 // tandemx: the desktop program.
 #include "forms/HelpViewer.h"
 #include "forms/Icons.h"
+#include "forms/PrintDialogs.h"
+#include "forms/ProgramWindows.h"
 #include "forms/QtFileDialogs.h"
 #include "forms/QtMessageSink.h"
 #include "forms/TSplashForm.h"
@@ -40,6 +42,9 @@ int main(int argc, char** argv)
     state.club.printerInstalled = true;
     sink.setModalHooks(state.modalHooks);
     sink.setHelp([](int context) { tandemx::showHelp(context); });
+    // Every window opens where it was left last time (the settings, with the recent files).
+    tandemx::SettingsWindowPlaces windowPlaces;
+    state.windowPlaces = &windowPlaces;
 
     splash.waitAndClose();
 
@@ -47,6 +52,9 @@ int main(int argc, char** argv)
     sink.setParent(&window);
     files.setParent(&window);
     tandemx::wireWindows(window);
+    // A preview before every printout, and the system's print dialog for a printer.
+    tandemx::QtPrintDialogs printDialogs(state);
+    window.windows().setPrintDialogs(printDialogs);
     window.show();
 
     const QStringList args = app.arguments();

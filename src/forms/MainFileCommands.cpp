@@ -6,6 +6,7 @@
 #include "forms/RecentFiles.h"
 #include "forms/TConfigDial.h"
 #include "forms/TTandem12X.h"
+#include "records/MemberFile.h"
 #include "state/FileCommands.h"
 #include "state/UnsavedChanges.h"
 
@@ -87,7 +88,9 @@ bool TTandem12X::openPath(const QString& chosen)
         return false;
     closeMatchWindows();
     state_.matches = MatchData{};
-    if (state_.club.keyData().keepGames == 1)
+    const bool keepsGames = state_.club.keyData().keepGames == 1;
+    const bool matchFile = QFileInfo::exists(matchFileName(path));
+    if (keepsGames)
         LoadMatchFile(state_, state_.matches);
     applyPrintSettings();
     setFileGroup(true);
@@ -98,6 +101,8 @@ bool TTandem12X::openPath(const QString& chosen)
     markMembersSaved(state_);
     setOverviewGroup(false);
     setMatchGroup(false);
+    // The season so far can be looked at and printed before tonight's schedule is made.
+    setStandingsGroup(keepsGames && matchFile && state_.matches.MatchCount() > 0);
     updateTitle();
     recentFiles_->add(path);
     return true;

@@ -17,7 +17,7 @@
 namespace tandemx {
 
 namespace {
-enum Command { NieuweMatch = 1, OpenMatch = 2, VerwijderMatch = 3, InvoerGames = 4, KopieVanGames = 6 };
+enum Command { NieuweMatch = 1, OpenMatch = 2, VerwijderMatch = 3, InvoerGames = 4, UitvoerGames = 5, KopieVanGames = 6 };
 const QString MatchWindowHint = QStringLiteral("Selecteer MatchScore venster");
 }
 
@@ -155,6 +155,22 @@ void MatchWindows::selectAndOpenMatch(int kind)
         window_.matchItems.front()->setEnabled(false);
 }
 
+void MatchWindows::showStandings()
+{
+    if (!state_.matches.current())
+        return;
+    TMatchForm& form = matchForm();
+    if (form.isVisible()) {
+        form.raise();
+        form.activateWindow();
+        return;
+    }
+    form.OpenMatchForm();
+    window_.windowList()->add(&form, MatchWindowHint);
+    if (form.matchNumber() == TMatchForm::LastMatch && !window_.matchItems.empty())
+        window_.matchItems.front()->setEnabled(false);
+}
+
 void MatchWindows::gameInput()
 {
     if (gameInput_ && window_.windowList()->isOpen(gameInput_)) {
@@ -197,9 +213,14 @@ void wireMatches(TTandem12X& window, AppState& state)
     if (!window.windows().firstWiring(ProgramWindows::Wiring::Matches))
         return;
     MatchWindows* windows = &window.windows().matchWindows();
-    QObject::connect(&window, &TTandem12X::matchCommandRequested, windows, [windows](int kind) {
-        if (kind != 5) // "Uitvoer Games" opens the overview window
+    TTandem12X* main = &window;
+    QObject::connect(&window, &TTandem12X::matchCommandRequested, windows, [windows, main](int kind) {
+        // "Uitvoer Games" opens the overview window of tonight's games; before there is a schedule it
+        // shows the standings of the last match.
+        if (kind != UitvoerGames)
             windows->command(kind);
+        else if (!main->matchGroupOn())
+            windows->showStandings();
     });
     scheduleForm(state, window).matchRounds = [windows] { return windows->chosenMatchRounds(); };
     // The games overview shows the games of the current match.

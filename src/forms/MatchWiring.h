@@ -2,7 +2,8 @@
 // Connects the main window's "&Match" commands to the match windows: "&Nieuwe Match" (1) and "&Open
 // Match" (2) choose a match and open the match window, "&Verwijder Match" (3) removes the last match,
 // "Invoer Games" (4) opens the game input, "Kopie van Games" (6) credits the games entered to the
-// members of the open match. "Uitvoer Games" (5) belongs to the overview window.
+// members of the open match. "Uitvoer Games" (5) belongs to the overview window; before tonight's schedule
+// it shows the standings in the match window.
 #include <QObject>
 
 namespace tandemx {
@@ -23,6 +24,9 @@ public:
 
     // Runs the "&Match" command of this kind (1..4, 6).
     void command(int kind);
+    // The standings of the season so far: the match window of the current match (the last one kept),
+    // without choosing one and without tonight's schedule ("Uitvoer Games" before a schedule).
+    void showStandings();
 
     // Closes the match window and the game input without taking anything over, and forgets the
     // chosen match: for when the match list is replaced (another member file, a new list).

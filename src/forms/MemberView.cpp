@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,7 +36,10 @@ namespace tandemx {
 
 namespace {
 constexpr int GridTop = 4;      // the tool bar sits above the central area
-constexpr int GridHeight = 340;
+constexpr int GridHeight = 340; // the starting (and smallest) height: 16 rows
+constexpr int GridWidth = 580;  // the starting (and smallest) width: the member columns
+constexpr int AddressGridWidth = 780; // the address columns
+constexpr int SideMargin = 4;
 constexpr int PanelGap = 12;
 constexpr int PanelHeight = 60;
 constexpr int RowHeight = 20;
@@ -296,7 +300,12 @@ MemberView::MemberView(AppState& state, QWidget* parent) : QWidget(parent), stat
         hulpTimer_->stop();
     });
 
-    layOut(windowWidth_, false);
+    // A column made wider by the user widens the grid with it.
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { placeGrid(); });
+    // Grid and counters always fit: the main window never gets smaller than their starting sizes.
+    setMinimumSize(GridWidth + 2 * SideMargin, GridTop + GridHeight + PanelGap + PanelHeight);
+
+    layOut(windowWidth_);
     refreshCounters();
 }
 
@@ -379,15 +388,10 @@ void MemberView::setMemberViewShown(bool on)
     hulpTimer_->stop();
 }
 
-void MemberView::layOut(int windowWidth, bool maximized)
+void MemberView::layOut(int windowWidth)
 {
     windowWidth_ = windowWidth;
-    maximized_ = maximized;
     applyWindowFont();
-
-    const int width = maximized && addressView_ ? 780 : 580;
-    const int left = std::max(0, (windowWidth - width) / 2);
-    grid_->setGeometry(left, GridTop, width, GridHeight);
 
     const QStringList titles = gridTitles(addressView_);
     const QList<int> widths = gridColumnWidths(addressView_);
@@ -396,9 +400,29 @@ void MemberView::layOut(int windowWidth, bool maximized)
     for (int c = 0; c < widths.size(); ++c)
         grid_->setColumnWidth(c, widths[c]);
 
-    placePanel();
+    placeGrid();
     moveLabel_->hide();
     zoekPanel_->hide();
+}
+
+int MemberView::columnsWidth() const
+{
+    int width = grid_->verticalHeader()->width() + 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < grid_->columnCount(); ++c)
+        width += grid_->columnWidth(c);
+    return width;
+}
+
+void MemberView::placeGrid()
+{
+    // As wide as its columns (no empty space beside them), at most the window's width; as high as the
+    // view leaves above the counter panel. The starting sizes are the smallest.
+    const int natural = std::max(addressView_ ? AddressGridWidth : GridWidth, columnsWidth());
+    const int width = std::min(natural, std::max(GridWidth, windowWidth_ - 2 * SideMargin));
+    const int left = std::max(0, (windowWidth_ - width) / 2);
+    const int height = std::max(GridHeight, this->height() - GridTop - PanelGap - PanelHeight);
+    grid_->setGeometry(left, GridTop, width, height);
+    placePanel();
 }
 
 void MemberView::applyWindowFont()
@@ -414,18 +438,18 @@ void MemberView::applyWindowFont()
 
 void MemberView::placePanel()
 {
-    // The panel sits 12 pixels below the grid; when the window leaves less room the gap shrinks first.
-    const int room = height() - GridTop - GridHeight;
+    // The panel sits 12 pixels below the grid; when the view leaves less room the gap shrinks first.
+    const QRect g = grid_->geometry();
+    const int room = height() - g.bottom() - 1;
     const int gap = std::clamp(room - PanelHeight, 4, PanelGap);
     const int panelHeight = std::clamp(room - gap, 40, PanelHeight);
-    const QRect g = grid_->geometry();
     gridPanel_->setGeometry(g.left(), g.bottom() + 1 + gap, g.width() - 4, panelHeight);
 }
 
 void MemberView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    placePanel();
+    placeGrid();
 }
 
 QStringList MemberView::rowCells(int r) const
@@ -633,7 +657,7 @@ void MemberView::toggleAddressView()
         emit turfModeChanged(false);
     }
     emit addressViewChanged(addressView_);
-    layOut(windowWidth_, maximized_);
+    layOut(windowWidth_);
     fill(1);
     grid_->setFocus();
 }

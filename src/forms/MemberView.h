@@ -33,8 +33,10 @@ public:
     explicit MemberView(AppState& state, QWidget* parent = nullptr);
     ~MemberView() override;
 
-    // Grid size and place, column set and widths; hides the row-move label and the search panel.
-    void layOut(int windowWidth, bool maximized);
+    // Column set and widths, grid size and place (centred in windowWidth, as wide as its columns up
+    // to that width, as high as the view leaves above the counters); hides the row-move label and the
+    // search panel.
+    void layOut(int windowWidth);
     // The grid and the search field take the window text font in use (after "TextFont" too).
     void applyWindowFont();
     // Rows from the records; current row = min(wantedRow, MemberCount), column 2 (5 in tally mode);
@@ -101,7 +103,11 @@ private:
 
     MemberList* members() const;
     void setCurrent(int row, int column);
+    // The grid in the room the window gives it, the counter panel below it.
+    void placeGrid();
     void placePanel();
+    // The width the grid's columns take, with the row grips, frame and scroll bar.
+    int columnsWidth() const;
     // Key handling shared by the grid and its cell editor; true when the key was taken.
     bool gridKey(QKeyEvent* event, bool editing);
     bool wantsEditorKey(QKeyEvent* event) const;
@@ -120,7 +126,6 @@ private:
     bool turfMode_ = false;
     bool addressView_ = false;
     int windowWidth_ = 750;
-    bool maximized_ = false;
 
     detail::MemberGrid* grid_ = nullptr;
     detail::MemberGridDelegate* delegate_ = nullptr;

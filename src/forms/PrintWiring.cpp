@@ -1,6 +1,7 @@
 #include "forms/PrintWiring.h"
 
 #include "forms/MatchWiring.h"
+#include "forms/PrintDialogs.h"
 #include "forms/MemberView.h"
 #include "forms/ProgramWindows.h"
 #include "forms/ScoreGrid.h"
@@ -10,6 +11,7 @@
 #include "forms/TResultsForm.h"
 #include "forms/TSchemaForm.h"
 #include "forms/TTandem12X.h"
+#include "messages/MessageTable.h"
 #include "overviews/OverviewLines.h"
 #include "overviews/OverviewTexts.h"
 #include "printing/MatchPrint.h"
@@ -35,47 +37,80 @@ using namespace printing;
 
 enum class NoPrinter { Message21, GeenPrinter };
 
-// The shared start of a printout: the printer of the settings, the question, the device in the
-// orientation of the settings, the metrics; then the layout, and the end of the document.
+// A printer for the preview of a PDF file: the page of the PDF file (A4 at 300 pixels per inch without
+// device margins) in the orientation of the settings, so that the preview shows the file's pages.
+void setUpPdfPreview(QPrinter& printer, bool landscape)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(300);
+    printer.setFullPage(true);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                      QMarginsF(0, 0, 0, 0)));
+}
+
+// The shared road of a printout: the printer of the settings (or, with none set up, a PDF file if the
+// user wants one) and the question, the preview, then the system's print dialog for a printer or the
+// file name for a PDF file, the layout on the device with the metrics, and the end of the document.
 // `what` names the printout in the suggested PDF file name.
-void runPrintout(AppState& state, NoPrinter noPrinter, const QString& what,
+void runPrintout(TTandem12X& window, AppState& state, NoPrinter noPrinter, const QString& what,
                  const std::function<void(PrintCanvas&, const PrintMetrics&)>& layOut)
 {
     PrintSettings& settings = state.club.printSettings;
     const QStringList printers = printerNames();
+    QString name;
     if (settings.printerIndex < 0 || settings.printerIndex >= printers.size()) {
-        if (noPrinter == NoPrinter::Message21)
-            state.messages.showMessageNo(QString(), 21, 0, 0);
-        else
-            state.messages.showBericht(QStringLiteral("Geen Printer aanwezig"), Error, Btn::OK);
-        return;
+        // No printer set up (new key data): a PDF file can always be made.
+        const QString none = noPrinter == NoPrinter::Message21 ? QString::fromLatin1(messageText(21))
+                                                                : QStringLiteral("Geen Printer aanwezig");
+        if (state.messages.showBericht(none + QStringLiteral("\rAfdrukken naar PDF-bestand?"), Question, Btn::JaNee)
+            != Result::Yes)
+            return;
+        name = PdfPrinterName;
+    } else {
+        name = printers[settings.printerIndex];
+        if (state.messages.showBericht(QStringLiteral("Afdrukken op printer: \r") + name, Information, Btn::JaNee)
+            == Result::No)
+            return;
     }
-    const QString name = printers[settings.printerIndex];
-    if (state.messages.showBericht(QStringLiteral("Afdrukken op printer: \r") + name, Information, Btn::JaNee)
-        == Result::No)
+    const bool toPdf = name == PdfPrinterName;
+
+    auto paint = [&state, &settings, &layOut](QPagedPaintDevice& device) {
+        PainterCanvas canvas(device);
+        bool ok = canvas.isActive();
+        if (ok)
+            layOut(canvas, setUpMetrics(canvas, settings, state.club.printFontSetUp()));
+        return canvas.finish() && ok;
+    };
+
+    std::unique_ptr<QPrinter> printer;
+    if (toPdf) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        setUpPdfPreview(*printer, landscape(settings));
+    } else {
+        printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name), QPrinter::HighResolution);
+        printer->setFullPage(true);
+        printer->setPageOrientation(landscape(settings) ? QPageLayout::Landscape : QPageLayout::Portrait);
+    }
+    PrintDialogs& dialogs = window.windows().printDialogs();
+    if (!dialogs.preview(*printer, QStringLiteral("Afdrukvoorbeeld - ") + name, [&paint](QPrinter& p) { paint(p); }))
         return;
 
-    std::unique_ptr<QPagedPaintDevice> device;
-    if (name == PdfPrinterName) {
+    bool ok = false;
+    if (toPdf) {
         const auto file = state.files.saveFile(clubOutputRequest(state.club.memberFileName,
                                                                  QStringLiteral("Afdrukken naar PDF-bestand"), what,
                                                                  QStringLiteral("pdf"), QStringLiteral("PDF-bestand (*.pdf)"),
                                                                  QStringLiteral("pdf")));
         if (!file)
             return;
-        device = pdfWriter(*file, landscape(settings));
+        // In the orientation the preview shows last.
+        const auto pdf = pdfWriter(*file, printer->pageLayout().orientation() == QPageLayout::Landscape);
+        ok = paint(*pdf);
     } else {
-        auto printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name), QPrinter::HighResolution);
-        printer->setFullPage(true);
-        printer->setPageOrientation(landscape(settings) ? QPageLayout::Landscape : QPageLayout::Portrait);
-        device = std::move(printer);
+        if (!dialogs.printDialog(*printer))
+            return;
+        ok = paint(*printer);
     }
-    PainterCanvas canvas(*device);
-    bool ok = canvas.isActive();
-    if (ok) {
-        layOut(canvas, setUpMetrics(canvas, settings, state.club.printFontSetUp()));
-    }
-    ok = canvas.finish() && ok;
     if (!ok)
         state.messages.showBericht(QStringLiteral(" Afdrukken niet gelukt"), Error, Btn::OK);
 }
@@ -188,10 +223,10 @@ void exportText(TTandem12X& window, AppState& state, const QString& what, const 
 
 } // namespace
 
-void printMatches(TTandem12X&, TMatchForm& form, AppState& state)
+void printMatches(TTandem12X& window, TMatchForm& form, AppState& state)
 {
     const MatchDocument doc = matchDocumentOf(form, state);
-    runPrintout(state, NoPrinter::GeenPrinter, QStringLiteral("matches"),
+    runPrintout(window, state, NoPrinter::GeenPrinter, QStringLiteral("matches"),
                 [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
                     printing::printMatches(canvas, state.club.printSettings, metrics, doc);
                 });
@@ -237,7 +272,7 @@ void printMemberList(TTandem12X& window, AppState& state)
     if (!state.club.members || !window.memberView())
         return;
     const MemberListDocument doc = shownMemberList(window, state);
-    runPrintout(state, NoPrinter::GeenPrinter, QStringLiteral("ledenlijst"),
+    runPrintout(window, state, NoPrinter::GeenPrinter, QStringLiteral("ledenlijst"),
                 [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
                     printing::printMemberList(canvas, state.club.printSettings, metrics, doc);
                 });
@@ -246,7 +281,7 @@ void printMemberList(TTandem12X& window, AppState& state)
 void printOverview(TTandem12X& window, TResultsForm& form, AppState& state)
 {
     const OverviewDocument doc = documentOf(window, form, state);
-    runPrintout(state, NoPrinter::Message21,
+    runPrintout(window, state, NoPrinter::Message21,
                 QString::fromLatin1(overviews::overviewFileWord(form.kind())),
                 [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
                     printing::printOverview(canvas, state.club.printSettings, metrics, doc);
@@ -273,12 +308,12 @@ void wirePrinting(TTandem12X& window, AppState& state)
     // The overview window exists once an overview command ran.
     QObject::connect(&window, &TTandem12X::overviewRequested, &window,
                      [&window, &state] { connectResults(window, state); });
-    // "Uitvoer Games" (5) opens the overview window too; "&Nieuwe Match" (1) and "&Open Match" (2)
-    // the match window.
+    // "Uitvoer Games" (5) opens the overview window too (before tonight's schedule the match window);
+    // "&Nieuwe Match" (1) and "&Open Match" (2) the match window.
     QObject::connect(&window, &TTandem12X::matchCommandRequested, &window, [&window, &state](int kind) {
         if (kind == 5)
             connectResults(window, state);
-        else if (kind == 1 || kind == 2)
+        if (kind == 1 || kind == 2 || kind == 5)
             connectMatchForm(window, state);
     });
 }

@@ -4,6 +4,7 @@
 // those windows show (a schedule accepted, games copied into a match, another club opened or made,
 // the member list edited) tell the owner, and the owner brings every open window up to date, so that
 // no window shows, prints or takes back data that are no longer true.
+#include "forms/PrintDialogs.h"
 #include "forms/TOptiesForm.h"
 
 #include <QObject>
@@ -27,6 +28,9 @@ public:
     TOptiesForm& optionsForm();
     // What the printouts and exports of this run remember (the last export file).
     PrintingState& printing() { return printing_; }
+    // The preview and print dialogs of the printouts (none until the program installs its own).
+    PrintDialogs& printDialogs() { return *printDialogs_; }
+    void setPrintDialogs(PrintDialogs& dialogs) { printDialogs_ = &dialogs; }
 
     // A new schedule was accepted: an open overview shows it (the change grid of the old schedule
     // closes).
@@ -59,6 +63,8 @@ private:
     MatchWindows* matches_ = nullptr;
     TOptiesForm* options_ = nullptr;
     PrintingState printing_;
+    NoPrintDialogs noPrintDialogs_;
+    PrintDialogs* printDialogs_ = &noPrintDialogs_;
     int wired_ = 0;
 };
 

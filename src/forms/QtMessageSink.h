@@ -14,7 +14,7 @@ class ModalHooks;
 
 class QtMessageSink : public MessageSink {
 public:
-    // A message belongs to the active modal dialog, else to this window, else to the active window.
+    // A message belongs to the active modal dialog, else to the active window, else to this window.
     void setParent(QWidget* parent) { parent_ = parent; }
     // The hooks every message dialog is handed just before it runs modally: those of the program
     // state (none: the dialog simply runs).

@@ -36,7 +36,8 @@ void wireOverviews(TTandem12X& window, AppState& state)
     QObject::connect(&window, &TTandem12X::overviewRequested, &window,
                      [&window, &state](int kind) { openOverview(window, state, kind); });
     QObject::connect(&window, &TTandem12X::matchCommandRequested, &window, [&window, &state](int command) {
-        if (command == UitvoerGames)
+        // Without tonight's schedule the match window shows the standings instead (MatchWiring).
+        if (command == UitvoerGames && window.matchGroupOn())
             openOverview(window, state, overviews::GamesOverview);
     });
 }

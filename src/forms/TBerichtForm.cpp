@@ -1,5 +1,7 @@
 #include "forms/TBerichtForm.h"
 
+#include "forms/WindowMemory.h"
+
 #include "messages/Messages.h"
 #include "messages/ScriptedMessages.h"
 
@@ -204,9 +206,12 @@ void TBerichtForm::build(const QString& text, int kind)
         default_->setFocus();
     }
 
-    // Centred on the screen.
-    move(screenRect.x() + screenRect.width() / 2 - clientWidth / 2,
-         screenRect.y() + screenRect.height() / 2 - clientHeight / 2);
+    // Centred over the window it belongs to (kept on that window's screen); without one on the screen.
+    if (parentWidget())
+        centreOver(*this, parentWidget()->window());
+    else
+        move(screenRect.x() + screenRect.width() / 2 - clientWidth / 2,
+             screenRect.y() + screenRect.height() / 2 - clientHeight / 2);
 }
 
 void TBerichtForm::reject()

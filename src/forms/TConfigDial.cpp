@@ -1,5 +1,6 @@
 #include "forms/TConfigDial.h"
 
+#include "forms/WindowMemory.h"
 #include "records/Cp1252.h"
 
 #include <QCheckBox>
@@ -141,6 +142,7 @@ TConfigDial::TConfigDial(AppState& state, QWidget* parent)
     }
 
     resize(DefaultWidth, DefaultHeight);
+    rememberPlace(*this, state_);
 }
 
 void TConfigDial::fillControls()

@@ -2,6 +2,7 @@
 
 #include "forms/HelpViewer.h"
 #include "forms/ScoreGrid.h"
+#include "forms/WindowMemory.h"
 #include "matches/GameInput.h"
 #include "records/Cp1252.h"
 
@@ -24,6 +25,8 @@ constexpr int HeaderHeight = 20;
 constexpr int PanelHeight = 41;
 constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
+constexpr int ControlsHeight = 150; // labels above the grid and the buttons below it
+constexpr int SideRoom = 90;        // "Ronde +" and "Ronde -" right of the grid
 const int kWidths[] = {40, 190, 50, 190, 50};
 
 bool toInt(const QString& text, int* value)
@@ -100,6 +103,10 @@ TInvoerForm::TInvoerForm(AppState& state, QWidget* parent) : QWidget(parent, Qt:
     connect(schrap, &QPushButton::clicked, this, &TInvoerForm::Schrap);
 
     resize(DefaultWidth, 12 * RowHeight + 32 + 150);
+    // The grid grows with the window (more courts in view, wider names); one court and the starting
+    // width are the smallest.
+    setMinimumSize(DefaultWidth, RowHeight + 32 + ControlsHeight);
+    rememberPlace(*this, state_);
 }
 
 int TInvoerForm::courts() const { return std::clamp(int(state_.schedule->Run.NumCourts), 0, engine::MaxCourts); }
@@ -134,7 +141,7 @@ bool TInvoerForm::OpenGameInput(int matchNr, int inputMode)
     grid_->setShape(courts(), QStringLiteral("Baan,Paar--1,Games,Paar--2,Games").split(QLatin1Char(',')));
     for (int c = 0; c < 5; ++c)
         grid_->setColumnWidth(c, kWidths[c]);
-    layOut();
+    layOut(); // the pair columns take the width the window has
     grid_->setToolTip(QStringLiteral("Aantal games paar 1 , paar2"));
 
     matchlabel_->setText(QStringLiteral("Match: ") + QString::number(matchNr_));
@@ -150,27 +157,34 @@ bool TInvoerForm::OpenGameInput(int matchNr, int inputMode)
 
 void TInvoerForm::layOut()
 {
+    // The courts of the evening, at most 12 in view: the window's starting height.
     const int visible = std::min(12, courts());
-    const int gridHeight = visible * RowHeight + 32;
-    resize(width(), gridHeight + 150);
-    placeControls(gridHeight);
+    resize(width(), visible * RowHeight + 32 + ControlsHeight);
+    placeControls();
 }
 
 void TInvoerForm::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    placeControls(grid_->height());
+    placeControls();
 }
 
-void TInvoerForm::placeControls(int gridHeight)
+void TInvoerForm::placeControls()
 {
-    const int left = (width() - GridWidth - 90) / 2;
-    grid_->setGeometry(left, GridTop, GridWidth, gridHeight);
+    // The grid takes the room above the buttons and beside "Ronde +" and "Ronde -"; the pair columns
+    // share the width beyond the starting one.
+    const int gridHeight = std::max(RowHeight + 32, height() - ControlsHeight);
+    const int gridWidth = GridWidth + std::max(0, width() - DefaultWidth);
+    const int left = (width() - gridWidth - SideRoom) / 2;
+    grid_->setGeometry(left, GridTop, gridWidth, gridHeight);
+    const int extra = gridWidth - GridWidth;
+    grid_->setColumnWidth(Paar1, kWidths[Paar1] + extra / 2);
+    grid_->setColumnWidth(Paar2, kWidths[Paar2] + extra - extra / 2);
     matchlabel_->move(left, 12);
     rondeLabel_->move(left + 180, 12);
     datumLabel_->move(left + 360, 12);
-    rndplusBtn_->move(left + GridWidth + 15, GridTop);
-    rndminBtn_->move(left + GridWidth + 15, 100);
+    rndplusBtn_->move(left + gridWidth + 15, GridTop);
+    rndminBtn_->move(left + gridWidth + 15, 100);
     bottomPanel_->setGeometry(0, height() - PanelHeight, width(), PanelHeight);
 }
 

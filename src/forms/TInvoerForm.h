@@ -58,7 +58,7 @@ protected:
 private:
     void fillGrid();
     void layOut();
-    void placeControls(int gridHeight);
+    void placeControls();
     bool gridKey(QKeyEvent* event);
     TScoreObj* roundScores();
     int courts() const;

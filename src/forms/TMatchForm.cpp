@@ -2,6 +2,7 @@
 
 #include "forms/HelpViewer.h"
 #include "forms/ScoreGrid.h"
+#include "forms/WindowMemory.h"
 #include "matches/MatchMembers.h"
 #include "matches/MatchScores.h"
 #include "records/Cp1252.h"
@@ -137,6 +138,9 @@ TMatchForm::TMatchForm(AppState& state, QWidget* parent) : QWidget(parent, Qt::W
     parameters_->hide();
 
     resize(DefaultWidth, DefaultHeight);
+    // The grid grows with the window; its starting size is the smallest.
+    setMinimumSize(DefaultWidth, OpenHeight);
+    rememberPlace(*this, state_);
 }
 
 void TMatchForm::followMembers()
@@ -158,7 +162,8 @@ void TMatchForm::OpenMatchForm()
     QFont font(fromCp1252(ps.textFontName), ps.textFontSize > 0 ? ps.textFontSize : 10);
     font.setStyleHint(QFont::SansSerif);
     grid_->setFont(font);
-    resize(width(), OpenHeight);
+    // The starting size; shown, the window takes the size it was left at when that is larger.
+    resize(DefaultWidth, OpenHeight);
 
     titles_ = QStringLiteral("Ix,Club,Voornaam,Achternaam,Grp,Actie").split(QLatin1Char(','));
     for (int b = 1; b <= matchNr_; ++b)
@@ -258,10 +263,13 @@ void TMatchForm::countActivePlayers()
 
 void TMatchForm::layOut()
 {
+    // As wide as its columns (the window's width at most), as high as the window leaves above the
+    // counters and buttons.
     const int gridWidth = std::min(GridBaseWidth + 50 * std::max(matchNr_, 0), width() - 20);
+    const int gridHeight = std::max(GridHeight, height() - OpenHeight + GridHeight);
     const int left = (width() - gridWidth) / 2;
-    grid_->setGeometry(left, GridTop, gridWidth, GridHeight);
-    const int line = GridTop + GridHeight + 10;
+    grid_->setGeometry(left, GridTop, gridWidth, gridHeight);
+    const int line = GridTop + gridHeight + 10;
     gegevensBtn_->move(left, line);
     rekenBtn_->move(left + ButtonWidth + 10, line);
     aantalHrntxt_->move(left + 260, line);

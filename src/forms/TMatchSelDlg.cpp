@@ -1,5 +1,6 @@
 #include "forms/TMatchSelDlg.h"
 
+#include "forms/WindowMemory.h"
 #include "matches/MatchSelection.h"
 
 #include <QButtonGroup>
@@ -96,7 +97,8 @@ TMatchSelDlg::TMatchSelDlg(AppState& state, QWidget* parent) : QDialog(parent), 
     grid->addWidget(invoerkeuze_, 3, 0, 1, 2);
     grid->addWidget(okMatchBtn_, 4, 1, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
-    setFixedSize(DefaultWidth, DefaultHeight);
+    resize(DefaultWidth, DefaultHeight);
+    rememberPlace(*this, state_);
 
     setTabOrder(matchSelBox_, rondenEdit_);
     setTabOrder(rondenEdit_, datePicker_);

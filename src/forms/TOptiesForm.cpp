@@ -1,6 +1,7 @@
 #include "forms/TOptiesForm.h"
 
 #include "forms/FontChoiceDialog.h"
+#include "forms/WindowMemory.h"
 #include "printing/PainterCanvas.h"
 #include "records/Cp1252.h"
 
@@ -162,6 +163,7 @@ TOptiesForm::TOptiesForm(AppState& state, QWidget* parent)
     layout->addWidget(pageControl_);
     layout->addLayout(bottom);
     resize(440, 330);
+    rememberPlace(*this, state_);
 
     connect(pageControl_, &QTabWidget::currentChanged, this, [this] { loadPage(); });
     connect(okBtn_, &QPushButton::clicked, this, &TOptiesForm::accept);

@@ -1,6 +1,7 @@
 #include "forms/TResultsForm.h"
 
 #include "forms/HelpViewer.h"
+#include "forms/WindowMemory.h"
 #include "overviews/Overview.h"
 #include "overviews/OverviewTexts.h"
 #include "records/Cp1252.h"
@@ -177,6 +178,7 @@ TResultsForm::TResultsForm(AppState& state, QWidget* parent) : QWidget(parent, Q
     connect(verwijderRij_, &QAction::triggered, this, &TResultsForm::VerwijderRijClick);
 
     resize(layout_.windowWidth, layout_.windowHeight);
+    rememberPlace(*this, state_);
 }
 
 TResultsForm::~TResultsForm() = default;
@@ -234,24 +236,19 @@ void TResultsForm::ShowOverview(int kind)
     // The grid's width is that of its columns: room for its scroll bar and frame comes on top.
     extraWidth_ = layout_.useGrid ? grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth() : 0;
     QSize size(std::max(layout_.windowWidth, layout_.listWidth + extraWidth_ + 40), layout_.windowHeight);
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+    QSize smallest(layout_.windowWidth, layout_.windowHeight);
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
         size = size.boundedTo(screen->availableGeometry().size());
-    resize(size);
-    layOut();
-    if (!placed_) {
-        // The first time over the middle of the main window; after that where the user left it.
-        placed_ = true;
-        if (const QWidget* main = parentWidget()) {
-            QRect frame(QPoint(), size);
-            frame.moveCenter(main->frameGeometry().center());
-            if (const QScreen* screen = main->screen()) {
-                const QRect avail = screen->availableGeometry();
-                frame.moveLeft(std::clamp(frame.left(), avail.left(), std::max(avail.left(), avail.right() - frame.width())));
-                frame.moveTop(std::clamp(frame.top(), avail.top(), std::max(avail.top(), avail.bottom() - frame.height())));
-            }
-            move(frame.topLeft());
-        }
+        smallest = smallest.boundedTo(screen->availableGeometry().size());
     }
+    // The overview's own size is where the window starts and the least it takes; a window the user made
+    // larger keeps its size (and one hidden and shown again the size it was left at: rememberPlace).
+    setMinimumSize(smallest);
+    if (isVisible() && !isMaximized())
+        size = size.expandedTo(this->size());
+    if (!isMaximized())
+        resize(size);
+    layOut();
     show();
     raise();
     activateWindow();

@@ -94,7 +94,6 @@ private:
     int captionRow_ = 0;
     int headingWidth_ = 225;
     int extraWidth_ = 0;
-    bool placed_ = false;
     overviews::OverviewLines lines_;
     overviews::OverviewLayout layout_;
     overviews::ScheduleChange change_;

@@ -2,10 +2,11 @@
 
 #include "engine/ScheduleStart.h"
 #include "forms/HelpViewer.h"
-#include "forms/SchemaHost.h"
 #include "forms/ProgramWindows.h"
+#include "forms/SchemaHost.h"
 #include "forms/TBanenDlg.h"
 #include "forms/TTandem12X.h"
+#include "forms/WindowMemory.h"
 #include "messages/MessageTable.h"
 #include "records/Cp1252.h"
 #include "state/ScheduleSetup.h"
@@ -94,6 +95,7 @@ TSchemaForm::TSchemaForm(AppState& state, QWidget* parent)
     applyWindowFontSize();
     buildControls();
     resize(DefaultWidth, DefaultHeight);
+    rememberPlace(*this, state_);
 }
 
 TSchemaForm::~TSchemaForm() = default;

@@ -8,6 +8,7 @@
 #include "forms/TAboutBox.h"
 #include "forms/TConfigDial.h"
 #include "forms/WindowList.h"
+#include "forms/WindowMemory.h"
 #include "state/UnsavedChanges.h"
 
 #include <QAbstractButton>
@@ -92,9 +93,12 @@ TTandem12X::TTandem12X(AppState& state, QWidget* parent) : QMainWindow(parent), 
             setWindowModified(hasUnsavedChanges(state_));
     });
 
+    // The starting size and place; after that where the user left it (the key data decide whether it
+    // is maximised).
     resize(750, 540);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    rememberPlace(*this, state_, false);
 
     setFileGroup(false);
     setMemberView(false);
@@ -297,7 +301,9 @@ void TTandem12X::buildStatusBar()
     QFont f = bar->font();
     f.setPointSize(10);
     bar->setFont(f);
-    const int widths[4] = {300, 110, 120, 80};
+    // The hint panel takes what the others leave (300 pixels in the starting window) and gives way
+    // first in a small window.
+    const int widths[4] = {100, 110, 120, 80};
     const char* texts[4] = {"", "Naam :", "Datum :", "Tijd :"};
     for (int i = 0; i < 4; ++i) {
         panels_[i] = new QLabel(QString::fromLatin1(texts[i]), bar);
@@ -311,6 +317,10 @@ void TTandem12X::buildStatusBar()
         bar->addWidget(panels_[i], i == 0 ? 1 : 0);
     }
     panels_[2]->setText(QStringLiteral("Datum: ") + state_.today.toString(QStringLiteral("dd-MM-yyyy")));
+    // Date and time are never cut off, also not in the smallest window.
+    panels_[2]->setMinimumWidth(std::max(widths[2], panels_[2]->sizeHint().width()));
+    panels_[3]->setMinimumWidth(std::max(widths[3], QFontMetrics(bar->font()).horizontalAdvance(QStringLiteral("Tijd: 00:00:00"))
+                                                        + 2 * panels_[3]->frameWidth() + 8));
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("Timer1"));
     clock_->setInterval(1000);
@@ -408,22 +418,28 @@ void TTandem12X::setOverviewGroup(bool on)
 
 void TTandem12X::setMatchGroup(bool on)
 {
+    matchGroupOn_ = on;
     for (QAction* a : matchItems)
         a->setEnabled(on);
 }
 
+void TTandem12X::setStandingsGroup(bool on)
+{
+    for (int kind : {2, 5}) // "&Open Match", "Uitvoer Games"
+        matchItems[size_t(kind - 1)]->setEnabled(on);
+}
+
 void TTandem12X::layOutMemberView()
 {
-    memberView_->layOut(width(), isMaximized());
+    memberView_->layOut(width());
 }
 
 void TTandem12X::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    if (memberViewOn_) {
+    // The grid follows the window's size; what it shows, the current cell and any typing stay.
+    if (memberViewOn_)
         layOutMemberView();
-        memberView_->fill(1);
-    }
 }
 
 void TTandem12X::showMemberList()

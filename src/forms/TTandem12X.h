@@ -43,6 +43,10 @@ public:
     void setMemberView(bool on);
     void setOverviewGroup(bool on);
     void setMatchGroup(bool on);
+    // "&Open Match" and "Uitvoer Games" alone: the standings of the matches kept, without a schedule.
+    void setStandingsGroup(bool on);
+    // Whether all match commands are on: tonight's schedule was made (not only the standings).
+    bool matchGroupOn() const { return matchGroupOn_; }
 
     // File commands.
     void newFile();
@@ -111,6 +115,7 @@ private:
     ProgramWindows* windows_ = nullptr;
     bool mayClose_ = true;
     bool memberViewOn_ = false;
+    bool matchGroupOn_ = false;
 
     QLabel* panels_[4] = {};
     QTimer* clock_ = nullptr;

@@ -147,7 +147,7 @@ std::vector<CellUpdate> applyChange(ScheduleState& s, const CourtCoding& coding,
     move(v1, p1, p2);
     move(v2, p2, p1);
     if (changed == 0) {
-        messages.showInfo(QStringLiteral("Wijziging niet gelukt"));
+        messages.showBericht(QStringLiteral("Wijziging niet gelukt"), Error, Btn::OK); // a failure: the error icon
         return {};
     }
 

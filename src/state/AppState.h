@@ -7,6 +7,7 @@
 #include "records/MemberList.h"
 #include "state/ModalHooks.h"
 #include "state/Seams.h"
+#include "state/WindowPlacement.h"
 
 #include "engine/ScheduleTables.h"
 #include "matches/MatchFile.h"
@@ -72,6 +73,9 @@ struct AppState {
     // Runs with each dialog just before it runs modally (empty in the program; tests drive the
     // dialogs here).
     ModalHooks modalHooks;
+    // Where the windows were left (the program's settings); without it the windows open at their
+    // starting places every time (tests, the command-line tool).
+    WindowPlaces* windowPlaces = nullptr;
 };
 
 // Key-data file handling for the open member file.

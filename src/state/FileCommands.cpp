@@ -144,7 +144,7 @@ bool saveMemberList(AppState& state, bool report)
     if (report)
         state.messages.showBericht(QStringLiteral("Wegschrijven van ") + name
                                        + (ok ? QStringLiteral(" gelukt") : QStringLiteral(" niet gelukt")),
-                                   Information, Btn::OK, 0);
+                                   ok ? Information : Error, Btn::OK, 0);
     else if (!ok)
         state.messages.showMessageNo(name, 0, 8, 4);
     return ok;

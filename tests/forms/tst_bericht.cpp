@@ -244,6 +244,65 @@ private slots:
         QCOMPARE(messages.showBericht(QStringLiteral("Hulp nodig?"), Information, Btn::OK | Btn::Help, 42), 1);
         QCOMPARE(contexts, QList<int>{42});
     }
+
+    // A message belongs to the window the user works in and stands over its middle; the main window
+    // (the sink's own) only when no window of the program is active.
+    void messageBelongsToTheWindowInUse()
+    {
+        QWidget main;
+        main.setObjectName(QStringLiteral("Tandem12X"));
+        main.setGeometry(20, 20, 500, 400); // both on the screen of the offscreen platform (800 x 800)
+        QWidget overview(&main, Qt::Window);
+        overview.setObjectName(QStringLiteral("TResultsForm"));
+        overview.setGeometry(300, 150, 450, 380);
+        main.show();
+        overview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&overview));
+
+        QtMessageSink sink;
+        sink.setParent(&main);
+        ModalHooks hooks;
+        sink.setModalHooks(hooks);
+        QWidget* owner = nullptr;
+        QPoint centre;
+        hooks.onShow<TBerichtForm>([&](TBerichtForm& dialog) {
+            owner = dialog.parentWidget();
+            centre = dialog.frameGeometry().center();
+            QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(keyTarget(dialog), Qt::Key_Return); });
+        });
+        struct Case {
+            QWidget* active;
+            QWidget* expected;
+        };
+        for (const Case& c : {Case{&overview, &overview}, Case{&main, &main}, Case{nullptr, &main}}) {
+            if (c.active) {
+                c.active->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(c.active));
+            }
+            QApplication::setActiveWindow(c.active);
+            owner = nullptr;
+            QCOMPARE(sink.showBericht(QStringLiteral("Wijziging niet gelukt"), Error, Btn::OK, 0), int(Result::Ok));
+            QCOMPARE(owner, c.expected);
+            const QPoint expected = c.expected->frameGeometry().center();
+            QVERIFY2(qAbs(centre.x() - expected.x()) <= 2 && qAbs(centre.y() - expected.y()) <= 2, // rounding of odd sizes
+                     qPrintable(QStringLiteral("%1,%2 for %3,%4").arg(centre.x()).arg(centre.y()).arg(expected.x()).arg(expected.y())));
+        }
+
+        // Over a window at the screen's edge the message stays wholly on the screen.
+        const QRect screen = overview.screen()->availableGeometry();
+        overview.move(screen.right() - 100, screen.bottom() - 60);
+        overview.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&overview));
+        QApplication::setActiveWindow(&overview);
+        QRect placed;
+        hooks.onShow<TBerichtForm>([&](TBerichtForm& dialog) {
+            placed = dialog.frameGeometry();
+            QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(keyTarget(dialog), Qt::Key_Return); });
+        });
+        sink.showBericht(QStringLiteral("Wegschrijven van club.tdm niet gelukt"), Error, Btn::OK, 0);
+        QVERIFY2(screen.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y())
+                                                          .arg(placed.width()).arg(placed.height())));
+    }
 };
 
 QTEST_MAIN(TstBericht)

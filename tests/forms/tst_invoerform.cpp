@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -176,6 +177,7 @@ private slots:
     void typedGamesGoToThePlacesOfTheCourt();
     void roundsStayWithinTheMatch();
     void atMostTwelveCourtsAreVisible();
+    void gridTakesTheRoomOfTheWindow();
     void keysMoveBetweenTheGamesCells();
     void aCellThatIsNoNumberKeepsTheRound();
     void gamesOutsideWhatAPairCanWinAreRefused_data();
@@ -293,6 +295,34 @@ void TestInvoerForm::atMostTwelveCourtsAreVisible()
         if (courts > visible)
             QVERIFY(g->rowViewportPosition(visible) + 36 > g->viewport()->height());
     }
+}
+
+// A larger window shows more courts and wider names; the starting size is the smallest.
+void TestInvoerForm::gridTakesTheRoomOfTheWindow()
+{
+    Evening e;
+    e.s.Run.NumCourts = 14;
+    TInvoerForm& f = e.open();
+    ScoreGrid* g = f.grid();
+    QCOMPARE(g->size(), QSize(TInvoerForm::GridWidth, 12 * 36 + 32));
+    const QList<int> starting{g->columnWidth(0), g->columnWidth(1), g->columnWidth(2), g->columnWidth(3), g->columnWidth(4)};
+    QCOMPARE(starting, QList<int>({40, 190, 50, 190, 50}));
+
+    f.resize(TInvoerForm::DefaultWidth + 200, 14 * 36 + 32 + 150);
+    QCOMPARE(g->size(), QSize(TInvoerForm::GridWidth + 200, 14 * 36 + 32));
+    QVERIFY(g->rowViewportPosition(13) + 36 <= g->viewport()->height()); // all 14 in view
+    QCOMPARE(g->verticalScrollBar()->maximum(), 0);
+    const QList<int> wider{g->columnWidth(0), g->columnWidth(1), g->columnWidth(2), g->columnWidth(3), g->columnWidth(4)};
+    QCOMPARE(wider, QList<int>({40, 290, 50, 290, 50})); // the names get the room, the games cells keep theirs
+    auto* plus = button(f, "RndplusBtn");
+    QCOMPARE(plus->x(), g->geometry().right() + 1 + 15);
+    QVERIFY(plus->geometry().right() < f.width());
+    QVERIFY(button(f, "SluitBtn2")->mapTo(&f, QPoint(0, 25)).y() <= f.height());
+
+    f.resize(100, 100);
+    QCOMPARE(f.width(), TInvoerForm::DefaultWidth);
+    QCOMPARE(g->width(), TInvoerForm::GridWidth);
+    QVERIFY(g->height() >= 36 + 32);
 }
 
 void TestInvoerForm::keysMoveBetweenTheGamesCells()

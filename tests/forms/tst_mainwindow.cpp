@@ -1,6 +1,13 @@
 // The main window driven through its real menus, buttons and dialogs.
+#include "forms/AppWiring.h"
+#include "forms/MatchWiring.h"
 #include "forms/MemberView.h"
 #include "forms/PrintWiring.h"
+#include "forms/ProgramWindows.h"
+#include "forms/ScoreGrid.h"
+#include "forms/TMatchForm.h"
+#include "forms/TMatchSelDlg.h"
+#include "forms/TResultsForm.h"
 #include "forms/QtFileDialogs.h"
 #include "forms/TConfigDial.h"
 #include "forms/TTandem12X.h"
@@ -8,11 +15,14 @@
 #include "forms/WindowList.h"
 #include "matches/MatchFile.h"
 #include "printing/MemberListPrint.h"
+#include "records/MemberFile.h"
 #include "records/MemberOps.h"
+#include "state/FileCommands.h"
 #include "state/UnsavedChanges.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
@@ -67,6 +77,48 @@ void answerKeyData(AppState& state, const QString& clubSize, bool ok = true)
 
 QAction* item(TTandem12X& w, const char* name) { return w.findChild<QAction*>(name); }
 
+// A club of four beside `file`, its key data keeping games (or not) and, with `matches`, a match file
+// of that many matches in which member n won 10 * match + n games.
+void writeClubWithMatches(const QString& file, bool keepGames, int matches)
+{
+    ScriptedMessageSink sink;
+    Messages messages{sink};
+    Clock clock;
+    ScriptedFiles files;
+    AppState state{messages, clock, files};
+    setDefaults(state);
+    KeyData& k = state.club.config->keyData;
+    k.clubSize = 4;
+    k.keepGames = keepGames ? 1 : 0;
+    k.maxMatches = 10;
+    MemberList list;
+    for (int i = 1; i <= 4; ++i)
+        list.append(makeMemberRecord(i, 100 + i, i <= 2 ? "h" : "d", "X"));
+    state.club.members = list;
+    state.club.memberFileName = file;
+    QVERIFY(saveMemberList(state, false));
+    QVERIFY(saveConfig(state, file));
+    for (int n = 1; n <= matches; ++n) {
+        QVERIFY(CreateMatch(state, state.matches, n));
+        for (int m = 1; m <= 4; ++m)
+            state.matches.match(n)->calcs[size_t(m)].Games = int16_t(10 * n + m);
+    }
+    if (matches > 0)
+        QVERIFY(SaveMatchFile(state, state.matches));
+    QCOMPARE(QFile::exists(matchFileName(file)), matches > 0);
+}
+
+// Clicks the item of a menu of the menu bar as the user does: the menu opened, the item clicked.
+void chooseFromMenu(TTandem12X& w, const char* menuName, const char* itemName)
+{
+    auto* menu = w.findChild<QMenu*>(menuName);
+    QAction* action = item(w, itemName);
+    QVERIFY(menu && action);
+    menu->popup(QPoint());
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+}
+
 // The window shown and active, with a new list of four members open (the member panel and every file
 // item on), and the focus in the grid as after "&Nieuw".
 bool openNewListInActiveWindow(TTandem12X& w)
@@ -111,6 +163,10 @@ private slots:
     void altLetterOpensItsMenuBeforeAnyButton_data();
     void altLetterOpensItsMenuBeforeAnyButton();
     void recentFilesListTheLastSixThatStillExist();
+    void memberGridAndCountersFollowTheWindowSize();
+    void standingsWithoutASchedule_data();
+    void standingsWithoutASchedule();
+    void opensWhereItWasLeftButNotMaximised();
     // The settings (recent files) go to a folder of the test's own, never the user's.
     void initTestCase()
     {
@@ -671,6 +727,146 @@ void TestMainWindow::openDialogOffersOnlyWritableFiles()
         names << offered.index(r, 0, shownRoot).data().toString();
     names.sort();
     QCOMPARE(names, (QStringList{"map", "open.tdm"}));
+}
+
+// Maximised, the grid shows more members; made small, the window keeps the grid's starting size and
+// the counters below it in view.
+void TestMainWindow::memberGridAndCountersFollowTheWindowSize()
+{
+    TestState t;
+    TTandem12X w(t.state);
+    QVERIFY(openNewListInActiveWindow(w));
+    auto* grid = w.findChild<QTableWidget*>("LedenGrid");
+    auto* panel = w.findChild<QWidget*>("GridPanel");
+    QVERIFY(grid && panel);
+    auto inView = [&w](QWidget* child) {
+        return child->isVisible() && w.rect().contains(QRect(child->mapTo(&w, QPoint(0, 0)), child->size()));
+    };
+    QCOMPARE(grid->size(), QSize(580, 340)); // the starting size
+
+    w.showMaximized();
+    QTRY_VERIFY(w.isMaximized());
+    const QRect screen = w.screen()->availableGeometry();
+    QTRY_COMPARE(w.frameGeometry().height(), screen.height());
+    QVERIFY2(grid->height() > 340 + (screen.height() - 540) / 2, qPrintable(QString::number(grid->height())));
+    QVERIFY(inView(grid) && inView(panel));
+    QVERIFY(inView(w.findChild<QLabel*>("AantalHrntxt")) && inView(w.findChild<QLabel*>("AantalDmsLab")));
+    QVERIFY(inView(w.findChild<QPushButton*>("SluitBitBtn")));
+
+    w.showNormal();
+    QTRY_VERIFY(!w.isMaximized());
+    w.resize(300, 200);
+    QVERIFY(w.width() > 580 && w.height() > 340);
+    QCOMPARE(grid->size(), QSize(580, 340));
+    QVERIFY(inView(grid) && inView(panel));
+    for (const char* name : {"Panel2", "Panel3"}) { // date and time not cut off
+        auto* label = w.findChild<QLabel*>(name);
+        QVERIFY2(inView(label) && label->width() >= label->sizeHint().width(), name);
+    }
+    QVERIFY(inView(w.findChild<QLabel*>("AantalHrntxt")) && inView(w.findChild<QLabel*>("AantalDmsLab")));
+    QVERIFY(inView(w.findChild<QPushButton*>("SluitBitBtn")));
+}
+
+// The main window comes back at the size and place it was left at; whether it is maximised the key
+// data of the member file decide ("Maximaal scherm"), not the last run.
+void TestMainWindow::opensWhereItWasLeftButNotMaximised()
+{
+    SettingsWindowPlaces places;
+    QSettings().remove(QStringLiteral("windows"));
+    QRect left;
+    {
+        TestState t;
+        t.state.windowPlaces = &places;
+        TTandem12X w(t.state);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect screen = w.screen()->availableGeometry();
+        QVERIFY2(screen.contains(w.frameGeometry()), "the starting place is on the screen");
+        w.setGeometry(screen.left() + 8, screen.top() + 20, 780, 560); // larger than the starting size
+        left = w.frameGeometry();
+        w.showMaximized();
+        QTRY_VERIFY(w.isMaximized());
+        QVERIFY(w.close());
+    }
+    QCOMPARE(places.load(QStringLiteral("Tandem12X")), (WindowPlace{left, false, QMargins(2, 2, 2, 2)})); // the offscreen frame
+    TestState t;
+    t.state.windowPlaces = &places;
+    TTandem12X w(t.state);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(!w.isMaximized());
+    QCOMPARE(w.frameGeometry(), left);
+}
+
+// After opening a club that keeps games and has a match file, "&Open Match" and "Uitvoer Games" show
+// the standings without a schedule; the other match items wait for tonight's schedule.
+void TestMainWindow::standingsWithoutASchedule_data()
+{
+    QTest::addColumn<bool>("keepGames");
+    QTest::addColumn<int>("matches");
+    QTest::addColumn<bool>("standings");
+    QTest::newRow("games kept, two matches") << true << 2 << true;
+    QTest::newRow("games kept, no match file yet") << true << 0 << false;
+    QTest::newRow("games not kept") << false << 2 << false;
+}
+
+void TestMainWindow::standingsWithoutASchedule()
+{
+    QFETCH(bool, keepGames);
+    QFETCH(int, matches);
+    QFETCH(bool, standings);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("club.tdm");
+    writeClubWithMatches(file, keepGames, matches);
+    TestState t;
+    TTandem12X w(t.state);
+    wireWindows(w);
+    // A schedule made for another club earlier in the run is not tonight's.
+    t.state.schedule->Settings.ScheduleMode = 1;
+    w.show();
+    QVERIFY(w.openPath(file));
+    QVERIFY(w.findChild<QMenu*>("Match1")->menuAction()->isEnabled());
+    for (const char* name : {"NieuweMatch1", "VerwijderMatch1", "InvoerGames1", "KopievanGames1"})
+        QVERIFY2(!item(w, name)->isEnabled(), name);
+    for (const char* name : {"OpenMatch1", "UitvoerGames1"})
+        QCOMPARE(item(w, name)->isEnabled(), standings);
+    if (!standings)
+        return;
+
+    // "Uitvoer Games": the match window with the last match, every match's games, totals and places.
+    chooseFromMenu(w, "Match1", "UitvoerGames1");
+    TMatchForm& form = MatchWindows::of(w)->matchForm();
+    QVERIFY(form.isVisible());
+    QVERIFY(!w.windows().resultsForm().isVisible());
+    QCOMPARE(form.matchNumber(), 2);
+    QCOMPARE(form.grid()->cell(1, form.gamesColumn() - 1), QString("11"));
+    QCOMPARE(form.grid()->cell(1, form.gamesColumn()), QString("21"));
+    QCOMPARE(form.grid()->cell(4, form.gamesColumn()), QString("24"));
+    QVERIFY(t.sink.shown.empty());
+    // Its "&Print" prints the standings (the key data have no printer: Nee to the PDF file).
+    t.sink.expect(Result::No);
+    QTest::mouseClick(form.findChild<QPushButton*>("PrintMatchBtn"), Qt::LeftButton);
+    QCOMPARE(t.sink.texts().last(), QString("Geen Printer aanwezig\rAfdrukken naar PDF-bestand?"));
+    QTest::mouseClick(form.findChild<QPushButton*>("SchrapMatchBtn"), Qt::LeftButton);
+    QVERIFY(!form.isVisible());
+
+    // "&Open Match" chooses match 1.
+    t.state.modalHooks.onShow<TMatchSelDlg>([](TMatchSelDlg& d) {
+        QTimer::singleShot(0, &d, [&d] {
+            auto* box = d.findChild<QComboBox*>("MatchSelBox");
+            box->setEditText(QStringLiteral("1"));
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::mouseClick(d.findChild<QPushButton*>("OKMatchBtn"), Qt::LeftButton);
+        });
+    });
+    t.sink.expect(Result::Yes); // "Match openen ?"
+    chooseFromMenu(w, "Match1", "OpenMatch1");
+    t.state.modalHooks.remove<TMatchSelDlg>();
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.matchNumber(), 1);
+    QCOMPARE(form.grid()->cell(3, form.gamesColumn()), QString("13"));
+    QVERIFY(t.sink.allAnswersUsed());
+    QTest::mouseClick(form.findChild<QPushButton*>("SchrapMatchBtn"), Qt::LeftButton);
 }
 
 QTEST_MAIN(TestMainWindow)

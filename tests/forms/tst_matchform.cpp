@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -155,6 +157,20 @@ private slots:
     void gegevensShowsTheMatchParameters();
     void matchFortyTurnsNewMatchOff();
     void openingAnotherListClosesTheMatchWindow();
+    void opensWhereItWasLeftAndWhollyOnTheScreen();
+    void gridGrowsWithTheWindow();
+    void maximisedStaysMaximisedAndReturnsToItsPlace();
+    // The window places go to a settings folder of the test's own, never the user's.
+    void initTestCase()
+    {
+        QVERIFY(settingsDir.isValid());
+        QCoreApplication::setOrganizationName("TandemX-test");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    }
+
+private:
+    QTemporaryDir settingsDir;
 };
 
 void TestMatchForm::opensWithEveryMatchUpToTheChosenOne()
@@ -415,6 +431,100 @@ void TestMatchForm::matchFortyTurnsNewMatchOff()
     QVERIFY(nieuw->isEnabled());
     s.open(40);
     QVERIFY(!nieuw->isEnabled());
+}
+
+// "S&chrap" and "&Open Match" again: the window comes back at the size and place it was left at (the
+// program's settings), and a place partly off the screen (the window once opened 15 pixels below the
+// screen's bottom) is moved onto it.
+void TestMatchForm::opensWhereItWasLeftAndWhollyOnTheScreen()
+{
+    SettingsWindowPlaces places;
+    QSettings().remove(QStringLiteral("windows"));
+    Season s;
+    s.t.state.windowPlaces = &places;
+    const QRect screen = s.window.screen()->availableGeometry();
+    TMatchForm& f = s.open(2);
+    QVERIFY(f.isVisible());
+    QVERIFY2(screen.contains(f.frameGeometry()), "opened partly off the screen");
+    QCOMPARE(f.size(), QSize(TMatchForm::DefaultWidth, TMatchForm::OpenHeight)); // nothing kept yet: the starting size
+
+    // Places are frame rectangles: the window with its title bar and borders.
+    f.setGeometry(screen.left() + 20, screen.top() + 30, 760, 540);
+    const QRect left = f.frameGeometry();
+    QTest::mouseClick(button(f, "SchrapMatchBtn"), Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+    QCOMPARE(places.load(QStringLiteral("TMatchForm")), (WindowPlace{left, false, QMargins(2, 2, 2, 2)})); // the offscreen frame
+
+    s.open(3);
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.frameGeometry(), left);
+    QCOMPARE(f.size(), QSize(760, 540));
+
+    // Kept 15 pixels below the screen: it opens with its bottom on the screen's bottom.
+    QTest::mouseClick(button(f, "SchrapMatchBtn"), Qt::LeftButton);
+    places.save(QStringLiteral("TMatchForm"), {QRect(left.x(), screen.bottom() + 15 - 543, 764, 544), false});
+    s.open(3);
+    QCOMPARE(f.frameGeometry(), QRect(left.x(), screen.bottom() - 543, 764, 544));
+    QTest::mouseClick(button(f, "SchrapMatchBtn"), Qt::LeftButton);
+
+    // Kept on a screen that has gone (far right): back on this one.
+    places.save(QStringLiteral("TMatchForm"), {QRect(screen.right() + 400, 100, 764, 544), false});
+    s.open(1);
+    QVERIFY2(screen.contains(f.frameGeometry()), "left on a screen that has gone");
+    QCOMPARE(f.size(), QSize(760, 540));
+    // Kept smaller than the starting size: the starting size.
+    QTest::mouseClick(button(f, "SchrapMatchBtn"), Qt::LeftButton);
+    places.save(QStringLiteral("TMatchForm"), {QRect(screen.left() + 10, screen.top() + 10, 300, 200), false});
+    s.open(1);
+    QCOMPARE(f.frameGeometry().topLeft(), screen.topLeft() + QPoint(10, 10));
+    QCOMPARE(f.size(), QSize(TMatchForm::DefaultWidth, TMatchForm::OpenHeight));
+}
+
+// The grid takes the room the window has: wider up to its columns, higher with the window, the
+// counters and buttons below it in view.
+void TestMatchForm::gridGrowsWithTheWindow()
+{
+    Season s(3);
+    TMatchForm& f = s.open(3);
+    ScoreGrid* g = grid(f);
+    QCOMPARE(g->size(), QSize(520 + 3 * 50, 330)); // the starting size
+    const QRect screen = f.screen()->availableGeometry();
+    f.resize(screen.width(), screen.height());
+    QCOMPARE(g->width(), 520 + 3 * 50); // as wide as its columns
+    QCOMPARE(g->height(), 330 + screen.height() - TMatchForm::OpenHeight);
+    QCOMPARE(g->x(), (f.width() - g->width()) / 2);
+    for (const char* name : {"AantalHrntxt", "AantalDmsLab"}) {
+        auto* label = f.findChild<QLabel*>(name);
+        QVERIFY2(label->isVisible() && label->y() > g->geometry().bottom() && label->geometry().bottom() < f.height() - 41, name);
+    }
+    QVERIFY(button(f, "PrintMatchBtn")->mapTo(&f, QPoint(0, 0)).y() + 25 <= f.height());
+    f.resize(100, 100); // no smaller than the starting size
+    QCOMPARE(f.size(), QSize(TMatchForm::DefaultWidth, TMatchForm::OpenHeight));
+    QCOMPARE(g->height(), 330);
+    QTest::mouseClick(button(f, "SchrapMatchBtn"), Qt::LeftButton);
+}
+
+// Closed while maximised, the window opens maximised again, and "restore" brings back the place it
+// had before it was maximised.
+void TestMatchForm::maximisedStaysMaximisedAndReturnsToItsPlace()
+{
+    Season s;
+    TMatchForm& f = s.open(3);
+    const QRect screen = f.screen()->availableGeometry();
+    f.setGeometry(screen.left() + 30, screen.top() + 40, 720, 500);
+    const QRect normal = f.geometry();
+    f.showMaximized();
+    QTRY_COMPARE(f.frameGeometry(), screen);
+    QTest::mouseClick(button(f, "SchrapMatchBtn"), Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+    s.open(2);
+    QVERIFY(f.isVisible());
+    QTRY_VERIFY(f.isMaximized());
+    QTRY_COMPARE(f.frameGeometry(), screen);
+    QVERIFY(f.grid()->height() > 330);
+    f.showNormal();
+    QTRY_COMPARE(f.geometry(), normal);
+    QTest::mouseClick(button(f, "SchrapMatchBtn"), Qt::LeftButton);
 }
 
 QTEST_MAIN(TestMatchForm)

@@ -55,7 +55,7 @@ class TestMemberDialog : public QObject {
         ts->state.club.members = club(count);
         view = std::make_unique<MemberView>(ts->state);
         view->resize(750, 430);
-        view->layOut(750, false);
+        view->layOut(750);
         view->fill(row);
         view->renumber();
         view->show();

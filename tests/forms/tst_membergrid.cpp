@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -70,7 +71,7 @@ class TestMemberGrid : public QObject {
         ts->state.club.members = club(count);
         view = std::make_unique<MemberView>(ts->state);
         view->resize(750, 430);
-        view->layOut(750, false);
+        view->layOut(750);
         view->fill(1);
         view->renumber();
         view->show();
@@ -127,7 +128,7 @@ private slots:
     {
         open(10);
         QCOMPARE(grid->objectName(), QStringLiteral("LedenGrid"));
-        QCOMPARE(grid->geometry(), QRect(85, 4, 580, 340));
+        QCOMPARE(grid->geometry(), QRect(85, 4, 580, 354)); // the height of a 430-pixel view above the counters
         QCOMPARE(grid->columnCount(), 7);
         QStringList titles;
         QList<int> widths;
@@ -144,9 +145,55 @@ private slots:
         QCOMPARE(label("AantalDmstxt"), QStringLiteral("Dames"));
         QCOMPARE(label("AantalHrnLab"), QStringLiteral("3"));
         QCOMPARE(label("AantalDmsLab"), QStringLiteral("3"));
-        QVERIFY(view->findChild<QWidget*>("GridPanel")->geometry().top() == 4 + 340 + 12);
+        QCOMPARE(view->findChild<QWidget*>("GridPanel")->geometry(), QRect(85, 4 + 354 + 12, 576, 60));
         QVERIFY(!view->findChild<QWidget*>("Zoekpanel")->isVisible());
         QVERIFY(!view->findChild<QWidget*>("Movelabel")->isVisible());
+    }
+
+    // The grid takes the room of its window: as wide as its columns (the window's width at most), as
+    // high as the window leaves above the counters, which stay in view below it. Its starting size is
+    // the smallest: the view never gets smaller than grid and counters.
+    void gridTakesTheRoomOfItsWindow_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<bool>("addresses");
+        QTest::addColumn<int>("widenColumn"); // pixels added to "Opmerking" or "Telefoon" by the user
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("starting size") << QSize(750, 430) << false << 0 << QRect(85, 4, 580, 354);
+        QTest::newRow("maximised") << QSize(1280, 900) << false << 0 << QRect(350, 4, 580, 824);
+        QTest::newRow("maximised, addresses") << QSize(1280, 900) << true << 0 << QRect(250, 4, 780, 824);
+        QTest::newRow("a column dragged wider") << QSize(1280, 900) << false << 100 << QRect(); // see below
+        QTest::newRow("wider than the window") << QSize(750, 430) << false << 400 << QRect(4, 4, 742, 354);
+        QTest::newRow("smaller than the start") << QSize(300, 200) << false << 0 << QRect(4, 4, 580, 340);
+    }
+    void gridTakesTheRoomOfItsWindow()
+    {
+        QFETCH(QSize, window);
+        QFETCH(bool, addresses);
+        QFETCH(int, widenColumn);
+        QFETCH(QRect, expected);
+        open(30);
+        if (addresses)
+            view->toggleAddressView();
+        view->resize(window);
+        view->layOut(view->width());
+        if (widenColumn)
+            grid->setColumnWidth(grid->columnCount() - 1, grid->columnWidth(grid->columnCount() - 1) + widenColumn);
+        if (expected.isNull()) {
+            // Wider by the column's extra width, still centred, every column in view without scrolling.
+            const QRect g = grid->geometry();
+            QVERIFY2(g.width() > 580 + widenColumn - 10 && g.width() <= 580 + widenColumn, qPrintable(QString::number(g.width())));
+            QCOMPARE(g.left(), (window.width() - g.width()) / 2);
+            QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+            expected = g;
+        }
+        QCOMPARE(grid->geometry(), expected);
+        QVERIFY(view->size().width() >= 588 && view->size().height() >= 4 + 340 + 12 + 60);
+        const QRect panel = view->findChild<QWidget*>("GridPanel")->geometry();
+        QCOMPARE(panel.top(), expected.bottom() + 1 + 12);
+        QVERIFY(view->rect().contains(panel));
+        QVERIFY(view->findChild<QLabel*>("AantalHrntxt")->isVisible());
+        QVERIFY(view->findChild<QLabel*>("AantalDmsLab")->isVisible());
     }
 
     void actieTypedAndEntered_data()
@@ -420,11 +467,9 @@ private slots:
         QCOMPARE(view->cellText(0, 4), QStringLiteral("Straat"));
         QCOMPARE(grid->columnCount(), 8);
         QCOMPARE(grid->columnWidth(4), 150);
-        QCOMPARE(grid->geometry(), QRect(85, 4, 580, 340));
-        view->layOut(1000, true); // maximised: room for the address columns
-        QCOMPARE(grid->geometry(), QRect(110, 4, 780, 340));
-        view->layOut(1000, false);
-        QCOMPARE(grid->geometry(), QRect(210, 4, 580, 340));
+        QCOMPARE(grid->geometry(), QRect(4, 4, 742, 354)); // the address columns take the window's width
+        view->layOut(1000); // a wider window: room for all of them
+        QCOMPARE(grid->geometry(), QRect(110, 4, 780, 354));
         QCOMPARE(view->cellText(2, GridCol::Voornaam), QStringLiteral("Piet"));
         QCOMPARE(view->cellText(2, GridCol::Straat), QStringLiteral("Straat 2"));
 

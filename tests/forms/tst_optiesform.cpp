@@ -8,7 +8,9 @@
 #include "forms/TMatchForm.h"
 #include "forms/TMatchSelDlg.h"
 #include "matches/MatchFile.h"
+#include "forms/PrintDialogs.h"
 #include "forms/PrintWiring.h"
+#include "forms/ProgramWindows.h"
 #include "forms/QtFileDialogs.h"
 #include "forms/ResultsWiring.h"
 #include "forms/TOptiesForm.h"
@@ -21,6 +23,10 @@
 #include "state/FileCommands.h"
 
 #include <QAction>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,6 +75,18 @@ int pdfPages(const QString& fileName)
 {
     QFile f(fileName);
     return f.open(QIODevice::ReadOnly) ? int(f.readAll().count("/Type /Page\n")) : -1;
+}
+
+// Whether the first page of the PDF file is wider than high ("/MediaBox [0 0 width height]").
+bool pdfLandscape(const QString& fileName)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = f.readAll();
+    const qsizetype at = bytes.indexOf("/MediaBox [");
+    const QList<QByteArray> box = bytes.mid(at + 11, bytes.indexOf(']', at) - at - 11).simplified().split(' ');
+    return at >= 0 && box.size() == 4 && box[2].toDouble() > box[3].toDouble();
 }
 
 // Whether the PDF file embeds the font (by its PostScript name, e.g. "DejaVuSerif").
@@ -153,6 +171,8 @@ private slots:
     void memberListPrintKeepsTheUsersMargins();
     void memberGridFollowsTheTextFont();
     void memberListWithoutPrinterOrAnsweredNee();
+    void previewOrientationGoesIntoThePdfFile();
+    void qtPreviewShowsThePagesAndItsPrintButtonGoesOn();
     void everyFileOpenedPrintsInItsOwnPrintFont();
     void overviewPrintAndExport();
     void matchPrintAndExport();
@@ -469,12 +489,15 @@ namespace {
 struct SampleClub {
     QTemporaryDir dir;
     TestState t;
+    ScriptedPrintDialogs dialogs;
     TTandem12X window{t.state};
 
     SampleClub()
     {
         for (const char* ext : {".tdm", ".cfg"})
             QFile::copy(QStringLiteral(TANDEMX_EXAMPLES "/tennisclub") + ext, dir.filePath(QStringLiteral("club") + ext));
+        dialogs.folder = dir.path();
+        window.windows().setPrintDialogs(dialogs);
         wireOverviews(window, t.state);
         wirePrinting(window, t.state);
         window.show();
@@ -482,10 +505,12 @@ struct SampleClub {
             QTest::qFail("the sample club did not open", __FILE__, __LINE__);
         t.state.club.printSettings.printerIndex = int(printerNames().size()) - 1;
     }
-    // Answers the printer question with Ja and the PDF save dialog with `pdf`.
+    // Answers the printer question with Ja, the preview with "Afdrukken" and the PDF save dialog with
+    // `pdf`.
     void printTo(const QString& pdf)
     {
         t.sink.expect(Result::Yes);
+        dialogs.previewAnswers.push_back(true);
         t.files.answers.push_back(pdf);
     }
     void checkQuestion()
@@ -509,6 +534,10 @@ void TestOptiesForm::memberListPrintsOnPdfPrinter()
     QTest::mouseClick(print, Qt::LeftButton);
     c.checkQuestion();
     QCOMPARE(pdfPages(pdf), 1); // 40 members on one portrait page
+    // The preview came first and showed those pages.
+    QCOMPARE(c.dialogs.previews.size(), size_t(1));
+    QCOMPARE(c.dialogs.previews.back().title, QString("Afdrukvoorbeeld - PDF-bestand"));
+    QCOMPARE(pdfPages(c.dialogs.previews.back().file), 1);
     QCOMPARE(c.t.files.requests.back().filter, QString("PDF-bestand (*.pdf)"));
     QCOMPARE(c.t.files.requests.back().folder, c.dir.path());
     QCOMPARE(c.t.files.requests.back().fileName, QString("club-ledenlijst.pdf"));
@@ -521,6 +550,9 @@ void TestOptiesForm::memberListPrintsOnPdfPrinter()
     c.window.memberView()->toggleAddressView();
     c.window.printLedenlijst1->trigger();
     QCOMPARE(pdfPages(landscape), 5);
+    QCOMPARE(c.dialogs.previews.back().orientation, QPageLayout::Landscape);
+    QCOMPARE(pdfPages(c.dialogs.previews.back().file), 5);
+    QCOMPARE(c.dialogs.printDialogs, 0); // a PDF file asks for its name, not for a printer
 }
 
 void TestOptiesForm::memberListPrintKeepsTheUsersMargins()
@@ -583,17 +615,37 @@ void TestOptiesForm::memberGridFollowsTheTextFont()
 void TestOptiesForm::memberListWithoutPrinterOrAnsweredNee()
 {
     SampleClub c;
+    // No printer set up (new key data): a PDF file is offered; Nee prints nothing.
     c.t.state.club.printSettings.printerIndex = -1;
-    c.t.sink.expect(Result::Ok);
+    c.t.sink.expect(Result::No);
     c.window.printLedenlijst1->trigger();
-    QCOMPARE(c.t.sink.shown.back().text, QString("Geen Printer aanwezig"));
-    QCOMPARE(c.t.sink.shown.back().kind, int(Error));
+    QCOMPARE(c.t.sink.shown.back().text, QString("Geen Printer aanwezig\rAfdrukken naar PDF-bestand?"));
+    QCOMPARE(c.t.sink.shown.back().kind, int(Question));
+    QCOMPARE(c.t.sink.shown.back().buttons, uint16_t(Btn::JaNee));
+    QVERIFY(c.dialogs.previews.empty());
+    QVERIFY(c.t.files.requests.empty());
+    // Ja: the preview and the PDF file, without asking about the printer again; the settings stay.
+    const QString offered = c.dir.filePath("zonder-printer.pdf");
+    c.printTo(offered);
+    c.window.printLedenlijst1->trigger();
+    QCOMPARE(c.t.sink.shown.size(), size_t(2));
+    QCOMPARE(c.dialogs.previews.size(), size_t(1));
+    QCOMPARE(pdfPages(offered), 1);
+    QCOMPARE(c.t.state.club.printSettings.printerIndex, -1);
 
     c.t.state.club.printSettings.printerIndex = int(printerNames().size()) - 1;
     c.t.sink.expect(Result::No);
     c.window.printLedenlijst1->trigger();
     c.checkQuestion();
-    QVERIFY(c.t.files.requests.empty()); // no file asked for, nothing printed
+    QCOMPARE(c.dialogs.previews.size(), size_t(1)); // no preview, no file asked for, nothing printed
+    QCOMPARE(c.t.files.requests.size(), size_t(1));
+
+    // "Sluiten" in the preview: no file asked for, nothing printed.
+    c.t.sink.expect(Result::Yes);
+    c.dialogs.previewAnswers.push_back(false);
+    c.window.printLedenlijst1->trigger();
+    QCOMPARE(c.dialogs.previews.size(), size_t(2));
+    QCOMPARE(c.t.files.requests.size(), size_t(1));
 
     // A PDF file that cannot be written: the failure is reported.
     c.printTo(c.dir.filePath("missing/leden.pdf"));
@@ -602,6 +654,71 @@ void TestOptiesForm::memberListWithoutPrinterOrAnsweredNee()
     QCOMPARE(c.t.sink.shown.back().text, QString(" Afdrukken niet gelukt"));
     QCOMPARE(c.t.sink.shown.back().kind, int(Error));
     QVERIFY(c.t.sink.allAnswersUsed());
+    QVERIFY(c.dialogs.previewAnswers.empty());
+}
+
+// The desktop program's preview (QPrintPreviewDialog) shows the pages drawn; its print button ends the
+// preview with "print" and nothing else (the print dialog or the file name follow from the printout),
+// closing it prints nothing.
+void TestOptiesForm::qtPreviewShowsThePagesAndItsPrintButtonGoesOn()
+{
+    TestState t;
+    QtPrintDialogs dialogs(t.state);
+    int painted = 0;
+    auto paint = [&painted](QPrinter& printer) {
+        ++painted;
+        QPainter p(&printer);
+        p.drawText(100, 100, QStringLiteral("Parenschema"));
+        printer.newPage();
+        p.drawText(100, 100, QStringLiteral("2"));
+    };
+    for (bool print : {true, false}) {
+        int pages = 0;
+        bool otherDialog = false;
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            QCOMPARE(preview->windowTitle(), QString("Afdrukvoorbeeld - PDF-bestand"));
+            pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+            // A preview still open a moment later (after Qt's own print dialog, say) is noted and
+            // closed, so that a fault ends the test instead of hanging it.
+            QTimer::singleShot(200, preview, [&otherDialog, preview] {
+                otherDialog = true;
+                if (QWidget* w = QApplication::activeModalWidget(); w && w != preview)
+                    w->close();
+                preview->reject();
+            });
+            if (!print) {
+                preview->reject();
+                return;
+            }
+            for (QAction* a : preview->findChildren<QAction*>())
+                if (a->text() == QStringLiteral("Print"))
+                    a->trigger();
+        });
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        QCOMPARE(dialogs.preview(printer, QStringLiteral("Afdrukvoorbeeld - PDF-bestand"), paint), print);
+        QCOMPARE(pages, 2);
+        QVERIFY(painted >= 1);
+        QVERIFY(!otherDialog);
+        QVERIFY(printer.outputFileName().isEmpty()); // nothing was printed by the preview itself
+    }
+}
+
+// The page turned in the preview is the page of the PDF file.
+void TestOptiesForm::previewOrientationGoesIntoThePdfFile()
+{
+    SampleClub c;
+    c.t.state.club.printSettings.printerIndex = int(printerNames().size()) - 1;
+    c.dialogs.inPreview = [](QPrinter& printer) { printer.setPageOrientation(QPageLayout::Landscape); };
+    const QString pdf = c.dir.filePath("gedraaid.pdf");
+    c.printTo(pdf);
+    c.window.printLedenlijst1->trigger();
+    QCOMPARE(c.dialogs.previews.back().orientation, QPageLayout::Portrait); // as the settings say
+    QVERIFY(pdfLandscape(pdf));
+    QVERIFY(!pdfLandscape(c.dialogs.previews.back().file));
+    QVERIFY(!(c.t.state.club.printSettings.printFlags & PrintFlag::Landscape)); // the settings stay
 }
 
 // "Print Font" chooses the print font and "Printer" then marks it as not set up, so this run prints in
@@ -666,16 +783,18 @@ void TestOptiesForm::overviewPrintAndExport()
     QVERIFY(form.isVisible());
     QCOMPARE(form.kind(), 1);
 
-    // "&Print" without a printer: message 21.
+    // "&Print" without a printer: message 21, and a PDF file offered (answered Nee).
     c.t.state.club.printSettings.printerIndex = -1;
-    c.t.sink.expect(Result::Ok);
+    c.t.sink.expect(Result::No);
     QPushButton* print = nullptr;
     QPushButton* exportBtn = form.findChild<QPushButton*>("RedBtn");
     for (QPushButton* b : form.findChildren<QPushButton*>("PrintBtn"))
         print = b;
     QVERIFY(print && exportBtn);
     QTest::mouseClick(print, Qt::LeftButton);
-    QCOMPARE(c.t.sink.shown.back().text, QString(" P R I N T E R  N I E T  A A N W E Z I G "));
+    QCOMPARE(c.t.sink.shown.back().text, QString(" P R I N T E R  N I E T  A A N W E Z I G \rAfdrukken naar PDF-bestand?"));
+    QCOMPARE(c.t.sink.shown.back().kind, int(Question));
+    QVERIFY(c.dialogs.previews.empty());
 
     c.t.state.club.printSettings.printerIndex = int(printerNames().size()) - 1;
     const QString pdf = c.dir.filePath("paren.pdf");
@@ -685,6 +804,8 @@ void TestOptiesForm::overviewPrintAndExport()
     QCOMPARE(pdfPages(pdf), 1);
     QCOMPARE(c.t.files.requests.back().folder, c.dir.path());
     QCOMPARE(c.t.files.requests.back().fileName, QString("club-parenschema.pdf"));
+    QCOMPARE(c.dialogs.previews.size(), size_t(1));
+    QCOMPARE(pdfPages(c.dialogs.previews.back().file), 1);
 
     // "&Export": offered beside the member file, ".txt" appended to a name ending in "TXT", the
     // success message, CR LF lines with the default indent of 11 blanks, UTF-8.
@@ -712,7 +833,10 @@ void TestOptiesForm::matchPrintAndExport()
     // Two members and two matches kept; match 2 opened in the match window.
     TestState t;
     QTemporaryDir dir;
+    ScriptedPrintDialogs dialogs;
+    dialogs.folder = dir.path();
     TTandem12X window{t.state};
+    window.windows().setPrintDialogs(dialogs);
     setDefaults(t.state);
     KeyData& key = t.state.club.config->keyData;
     key.clubName = "TC De Baan";
@@ -763,16 +887,19 @@ void TestOptiesForm::matchPrintAndExport()
     auto* print = form.findChild<QPushButton*>("PrintMatchBtn");
     auto* exportBtn = form.findChild<QPushButton*>("BewaarBtn");
     QVERIFY(print && exportBtn);
-    t.sink.expect(Result::Ok);
+    t.sink.expect(Result::No);
     QTest::mouseClick(print, Qt::LeftButton);
-    QCOMPARE(t.sink.shown.back().text, QString("Geen Printer aanwezig"));
+    QCOMPARE(t.sink.shown.back().text, QString("Geen Printer aanwezig\rAfdrukken naar PDF-bestand?"));
 
     t.state.club.printSettings.printerIndex = int(printerNames().size()) - 1;
     const QString pdf = dir.filePath("match.pdf");
     t.sink.expect(Result::Yes);
+    dialogs.previewAnswers.push_back(true);
     t.files.answers.push_back(pdf);
     QTest::mouseClick(print, Qt::LeftButton);
     QCOMPARE(t.sink.shown.back().text, QString("Afdrukken op printer: \rPDF-bestand"));
+    QCOMPARE(dialogs.previews.size(), size_t(1)); // the preview of the matches came first
+    QCOMPARE(pdfPages(dialogs.previews.back().file), 1);
     QCOMPARE(pdfPages(pdf), 1);
     QCOMPARE(t.files.requests.back().fileName, QString("club-matches.pdf"));
 

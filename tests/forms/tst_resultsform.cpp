@@ -138,6 +138,7 @@ private slots:
     void numberedScheduleRefusesTheChangeGrid();
     void nothingWithoutASchedule();
     void helpButtonOpensItsTopic();
+    void listAndChangeGridTakeTheRoomTheUserGivesTheWindow();
 };
 
 // Each overview through its command: heading, columns and their widths, the first rows.
@@ -515,6 +516,34 @@ void TestResultsForm::aNewScheduleRefreshesTheOpenOverviewAndClosesTheChangeGrid
     e.window.windows().scheduleAccepted();
     QVERIFY(!e.form().isVisible());
     QVERIFY(!e.window.windowList()->isOpen(&e.form()));
+}
+
+// The list (and the change grid) grow with the window; a window the user made larger keeps its size
+// from one overview to the next, one smaller than the overview's own size is not possible.
+void TestResultsForm::listAndChangeGridTakeTheRoomTheUserGivesTheWindow()
+{
+    Evening e;
+    e.item("Parenschema1")->trigger();
+    TResultsForm& f = e.form();
+    QVERIFY(f.isVisible());
+    const QSize start = f.size();
+    const int listHeight = f.listView()->height();
+    const QRect screen = f.screen()->availableGeometry();
+    const QSize larger(std::min(start.width() + 60, screen.width() - 4), screen.height() - 4);
+    QVERIFY(larger.height() > start.height());
+    f.resize(larger);
+    QCOMPARE(f.listView()->height(), listHeight + larger.height() - start.height());
+    auto* stop = e.child<QPushButton>("StopBtn");
+    QVERIFY(stop->mapTo(&f, QPoint(0, stop->height())).y() <= f.height());
+
+    for (const char* other : {"Baanschema2", "Aantalmaalgespeeld2", "Kruistabel2", "BewerkenSchema2"}) {
+        f.popupMenu()->findChild<QAction*>(other)->trigger();
+        QVERIFY2(f.width() >= larger.width() && f.height() == larger.height(), other);
+        QWidget* shown = f.kind() == 5 ? static_cast<QWidget*>(f.grid()) : f.listView();
+        QVERIFY2(shown->isVisible() && shown->geometry().bottom() > f.height() - 100, other);
+    }
+    f.resize(100, 100);
+    QVERIFY(f.width() >= 200 && f.height() >= listHeight);
 }
 
 QTEST_MAIN(TestResultsForm)

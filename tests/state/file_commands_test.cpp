@@ -118,6 +118,7 @@ TEST_F(Fixture, SaveReportsSuccessAndFailureKeepingTheListInMemory)
     sink.expect(Result::Ok);
     EXPECT_TRUE(saveMemberList(state, true));
     EXPECT_EQ(sink.texts().last(), "Wegschrijven van " + file + " gelukt");
+    EXPECT_EQ(sink.shown.back().kind, Information);
 
     // A folder that is a file: nothing can be written below it.
     writeAll(path("notafolder"), "x");
@@ -126,6 +127,7 @@ TEST_F(Fixture, SaveReportsSuccessAndFailureKeepingTheListInMemory)
     sink.expect(Result::Ok);
     EXPECT_FALSE(saveMemberList(state, true));
     EXPECT_EQ(sink.texts().last(), "Wegschrijven van " + bad + " niet gelukt");
+    EXPECT_EQ(sink.shown.back().kind, Error); // a failure shows the error icon
     EXPECT_EQ(state.club.members->count(), 4);
 
     sink.expect(Result::Ok);
