@@ -6,6 +6,9 @@
 #include "state/AppState.h"
 
 #include <QPrinter>
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <deque>
@@ -100,6 +103,22 @@ public:
         printAnswers.pop_front();
         return answer;
     }
+};
+
+// Points the program settings (recent files, window places, set-up choices) at a folder of the test's
+// own, never the user's. Call useFor() once, in initTestCase.
+struct TemporarySettings {
+    QTemporaryDir dir;
+    bool useFor()
+    {
+        if (!dir.isValid())
+            return false;
+        QCoreApplication::setOrganizationName("TandemX-test");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+        return true;
+    }
+    QString path() const { return dir.path(); }
 };
 
 // One program state with the three test seams.

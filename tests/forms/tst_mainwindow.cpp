@@ -170,14 +170,11 @@ private slots:
     // The settings (recent files) go to a folder of the test's own, never the user's.
     void initTestCase()
     {
-        QVERIFY(settingsDir.isValid());
-        QCoreApplication::setOrganizationName("TandemX-test");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        QVERIFY(settingsDir.useFor());
     }
 
 private:
-    QTemporaryDir settingsDir;
+    TemporarySettings settingsDir;
 
 private slots:
     void memberListPrintoutTakesTheTextBeingTyped();

@@ -163,14 +163,11 @@ private slots:
     // The window places go to a settings folder of the test's own, never the user's.
     void initTestCase()
     {
-        QVERIFY(settingsDir.isValid());
-        QCoreApplication::setOrganizationName("TandemX-test");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        QVERIFY(settingsDir.useFor());
     }
 
 private:
-    QTemporaryDir settingsDir;
+    TemporarySettings settingsDir;
 };
 
 void TestMatchForm::opensWithEveryMatchUpToTheChosenOne()

@@ -724,16 +724,13 @@ private:
 
 class TestMonkey : public QObject {
     Q_OBJECT
-    QTemporaryDir settingsDir;
+    test::TemporarySettings settingsDir;
 private slots:
     void initTestCase()
     {
         // What the windows keep in the program settings (recent files, "Tegenstanders spreiden") goes
         // to a folder of the test's own.
-        QVERIFY(settingsDir.isValid());
-        QCoreApplication::setOrganizationName("TandemX-test");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        QVERIFY(settingsDir.useFor());
         QApplication::setQuitOnLastWindowClosed(false);
         // The offscreen platform's notes on what it cannot do would drown the output.
         QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*=false"));

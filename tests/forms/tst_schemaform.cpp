@@ -124,14 +124,11 @@ QStringList gridColumn(TSchemaForm& f, int column)
 class TestSchemaForm : public QObject {
     Q_OBJECT
     // The program settings ("Tegenstanders spreiden") go to a folder of the test's own.
-    QTemporaryDir settingsDir;
+    TemporarySettings settingsDir;
 private slots:
     void initTestCase()
     {
-        QVERIFY(settingsDir.isValid());
-        QCoreApplication::setOrganizationName("TandemX-test");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+        QVERIFY(settingsDir.useFor());
         QVERIFY2(QSettings().fileName().startsWith(settingsDir.path()), qPrintable(QSettings().fileName()));
     }
 
