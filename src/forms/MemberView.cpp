@@ -316,6 +316,16 @@ MemberList* MemberView::members() const
     return state_.club.members ? &*state_.club.members : nullptr;
 }
 
+MemberList* MemberView::membersToChange() const
+{
+    // A button click can arrive late: a mnemonic key (Alt+U for "Sch&ud") clicks after a short delay,
+    // by which time the member dialog or a question may run modally. That dialog holds on to a member
+    // of the list, so the list is not reordered, grown or shrunk under it.
+    if (QApplication::activeModalWidget())
+        return nullptr;
+    return members();
+}
+
 QTableWidget* MemberView::grid() const
 {
     return grid_;
@@ -562,7 +572,7 @@ void MemberView::limitMessage()
 
 void MemberView::insertEmptyRecord()
 {
-    MemberList* list = members();
+    MemberList* list = membersToChange();
     if (!list)
         return;
     const int n = list->count();
@@ -587,7 +597,7 @@ void MemberView::insertEmptyRecord()
 
 void MemberView::deleteRecord()
 {
-    MemberList* list = members();
+    MemberList* list = membersToChange();
     if (!list || list->count() == 0)
         return;
     const int r = currentRow();
@@ -605,7 +615,7 @@ void MemberView::deleteRecord()
 
 void MemberView::sortMembers(int kind)
 {
-    MemberList* list = members();
+    MemberList* list = membersToChange();
     if (!list)
         return;
     closeCellEditor(false);
@@ -629,7 +639,7 @@ void MemberView::sortByCurrentColumn()
 
 void MemberView::shuffle()
 {
-    MemberList* list = members();
+    MemberList* list = membersToChange();
     if (!list || list->count() < 3)
         return; // no partner for every member: nothing to shuffle
     closeCellEditor(false);
@@ -889,7 +899,7 @@ void MemberView::setGridHint(const QString& hint)
 
 void MemberView::rowMoved(int from, int to)
 {
-    MemberList* list = members();
+    MemberList* list = membersToChange();
     if (!list || from == to || from < 1 || to < 1 || from > grid_->rowCount() || to > grid_->rowCount())
         return;
     closeCellEditor(true);
@@ -937,7 +947,7 @@ TNewLidDlg* MemberView::memberDialog()
 
 bool MemberView::openNewMember()
 {
-    MemberList* list = members();
+    MemberList* list = membersToChange();
     if (!list)
         return false;
     if (list->count() >= MaxMembers) {
@@ -983,7 +993,7 @@ bool MemberView::openNewMember()
 
 void MemberView::openEditMember()
 {
-    MemberList* list = members();
+    MemberList* list = membersToChange();
     const int a = currentRow();
     if (!list || a < 1 || a > list->count())
         return;

@@ -102,6 +102,8 @@ private:
     friend class detail::MemberGridDelegate;
 
     MemberList* members() const;
+    // The member list for a command that reorders, grows or shrinks it: none while a modal window runs.
+    MemberList* membersToChange() const;
     void setCurrent(int row, int column);
     // The grid in the room the window gives it, the counter panel below it.
     void placeGrid();

@@ -374,6 +374,34 @@ private slots:
         QCOMPARE(view->cellText(4, GridCol::ClubNr), QStringLiteral("2"));
         QCOMPARE(view->currentRow(), 4);
     }
+
+    // A click that arrives while the dialog runs (a mnemonic key clicks its button a moment later) does
+    // not reorder or resize the list under the member being edited: the edit lands on that member.
+    void lateListCommandsWaitForTheDialog()
+    {
+        open(20, 3);
+        whenShown([this](TNewLidDlg* dlg) {
+            retype(dlg->edit(Voornaam), "Ans");
+            enter(dlg);
+            view->shuffle();
+            view->sortMembers(SortKind::Achternaam);
+            view->deleteRecord();
+            view->insertEmptyRecord();
+            view->openNewMember();
+            retype(dlg->edit(Achternaam), "Aalders");
+            click(dlg, "InvoegKnop");
+        });
+        view->openEditMember();
+        QCOMPARE(shown(), QStringList{});
+        QCOMPARE(list().count(), 20);
+        QCOMPARE(list().at(1).voornaam(), QStringLiteral("Jan1"));
+        QCOMPARE(list().at(3).voornaam(), QStringLiteral("Ans"));
+        QCOMPARE(list().at(3).achternaam(), QStringLiteral("Aalders"));
+        QCOMPARE(view->cellText(3, GridCol::Achternaam), QStringLiteral("Aalders"));
+        // Once the dialog is closed the commands work again.
+        view->shuffle();
+        QVERIFY(list().at(1).voornaam() != QStringLiteral("Jan1") || list().at(2).voornaam() != QStringLiteral("Piet2"));
+    }
 };
 
 QTEST_MAIN(TestMemberDialog)
