@@ -52,7 +52,7 @@ void Evening(benchmark::State& bench, bool reference)
         auto s = std::make_unique<ScheduleState>();
         BudgetHost host(reference ? kReferenceBudget : -1);
         s->Settings = {int32_t(bench.range(0)), int32_t(bench.range(1)), int32_t(bench.range(2)),
-                       int32_t(bench.range(3)), int32_t(bench.range(4)), uint16_t(bench.range(5)), 0, 2};
+                       int32_t(bench.range(3)), int32_t(bench.range(4)), uint16_t(bench.range(5)), 0, ScheduleMode::Numbered};
         DefaultCourts(*s, host);
         s->Settings.PauseOptions = 5;
         s->Engine = reference ? EngineMode::Reference : EngineMode::Fast;
@@ -137,7 +137,7 @@ void VariedPairs(benchmark::State& bench)
         auto s = std::make_unique<ScheduleState>();
         QuietHost host;
         s->Settings = {int32_t(bench.range(0)), int32_t(bench.range(1)), int32_t(bench.range(2)),
-                       int32_t(bench.range(3)), int32_t(bench.range(4)), PlayOption::VariedPairs, 0, 2};
+                       int32_t(bench.range(3)), int32_t(bench.range(4)), PlayOption::VariedPairs, 0, ScheduleMode::Numbered};
         DefaultCourts(*s, host);
         s->Settings.PauseOptions = uint16_t(bench.range(5) | bench.range(6) << 2);
         bench.ResumeTiming();
@@ -203,7 +203,7 @@ void Walk(benchmark::State& bench, const char* variable, int evenings, unsigned 
             const WalkEvening e = draw(pick);
             auto s = std::make_unique<ScheduleState>();
             QuietHost host;
-            s->Settings = {e.men, e.ladies, e.doubles, e.mixed, e.courts, e.options, 0, 2};
+            s->Settings = {e.men, e.ladies, e.doubles, e.mixed, e.courts, e.options, 0, ScheduleMode::Numbered};
             DefaultCourts(*s, host);
             s->Settings.PauseOptions = uint16_t(e.pause3 | e.pause2 << 2);
             s->mend.searchLimit = s->mend.mendLimit = limit;

@@ -38,7 +38,7 @@ std::unique_ptr<ScheduleState> calculate(const EveningSpec& e, bool spread)
 {
     auto s = std::make_unique<ScheduleState>();
     QuietHost host;
-    s->Settings = {e.men, e.ladies, e.doubles, e.mixed, e.courts, e.options, 0, 2};
+    s->Settings = {e.men, e.ladies, e.doubles, e.mixed, e.courts, e.options, 0, ScheduleMode::Numbered};
     DefaultCourts(*s, host);
     s->Settings.PauseOptions = 5;
     s->Settings.SpreadOpponents = spread;

@@ -17,14 +17,14 @@
 namespace tandemx::cli {
 namespace {
 
-QString modeName(int mode) { return mode == 1 ? QStringLiteral("Sets") : QStringLiteral("Games"); }
+QString modeName(int mode) { return mode == InputSets ? QStringLiteral("Sets") : QStringLiteral("Games"); }
 
 QString memberName(const MemberList& list, int position)
 {
     if (position > list.count())
         return {};
     const TLedenObj& r = list.at(position);
-    return (r.voornaam().trimmed() + QStringLiteral(" ") + r.achternaam().trimmed()).trimmed();
+    return QString(r.voornaam().trimmed() + u' ' + r.achternaam().trimmed()).trimmed();
 }
 
 // Calls f(round, court) for every court of a round with a score other than 0.
@@ -43,35 +43,35 @@ void forEachCourtScore(const TMatchCalcObj& m, F f)
 QJsonObject matchJson(const TMatchCalcObj& m, const MemberList& list)
 {
     QJsonObject o;
-    o["matchNr"] = m.header.MatchNr;
-    o["inputMode"] = m.header.InputMode;
-    o["inputModeName"] = modeName(m.header.InputMode);
-    o["matchRounds"] = m.header.MatchRounds;
-    o["matchDate"] = m.header.matchDate();
+    o[QLatin1String("matchNr")] = m.header.MatchNr;
+    o[QLatin1String("inputMode")] = m.header.InputMode;
+    o[QLatin1String("inputModeName")] = modeName(m.header.InputMode);
+    o[QLatin1String("matchRounds")] = m.header.MatchRounds;
+    o[QLatin1String("matchDate")] = m.header.matchDate();
     QJsonArray members;
     for (int i = 1; i < int(m.calcs.size()); ++i) {
         const TCalcObj& c = m.calcs[size_t(i)];
         QJsonObject r;
-        r["position"] = i;
-        r["name"] = memberName(list, i);
-        r["clubNr"] = c.ClubNr;
-        r["games"] = c.Games;
-        r["totalGames"] = c.TotalGames;
-        r["gamesPlace"] = c.GamesPlace;
-        r["sets"] = c.Sets;
-        r["totalSets"] = c.TotalSets;
-        r["setsPlace"] = c.SetsPlace;
+        r[QLatin1String("position")] = i;
+        r[QLatin1String("name")] = memberName(list, i);
+        r[QLatin1String("clubNr")] = c.ClubNr;
+        r[QLatin1String("games")] = c.Games;
+        r[QLatin1String("totalGames")] = c.TotalGames;
+        r[QLatin1String("gamesPlace")] = c.GamesPlace;
+        r[QLatin1String("sets")] = c.Sets;
+        r[QLatin1String("totalSets")] = c.TotalSets;
+        r[QLatin1String("setsPlace")] = c.SetsPlace;
         members.append(r);
     }
-    o["members"] = members;
+    o[QLatin1String("members")] = members;
     QJsonArray scores;
     forEachCourtScore(m, [&](int round, int court) {
         QJsonArray places;
         for (int p = 1; p <= ScorePlaces; ++p)
             places.append(m.scores[size_t(round)].at(court, p));
-        scores.append(QJsonObject{{"round", round}, {"court", court}, {"places", places}});
+        scores.append(QJsonObject{{QLatin1String("round"), round}, {QLatin1String("court"), court}, {QLatin1String("places"), places}});
     });
-    o["courtScores"] = scores;
+    o[QLatin1String("courtScores")] = scores;
     return o;
 }
 
@@ -98,7 +98,7 @@ void writeText(QTextStream& out, const TMatchCalcObj& m, const MemberList& list)
 
 } // namespace
 
-int runMatches(const QStringList& args)
+int runMatches(const QStringList& args, const Clock&)
 {
     int status = 0;
     const auto arguments = readFileArguments(
@@ -140,15 +140,15 @@ int runMatches(const QStringList& args)
     out.setEncoding(QStringConverter::Utf8);
     if (!arguments->text) {
         QJsonObject root;
-        root["file"] = path;
-        root["memberFile"] = file;
-        root["memberCount"] = list->count();
-        root["fileMemberCount"] = contents.fileMemberCount >= 0 ? QJsonValue(contents.fileMemberCount) : QJsonValue();
-        root["matchCount"] = int(contents.matches.size());
+        root[QLatin1String("file")] = path;
+        root[QLatin1String("memberFile")] = file;
+        root[QLatin1String("memberCount")] = list->count();
+        root[QLatin1String("fileMemberCount")] = contents.fileMemberCount >= 0 ? QJsonValue(contents.fileMemberCount) : QJsonValue();
+        root[QLatin1String("matchCount")] = int(contents.matches.size());
         QJsonArray matches;
         for (const TMatchCalcObj& m : contents.matches)
             matches.append(matchJson(m, *list));
-        root["matches"] = matches;
+        root[QLatin1String("matches")] = matches;
         out << QJsonDocument(root).toJson(QJsonDocument::Indented);
         out.flush();
         return damage.isEmpty() ? 0 : fail(damage);

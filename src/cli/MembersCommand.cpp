@@ -24,32 +24,32 @@ constexpr const char* kFieldNames[] = {"voornaam", "achternaam", "grp", "actie",
 QJsonObject recordJson(const TLedenObj& r)
 {
     QJsonObject o;
-    o["ix"] = r.ix();
-    o["clubNr"] = r.clubNr();
+    o[QLatin1String("ix")] = r.ix();
+    o[QLatin1String("clubNr")] = r.clubNr();
     for (size_t i = 0; i < std::size(kFields); ++i)
-        o[kFieldNames[i]] = r.text(kFields[i]);
+        o[QLatin1String(kFieldNames[i])] = r.text(kFields[i]);
     return o;
 }
 
 QJsonObject keyDataJson(const KeyData& k)
 {
     QJsonObject o;
-    o["clubName"] = k.clubNameText();
-    o["clubSize"] = k.clubSize;
-    o["doublesRounds"] = k.doublesRounds;
-    o["mixedRounds"] = k.mixedRounds;
-    o["courts"] = k.courts;
-    o["maxMatches"] = k.maxMatches;
-    o["group1Code"] = k.group1();
-    o["group2Code"] = k.group2();
-    o["keepGames"] = k.keepGames;
-    o["options"] = k.options;
+    o[QLatin1String("clubName")] = k.clubNameText();
+    o[QLatin1String("clubSize")] = k.clubSize;
+    o[QLatin1String("doublesRounds")] = k.doublesRounds;
+    o[QLatin1String("mixedRounds")] = k.mixedRounds;
+    o[QLatin1String("courts")] = k.courts;
+    o[QLatin1String("maxMatches")] = k.maxMatches;
+    o[QLatin1String("group1Code")] = k.group1();
+    o[QLatin1String("group2Code")] = k.group2();
+    o[QLatin1String("keepGames")] = k.keepGames;
+    o[QLatin1String("options")] = k.options;
     return o;
 }
 
 } // namespace
 
-int runMembers(const QStringList& args)
+int runMembers(const QStringList& args, const Clock&)
 {
     int status = 0;
     const auto arguments = readFileArguments(
@@ -72,15 +72,15 @@ int runMembers(const QStringList& args)
     const TLedenObj& header = list->header();
     if (!arguments->text) {
         QJsonObject root;
-        root["file"] = file;
-        root["keyData"] = config ? QJsonValue(keyDataJson(keyData)) : QJsonValue();
-        root["headerCount"] = header.clubNr() != 0 ? QString::number(header.clubNr())
+        root[QLatin1String("file")] = file;
+        root[QLatin1String("keyData")] = config ? QJsonValue(keyDataJson(keyData)) : QJsonValue();
+        root[QLatin1String("headerCount")] = header.clubNr() != 0 ? QString::number(header.clubNr())
                                                    : header.text(MemberField::Opmerking);
-        root["memberCount"] = list->count();
+        root[QLatin1String("memberCount")] = list->count();
         QJsonArray members;
         for (int i = 1; i <= list->count(); ++i)
             members.append(recordJson(list->at(i)));
-        root["members"] = members;
+        root[QLatin1String("members")] = members;
         out << QJsonDocument(root).toJson(QJsonDocument::Indented);
         return 0;
     }
@@ -97,7 +97,9 @@ int runMembers(const QStringList& args)
             + QStringLiteral(" ") + last.leftJustified(30) + QStringLiteral(" ") + grp.leftJustified(4)
             + actie.leftJustified(6) + rest;
     };
-    out << row("Ix", "ClubNr", "Voornaam", "Achternaam", "Grp", "Actie", "Adres / Opmerking") << "\n";
+    out << row(QStringLiteral("Ix"), QStringLiteral("ClubNr"), QStringLiteral("Voornaam"), QStringLiteral("Achternaam"),
+               QStringLiteral("Grp"), QStringLiteral("Actie"), QStringLiteral("Adres / Opmerking"))
+        << "\n";
     for (int i = 1; i <= list->count(); ++i) {
         const TLedenObj& r = list->at(i);
         QStringList rest;

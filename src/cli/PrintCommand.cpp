@@ -107,13 +107,13 @@ int writeOverviewExport(const OverviewResult& r)
 {
     if (!r.prepared.show)
         return fail(QStringLiteral("there is no overview to export"));
-    const auto doc = printing::overviewDocument(r.prepared, r.schedule, r.keyData, QDate::currentDate());
+    const auto doc = printing::overviewDocument(r.prepared, r.schedule, r.keyData, r.playDate);
     const QByteArray bytes = printing::exportOverview(doc, settingsOf(r.config));
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     return 0;
 }
 
-int runPrint(const QStringList& args)
+int runPrint(const QStringList& args, const Clock& clock)
 {
     CommandLine line(Syntax, About);
     line.addOptions({kindOption(), pdfOption(), addressOption()});
@@ -146,9 +146,8 @@ int runPrint(const QStringList& args)
                             members.parser().isSet(QStringLiteral("address")), pdf);
     }
 
-    bool ok = false;
-    const int kind = kindText.toInt(&ok);
-    if (!ok || kind < 1 || kind > 4)
+    const std::optional<overviews::OverviewKind> kind = overviewKindFrom(kindText);
+    if (!kind)
         return fail(QStringLiteral("--kind 1..4 or members is needed\n") + Usage);
     if (parsed.unknownOptionNames().contains(QStringLiteral("format")))
         return fail(QStringLiteral("print writes a PDF file; --format does not apply"));
@@ -166,11 +165,11 @@ int runPrint(const QStringList& args)
             fault.kind = CommandLine::Fault::UnknownArgument;
         return scheduleFault(fault);
     }
-    return runOverviewOutput(overview.parser(), kind, [&pdf](const OverviewResult& r) {
+    return runOverviewOutput(overview.parser(), *kind, clock, [&pdf](const OverviewResult& r) {
         if (!r.prepared.show)
             return fail(QStringLiteral("there is no overview to print"));
         const PrintSettings settings = settingsOf(r.config);
-        const auto doc = printing::overviewDocument(r.prepared, r.schedule, r.keyData, QDate::currentDate());
+        const auto doc = printing::overviewDocument(r.prepared, r.schedule, r.keyData, r.playDate);
         return printPdf(pdf, settings, [&](printing::PrintCanvas& canvas, const printing::PrintMetrics& metrics) {
             return printing::printOverview(canvas, settings, metrics, doc);
         });

@@ -13,6 +13,7 @@
 #include "cli/Commands.h"
 #include "overviews/Overview.h"
 
+#include "engine/QuietHost.h"
 #include "engine/ScheduleEngine.h"
 #include "engine/ScheduleStart.h"
 #include "records/Cp1252.h"
@@ -34,36 +35,6 @@ using namespace tandemx::engine;
 
 struct UsageError {
     QString text;
-};
-
-// Records every message and warning line; the question " Wilt U stoppen" is answered "&Nee".
-class CliHost : public ScheduleHost {
-public:
-    explicit CliHost(uint16_t options) : options_(options) {}
-
-    int showBericht(std::string_view text, int kind, int) override
-    {
-        messages.emplace_back(text);
-        return kind == Bericht::Question ? Bericht::ResultNo : Bericht::ResultOk;
-    }
-    void beep() override {}
-    int lastErrorState() const override { return lastError_; }
-    void setLastErrorState(int state) override { lastError_ = state; }
-    uint16_t keyDataOptions() const override { return options_; }
-    void showFoutregel(std::string_view text) override { warnings.emplace_back(text); }
-    void delay(int) override {}
-    void showWorkingText(int, std::string_view) override {}
-    void showProgressLine(std::string_view, int, int) override {}
-    void resetProgress(int) override {}
-    void stepProgress() override {}
-    bool breakTest() override { return false; }
-
-    std::vector<std::string> messages;
-    std::vector<std::string> warnings;
-
-private:
-    uint16_t options_;
-    int lastError_ = 0;
 };
 
 int parseNumber(const QString& option, const QString& text)
@@ -214,12 +185,12 @@ int lastCourt(const RoundRecord& rec)
     return std::min(k, MaxCourts);
 }
 
-QByteArray writeJson(const ScheduleState& s, const CliHost& host, int mode)
+QByteArray writeJson(const ScheduleState& s, const QuietHost& host, ScheduleMode mode)
 {
     const int D = s.Settings.NumDoublesRounds, X = s.Settings.NumMixedRounds;
     const int M = s.Settings.NumMen, L = s.Settings.NumLadies;
     QByteArray out = "{\n";
-    out += "  \"mode\": " + QByteArray::number(mode) + ",\n";
+    out += "  \"mode\": " + QByteArray::number(int(mode)) + ",\n";
     out += "  \"men\": " + QByteArray::number(M) + ", \"ladies\": " + QByteArray::number(L)
         + ", \"doublesRounds\": " + QByteArray::number(D) + ", \"mixedRounds\": " + QByteArray::number(X)
         + ", \"courts\": " + QByteArray::number(s.Run.NumCourts) + ",\n";
@@ -260,13 +231,13 @@ QString visible(std::string_view bytes)
     return text(bytes).replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
 }
 
-QByteArray writeText(const ScheduleState& s, const CliHost& host, int mode)
+QByteArray writeText(const ScheduleState& s, const QuietHost& host, ScheduleMode mode)
 {
     const int D = s.Settings.NumDoublesRounds, X = s.Settings.NumMixedRounds;
     const int M = s.Settings.NumMen, L = s.Settings.NumLadies;
     QString out;
     out += QStringLiteral("Schedule (%1): %2 men, %3 ladies, %4 doubles + %5 mixed rounds, %6 courts, pause level %7\n")
-               .arg(mode == 1 ? QStringLiteral("players with names") : QStringLiteral("numbered players"))
+               .arg(mode == ScheduleMode::Names ? QStringLiteral("players with names") : QStringLiteral("numbered players"))
                .arg(M).arg(L).arg(D).arg(X).arg(s.Run.NumCourts).arg(s.PauseLevel);
     static const char* const kCategory[3] = {"men", "ladies", "mixed"};
     for (int r = 1; r <= D + X; ++r) {
@@ -319,9 +290,9 @@ void applyCourts(std::array<uint8_t, MaxRounds + 1>& target, const std::optional
 }
 
 // The schedule of the inputs on a line read with scheduleOptions(), printed as JSON or text, or
-// (overviewKind 1..4) as the lines of that overview, or handed to `output`.
-int runCalculation(const QCommandLineParser& line, bool withFormat, int overviewKind,
-                   const OverviewOutput& output = nullptr)
+// (an overviewKind) as the lines of that overview, or handed to `output`.
+int runCalculation(const QCommandLineParser& line, bool withFormat, overviews::OverviewKind overviewKind,
+                   const Clock& clock, const OverviewOutput& output = nullptr)
 {
     Options o;
     try {
@@ -330,12 +301,12 @@ int runCalculation(const QCommandLineParser& line, bool withFormat, int overview
     } catch (const UsageError& e) {
         return refuse(e.text);
     }
-    const int mode = o.members.isEmpty() ? 2 : 1;
+    const ScheduleMode mode = o.members.isEmpty() ? ScheduleMode::Numbered : ScheduleMode::Names;
 
     KeyData keyData;
     std::optional<TConfigObj> config;
     std::optional<MemberList> members;
-    if (mode == 1) {
+    if (mode == ScheduleMode::Names) {
         config = readKeyDataFile(configFileName(o.members));
         if (config)
             keyData = config->keyData;
@@ -344,17 +315,18 @@ int runCalculation(const QCommandLineParser& line, bool withFormat, int overview
         if (!members)
             return refuse(QStringLiteral("cannot read the member file %1: %2").arg(o.members, error));
     }
-    const uint16_t keyOptions = o.options ? uint16_t(*o.options) : (mode == 1 ? keyData.options : uint16_t(17));
+    const uint16_t keyOptions = o.options ? uint16_t(*o.options) : (mode == ScheduleMode::Names ? keyData.options : uint16_t(17));
 
     auto state = std::make_unique<ScheduleState>();
     state->Engine = o.engine;
-    CliHost host(keyOptions);
+    // Records every message and warning line; the question " Wilt U stoppen" is answered "&Nee".
+    QuietHost host(keyOptions);
     ScheduleSettings& in = state->Settings;
-    in.ScheduleMode = uint8_t(mode);
+    in.ScheduleMode = mode;
     const std::string group1 = keyData.group1Code.toStdString(), group2 = keyData.group2Code.toStdString();
-    SetGroupCodes(*state, mode == 1 ? group1 : "h", mode == 1 ? group2 : "d");
+    SetGroupCodes(*state, mode == ScheduleMode::Names ? group1 : "h", mode == ScheduleMode::Names ? group2 : "d");
 
-    if (mode == 1) {
+    if (mode == ScheduleMode::Names) {
         setup::takePlayers(*state, host, *members, keyData);
         in.NumDoublesRounds = o.doubles.value_or(keyData.doublesRounds);
         in.NumMixedRounds = o.mixed.value_or(keyData.mixedRounds);
@@ -399,14 +371,14 @@ int runCalculation(const QCommandLineParser& line, bool withFormat, int overview
     StartSchedule(*state, host);
 
     QByteArray out;
-    if (overviewKind > 0) {
+    if (overviewKind != overviews::NoOverview) {
         overviews::FillHooks hooks;
         hooks.error = [](const std::string& message) {
             std::fprintf(stderr, "tandemx-cli overview: %s\n", qPrintable(text(message)));
         };
         const auto prepared = overviews::prepareOverview(overviewKind, *state, hooks);
         if (output)
-            return output(OverviewResult{*state, prepared, keyData, config});
+            return output(OverviewResult{*state, prepared, keyData, config, clock.today()});
         for (const std::string& line : prepared.lines)
             out += overviews::lineText(line).toUtf8() + '\n';
     } else {
@@ -479,7 +451,7 @@ int scheduleFault(const CommandLine::Fault& fault)
     return refuse(QStringLiteral("unknown argument: ") + fault.argument);
 }
 
-int runSchedule(const QStringList& args)
+int runSchedule(const QStringList& args, const Clock& clock)
 {
     CommandLine line(QLatin1String(ScheduleSyntax),
                      QStringLiteral("Computes the schedule of a club evening, from the present members of a\n"
@@ -493,15 +465,25 @@ int runSchedule(const QStringList& args)
     case CommandLine::Result::Ok:
         break;
     }
-    return runCalculation(line.parser(), true, 0);
+    return runCalculation(line.parser(), true, overviews::NoOverview, clock);
 }
 
-int runOverviewOutput(const QCommandLineParser& line, int kind, const OverviewOutput& output)
+std::optional<overviews::OverviewKind> overviewKindFrom(const QString& text)
 {
-    return runCalculation(line, false, kind, output);
+    bool ok = false;
+    const int kind = text.toInt(&ok);
+    if (!ok || kind < overviews::PairSchedule || kind > overviews::CrossTable)
+        return std::nullopt;
+    return overviews::OverviewKind(kind);
 }
 
-int runOverview(const QStringList& args)
+int runOverviewOutput(const QCommandLineParser& line, overviews::OverviewKind kind, const Clock& clock,
+                      const OverviewOutput& output)
+{
+    return runCalculation(line, false, kind, clock, output);
+}
+
+int runOverview(const QStringList& args, const Clock& clock)
 {
     CommandLine line(QStringLiteral("tandemx-cli overview --kind 1..4 [--export] [the inputs of schedule]"),
                      QStringLiteral("Calculates as schedule does and prints the lines of an overview."));
@@ -521,9 +503,8 @@ int runOverview(const QStringList& args)
     if (result == CommandLine::Result::Help)
         return showHelp(line.helpText());
     const QCommandLineParser& parsed = line.parser();
-    bool ok = false;
-    const int kind = parsed.values(QStringLiteral("kind")).value(0).toInt(&ok);
-    if (!ok || kind < 1 || kind > 4) {
+    const std::optional<overviews::OverviewKind> kind = overviewKindFrom(parsed.values(QStringLiteral("kind")).value(0));
+    if (!kind) {
         std::fputs("tandemx-cli overview: --kind 1..4 is needed (1 pair schedule, 2 court schedule, "
                    "3 times played, 4 cross table)\n", stderr);
         return 2;
@@ -538,8 +519,8 @@ int runOverview(const QStringList& args)
         return scheduleFault(fault);
     }
     if (parsed.isSet(QStringLiteral("export")))
-        return runOverviewOutput(parsed, kind, writeOverviewExport);
-    return runCalculation(parsed, false, kind);
+        return runOverviewOutput(parsed, *kind, clock, writeOverviewExport);
+    return runCalculation(parsed, false, *kind, clock);
 }
 
 } // namespace tandemx::cli

@@ -20,13 +20,24 @@ const char* const kUsage =
     "       tandemx-cli print --kind members --members FILE.tdm [--address] --pdf FILE.pdf\n"
     "       tandemx-cli matches FILE.tdm [--format json|text]\n";
 
+// Today's date, or the date TANDEMX_TODAY gives (yyyy-mm-dd), so that a printout or export can be made
+// again exactly as it was on the club evening.
+class CliClock : public tandemx::Clock {
+public:
+    QDate today() const override
+    {
+        const QDate given = QDate::fromString(qEnvironmentVariable("TANDEMX_TODAY"), Qt::ISODate);
+        return given.isValid() ? given : tandemx::Clock::today();
+    }
+};
+
 int usage()
 {
     std::fputs(kUsage, stderr);
     return 2;
 }
 
-using Command = int (*)(const QStringList&);
+using Command = int (*)(const QStringList&, const tandemx::Clock&);
 
 struct CommandEntry {
     const char* name;
@@ -88,6 +99,7 @@ int main(int argc, char** argv)
         std::printf("tandemx-cli %s\n", TANDEMX_VERSION);
         return 0;
     }
+    const CliClock clock;
     QStringList rest = parser.positionalArguments();
     // The command is the first word ("--" before it is no command).
     if (rest.isEmpty() || rest.first() != args.value(1))
@@ -95,6 +107,6 @@ int main(int argc, char** argv)
     const QString name = rest.takeFirst();
     for (const CommandEntry& command : kCommands)
         if (name == QLatin1String(command.name))
-            return command.run(rest);
+            return command.run(rest, clock);
     return usage();
 }

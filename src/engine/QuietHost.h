@@ -1,6 +1,7 @@
 #pragma once
-// A host that shows nothing and never stops the calculation: for benchmarks, tests and tools that only
-// want the schedule. It keeps the texts shown, LastErrorState and the number of candidates examined.
+// A host that shows nothing and never stops the calculation: for tandemx-cli, the benches and tests that
+// only want the schedule. It keeps the messages and warning lines given, LastErrorState and the number
+// of candidates examined; the question " Wilt U stoppen" gets the answer it was made with.
 #include "ScheduleHost.h"
 
 #include <string>
@@ -18,16 +19,10 @@ public:
         messages.emplace_back(text);
         return buttons == Bericht::ButtonsJaNee ? answer_ : Bericht::ResultOk;
     }
-    void beep() override {}
     int lastErrorState() const override { return lastError; }
     void setLastErrorState(int state) override { lastError = state; }
     uint16_t keyDataOptions() const override { return options_; }
-    void showFoutregel(std::string_view) override {}
-    void delay(int) override {}
-    void showWorkingText(int, std::string_view) override {}
-    void showProgressLine(std::string_view, int, int) override {}
-    void resetProgress(int) override {}
-    void stepProgress() override {}
+    void showFoutregel(std::string_view text) override { warnings.emplace_back(text); }
     bool breakTest() override
     {
         ++candidates;
@@ -35,6 +30,7 @@ public:
     }
 
     std::vector<std::string> messages;
+    std::vector<std::string> warnings;
     int lastError = 0;
     long long candidates = 0;
 

@@ -107,7 +107,7 @@ void ScheduleEngine::BuildRoundAvailability(int gender)
         for (int j = 1; j <= n; ++j) {
             uint8_t& byte = rec.player[size_t(j)];
             byte = 24;
-            if (s_.Settings.ScheduleMode != 1)
+            if (s_.Settings.ScheduleMode != ScheduleMode::Names)
                 continue;
             const int c = s_.PlayerTable[size_t(gender)][size_t(j)].PlayerCode;
             if (c < 10) {

@@ -231,7 +231,7 @@ void RunCalculation(ScheduleState& state, ScheduleHost& host)
             }
         }
     }
-    if (state.Settings.ScheduleMode == 2) {
+    if (state.Settings.ScheduleMode == ScheduleMode::Numbered) {
         for (int g = Men; g <= Ladies; ++g) {
             const ShortString<3>& code = g == Men ? state.Group1Code : state.Group2Code;
             const char letter[1] = {upperAscii(code.length > 0 ? code.chars[0] : ' ')};

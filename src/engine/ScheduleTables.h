@@ -5,6 +5,7 @@
 //
 // Numbering: players, rounds, courts and pool positions count from 1 as the algorithms do; every
 // table that is indexed that way has one extra element and leaves index 0 unused.
+#include "engine/ScheduleMode.h"
 #include "Blossom.h"
 
 #include <array>
@@ -30,6 +31,7 @@ enum Gender : int { Men = 0, Ladies = 1 };
 // sorts with the plain selection sort; Fast skips only subtrees that cannot hold a valid complete choice
 // and builds the selection sort's order directly. Both give the same schedule, messages and counters.
 enum class EngineMode : uint8_t { Fast, Reference };
+
 enum Category : int { MenDoubles = 0, LadiesDoubles = 1, MixedDoubles = 2 };
 
 // PlayOptions bits.
@@ -78,7 +80,7 @@ struct ScheduleSettings {
     int32_t NumCourts = 10;
     uint16_t PlayOptions = 2;
     uint16_t PauseOptions = 0; // bits 0-1 "Pauzes voor 3 X spelen", bits 2-3 "Pauzes voor 2 X spelen"
-    uint8_t ScheduleMode = 0;  // 1 players with names, 2 numbered players
+    engine::ScheduleMode ScheduleMode = engine::ScheduleMode::None;
     bool SpreadOpponents = false; // "Tegenstanders spreiden": the spreading pass after the calculation
 };
 

@@ -10,9 +10,8 @@ namespace tandemx {
 
 void wireWindows(TTandem12X& window)
 {
-    // "Schema met &Namen" (1) and "Schema met &Paren" (2).
     QObject::connect(&window, &TTandem12X::scheduleRequested, &window,
-                     [&window](int mode) { OpenScheduleSetup(window.state(), window, mode); });
+                     [&window](engine::ScheduleMode mode) { OpenScheduleSetup(window.state(), window, mode); });
     wireOverviews(window, window.state());
     wireMatches(window, window.state());
     // After the match windows: the match window's Print and Export are connected to its printouts.

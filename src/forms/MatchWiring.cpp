@@ -17,7 +17,6 @@
 namespace tandemx {
 
 namespace {
-enum Command { NieuweMatch = 1, OpenMatch = 2, VerwijderMatch = 3, InvoerGames = 4, UitvoerGames = 5, KopieVanGames = 6 };
 const QString MatchWindowHint = QStringLiteral("Selecteer MatchScore venster");
 }
 
@@ -92,23 +91,25 @@ void MatchWindows::markChosen(bool chosen)
     chosenFile_ = state_.matches.memberFile;
 }
 
-void MatchWindows::command(int kind)
+void MatchWindows::command(MatchCommand command)
 {
-    switch (kind) {
-    case NieuweMatch:
-    case OpenMatch:
-        selectAndOpenMatch(kind);
+    switch (command) {
+    case MatchCommand::NieuweMatch:
+        selectAndOpenMatch(TMatchSelDlg::NewMatch);
         break;
-    case VerwijderMatch:
+    case MatchCommand::OpenMatch:
+        selectAndOpenMatch(TMatchSelDlg::OpenMatch);
+        break;
+    case MatchCommand::VerwijderMatch:
         DeleteLastMatch(state_, state_.matches, true);
         break;
-    case InvoerGames:
+    case MatchCommand::InvoerGames:
         gameInput();
         break;
-    case KopieVanGames:
+    case MatchCommand::KopieVanGames:
         copyScores();
         break;
-    default:
+    case MatchCommand::UitvoerGames:
         break;
     }
 }
@@ -139,7 +140,7 @@ void MatchWindows::closeWindows()
     markChosen(false);
 }
 
-void MatchWindows::selectAndOpenMatch(int kind)
+void MatchWindows::selectAndOpenMatch(TMatchSelDlg::Kind kind)
 {
     const bool chosen = selection().SelectMatch(kind);
     markChosen(chosen);
@@ -214,11 +215,11 @@ void wireMatches(TTandem12X& window, AppState& state)
         return;
     MatchWindows* windows = &window.windows().matchWindows();
     TTandem12X* main = &window;
-    QObject::connect(&window, &TTandem12X::matchCommandRequested, windows, [windows, main](int kind) {
+    QObject::connect(&window, &TTandem12X::matchCommandRequested, windows, [windows, main](MatchCommand command) {
         // "Uitvoer Games" opens the overview window of tonight's games; before there is a schedule it
         // shows the standings of the last match.
-        if (kind != UitvoerGames)
-            windows->command(kind);
+        if (command != MatchCommand::UitvoerGames)
+            windows->command(command);
         else if (!main->matchGroupOn())
             windows->showStandings();
     });

@@ -1,9 +1,12 @@
 #pragma once
-// Connects the main window's "&Match" commands to the match windows: "&Nieuwe Match" (1) and "&Open
-// Match" (2) choose a match and open the match window, "&Verwijder Match" (3) removes the last match,
-// "Invoer Games" (4) opens the game input, "Kopie van Games" (6) credits the games entered to the
-// members of the open match. "Uitvoer Games" (5) belongs to the overview window; before tonight's schedule
-// it shows the standings in the match window.
+// Connects the main window's "&Match" commands to the match windows: "&Nieuwe Match" and "&Open Match"
+// choose a match and open the match window, "&Verwijder Match" removes the last match, "Invoer Games"
+// opens the game input, "Kopie van Games" credits the games entered to the members of the open match.
+// "Uitvoer Games" belongs to the overview window; before tonight's schedule it shows the standings in the
+// match window.
+#include "forms/TMatchSelDlg.h"
+#include "state/MenuCommands.h"
+
 #include <QObject>
 
 namespace tandemx {
@@ -11,7 +14,6 @@ namespace tandemx {
 struct AppState;
 class TInvoerForm;
 class TMatchForm;
-class TMatchSelDlg;
 class TTandem12X;
 
 void wireMatches(TTandem12X& window, AppState& state);
@@ -22,8 +24,8 @@ class MatchWindows : public QObject {
 public:
     MatchWindows(TTandem12X& window, AppState& state);
 
-    // Runs the "&Match" command of this kind (1..4, 6).
-    void command(int kind);
+    // Runs a "&Match" command ("Uitvoer Games" belongs to the overview window: nothing here).
+    void command(MatchCommand command);
     // The standings of the season so far: the match window of the current match (the last one kept),
     // without choosing one and without tonight's schedule ("Uitvoer Games" before a schedule).
     void showStandings();
@@ -54,7 +56,7 @@ public:
     static MatchWindows* of(TTandem12X& window);
 
 private:
-    void selectAndOpenMatch(int kind);
+    void selectAndOpenMatch(TMatchSelDlg::Kind kind);
     void gameInput();
     void copyScores();
     void markChosen(bool chosen);

@@ -117,21 +117,8 @@ void runPrintout(TTandem12X& window, AppState& state, NoPrinter noPrinter, const
 
 OverviewDocument documentOf(TTandem12X&, TResultsForm& form, AppState& state)
 {
-    const engine::ScheduleState& schedule = *state.schedule;
-    const KeyData& keyData = state.club.keyData();
-    const QDate playDate = state.playDate;
-
-    OverviewDocument doc;
-    doc.kind = form.kind();
-    doc.rounds = overviews::totalRounds(schedule);
-    doc.bothLists = schedule.Settings.NumMen > 0 && schedule.Settings.NumLadies > 0;
-    doc.clubName = keyData.clubName;
-    doc.title = overviews::overviewTitle(form.kind());
-    doc.header = selectionHeader(schedule, keyData.group1(), keyData.group2(), playDate);
-    std::vector<std::pair<std::string, int>> columns;
-    for (const auto& column : form.overviewLayout().columns)
-        columns.emplace_back(column.caption, column.width);
-    fillFromLines(doc, columns, form.lines());
+    OverviewDocument doc = printing::overviewDocument(form.kind(), form.overviewLayout(), form.lines(), *state.schedule,
+                                                      state.club.keyData(), state.playDate);
     // The printout takes the columns and rows as the list view shows them, inserted and deleted rows
     // included.
     if (QTreeWidget* list = form.listView()) {
@@ -304,16 +291,16 @@ void wirePrinting(TTandem12X& window, AppState& state)
     QObject::connect(&window, &TTandem12X::printMembersRequested, &window,
                      [&window, &state] { printMemberList(window, state); });
     QObject::connect(&window, &TTandem12X::optionsRequested, &window,
-                     [&window, &state](int page) { optionsForm(window, state).ShowOptions(page); });
+                     [&window, &state](OptionsPage page) { optionsForm(window, state).ShowOptions(page); });
     // The overview window exists once an overview command ran.
     QObject::connect(&window, &TTandem12X::overviewRequested, &window,
                      [&window, &state] { connectResults(window, state); });
-    // "Uitvoer Games" (5) opens the overview window too (before tonight's schedule the match window);
-    // "&Nieuwe Match" (1) and "&Open Match" (2) the match window.
-    QObject::connect(&window, &TTandem12X::matchCommandRequested, &window, [&window, &state](int kind) {
-        if (kind == 5)
+    // "Uitvoer Games" opens the overview window too (before tonight's schedule the match window);
+    // "&Nieuwe Match" and "&Open Match" the match window.
+    QObject::connect(&window, &TTandem12X::matchCommandRequested, &window, [&window, &state](MatchCommand command) {
+        if (command == MatchCommand::UitvoerGames)
             connectResults(window, state);
-        if (kind == 1 || kind == 2 || kind == 5)
+        if (command == MatchCommand::NieuweMatch || command == MatchCommand::OpenMatch || command == MatchCommand::UitvoerGames)
             connectMatchForm(window, state);
     });
 }

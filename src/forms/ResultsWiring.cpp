@@ -18,7 +18,7 @@ TResultsForm& resultsForm(TTandem12X& window, AppState&)
     return window.windows().resultsForm();
 }
 
-void openOverview(TTandem12X& window, AppState& state, int kind)
+void openOverview(TTandem12X& window, AppState& state, overviews::OverviewKind kind)
 {
     TResultsForm& form = resultsForm(window, state);
     if (form.isVisible()) {
@@ -34,10 +34,10 @@ void wireOverviews(TTandem12X& window, AppState& state)
     if (!window.windows().firstWiring(ProgramWindows::Wiring::Overviews))
         return;
     QObject::connect(&window, &TTandem12X::overviewRequested, &window,
-                     [&window, &state](int kind) { openOverview(window, state, kind); });
-    QObject::connect(&window, &TTandem12X::matchCommandRequested, &window, [&window, &state](int command) {
+                     [&window, &state](overviews::OverviewKind kind) { openOverview(window, state, kind); });
+    QObject::connect(&window, &TTandem12X::matchCommandRequested, &window, [&window, &state](MatchCommand command) {
         // Without tonight's schedule the match window shows the standings instead (MatchWiring).
-        if (command == UitvoerGames && window.matchGroupOn())
+        if (command == MatchCommand::UitvoerGames && window.matchGroupOn())
             openOverview(window, state, overviews::GamesOverview);
     });
 }

@@ -1,5 +1,7 @@
 #pragma once
 // Connects the main window's overview commands to the overview window "Schema Resultaten".
+#include "overviews/OverviewTexts.h"
+
 namespace tandemx {
 
 struct AppState;
@@ -14,7 +16,7 @@ void wireOverviews(TTandem12X& window, AppState& state);
 TResultsForm& resultsForm(TTandem12X& window, AppState& state);
 
 // What those commands do: brings a visible overview window to the front, or shows overview `kind`
-// (1..5, 10) in it. The window is then listed in the "Bee&ld" menu.
-void openOverview(TTandem12X& window, AppState& state, int kind);
+// in it. The window is then listed in the "Bee&ld" menu.
+void openOverview(TTandem12X& window, AppState& state, overviews::OverviewKind kind);
 
 } // namespace tandemx

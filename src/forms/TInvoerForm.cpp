@@ -128,7 +128,7 @@ TScoreObj* TInvoerForm::roundScores()
 
 bool TInvoerForm::OpenGameInput(int matchNr, int inputMode)
 {
-    if (state_.schedule->Settings.ScheduleMode == 0 || !state_.matches.match(matchNr))
+    if (state_.schedule->Settings.ScheduleMode == engine::ScheduleMode::None || !state_.matches.match(matchNr))
         return false;
     matchNr_ = matchNr;
     inputMode_ = inputMode;

@@ -358,7 +358,7 @@ void TMatchForm::Reken()
         return;
     int sum = 0;
     for (int m = 1; m < int(match->calcs.size()); ++m)
-        sum += match->header.InputMode == 1 ? match->calcs[size_t(m)].TotalSets : match->calcs[size_t(m)].TotalGames;
+        sum += match->header.InputMode == InputSets ? match->calcs[size_t(m)].TotalSets : match->calcs[size_t(m)].TotalGames;
     totalTxt_->setText(QString::number(sum));
     totalTxt_->show();
     totalLabel_->show();

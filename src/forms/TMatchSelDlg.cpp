@@ -106,7 +106,7 @@ TMatchSelDlg::TMatchSelDlg(AppState& state, QWidget* parent) : QDialog(parent), 
     setTabOrder(invoerButtons_->button(0), okMatchBtn_);
 }
 
-bool TMatchSelDlg::SelectMatch(int kind)
+bool TMatchSelDlg::SelectMatch(Kind kind)
 {
     matchChosen_ = false;
     kind_ = kind;
@@ -168,7 +168,7 @@ void TMatchSelDlg::showHeader()
     datePicker_->setMaximumDate(latestMatchDate(state_.today));
     const QDate date = QDate::fromString(h.matchDate(), QStringLiteral("d-M-yyyy"));
     datePicker_->setDate(date.isValid() ? date : state_.today);
-    if (QAbstractButton* b = invoerButtons_->button(h.InputMode == 1 ? 1 : 0))
+    if (QAbstractButton* b = invoerButtons_->button(h.InputMode == InputSets ? 1 : 0))
         b->setChecked(true);
 }
 
@@ -284,7 +284,7 @@ void TMatchSelDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     const int mode = state_.matches.CurrentMatch.header.InputMode;
-    if (QAbstractButton* b = invoerButtons_->button(mode == 1 ? 1 : 0))
+    if (QAbstractButton* b = invoerButtons_->button(mode == InputSets ? 1 : 0))
         b->setChecked(true);
     matchSelBox_->setFocus();
 }

@@ -19,16 +19,16 @@ class TMatchSelDlg : public QDialog {
     Q_OBJECT
 public:
     // How the dialog was called: "&Nieuwe Match", "&Open Match", or from "Invoer Games".
-    enum Kind { NewMatch = 1, OpenMatch = 2, FromGameInput = 3 };
+    enum Kind { NotShownYet = 0, NewMatch = 1, OpenMatch = 2, FromGameInput = 3 };
 
     explicit TMatchSelDlg(AppState& state, QWidget* parent = nullptr);
 
-    // Shows the dialog for kind 1, 2 or 3. Returns the match-chosen flag: true when a match was
+    // Shows the dialog for a new match, an open match or the game input. Returns the match-chosen flag: true when a match was
     // chosen, which is then CurrentMatch (header and reference). A cancelled new match is removed
     // again; cancelling otherwise leaves CurrentMatch as it was.
-    bool SelectMatch(int kind);
+    bool SelectMatch(Kind kind);
     bool matchChosen() const { return matchChosen_; }
-    int kind() const { return kind_; }
+    Kind kind() const { return kind_; }
 
     // Takes field n (1 number, 2 rounds, 3 date, 4 input mode) into the CurrentMatch header.
     void TakeMatchField(int n);
@@ -50,7 +50,7 @@ private:
     bool refuseMatchNumber(int refusal);
 
     AppState& state_;
-    int kind_ = 0;
+    Kind kind_ = NotShownYet;
     bool matchChosen_ = false;
 
     QComboBox* matchSelBox_ = nullptr;

@@ -192,18 +192,18 @@ TOptiesForm::TOptiesForm(AppState& state, QWidget* parent)
 
 TOptiesForm::~TOptiesForm() = default;
 
-bool TOptiesForm::ShowOptions(int page)
+bool TOptiesForm::ShowOptions(OptionsPage page)
 {
     prepare(page);
     exec();
     return okUsed_;
 }
 
-void TOptiesForm::prepare(int page)
+void TOptiesForm::prepare(OptionsPage page)
 {
     changed_ = false;
     okUsed_ = false;
-    const int index = page == 1 ? 1 : 0;
+    const int index = page == OptionsPage::Print ? 1 : 0;
     if (pageControl_->currentIndex() != index)
         pageControl_->setCurrentIndex(index); // loads the page
     else

@@ -5,6 +5,7 @@
 // "O&k" also writes the key-data file of the member file.
 #include "printing/PrintMetrics.h"
 #include "state/AppState.h"
+#include "state/MenuCommands.h"
 
 #include <QDialog>
 #include <QFont>
@@ -39,9 +40,9 @@ public:
 
     // Clears both flags, turns to page 0 ("Persoonsgeg.") or 1 ("Print opties") and shows the dialog
     // modally. Returns whether it was closed with "O&k".
-    bool ShowOptions(int page);
+    bool ShowOptions(OptionsPage page);
     // The same without the modal loop (tests): clears the flags, turns the page and loads it.
-    void prepare(int page);
+    void prepare(OptionsPage page);
 
     bool changed() const { return changed_; }
     bool closedWithOk() const { return okUsed_; }

@@ -163,11 +163,11 @@ TResultsForm::TResultsForm(AppState& state, QWidget* parent) : QWidget(parent, Q
     const char* names[] = {"Paarschema2", "Baanschema2", "Aantalmaalgespeeld2", "Kruistabel2", "BewerkenSchema2"};
     const char* captions[] = {"&Paarschema", "&Baanschema", "&Aantalmaalgespeeld", "&Kruistabel",
                               "&Wijzigen bewerkenschema"};
-    for (int tag = 1; tag <= 5; ++tag) {
+    for (int tag = overviews::PairSchedule; tag <= overviews::ChangeGrid; ++tag) {
         QAction* a = popup_->addAction(QString::fromLatin1(captions[tag - 1]));
         a->setObjectName(QString::fromLatin1(names[tag - 1]));
         a->setProperty(kTag, tag);
-        connect(a, &QAction::triggered, this, [this, tag] { Paarschema2Click(tag); });
+        connect(a, &QAction::triggered, this, [this, tag] { Paarschema2Click(overviews::OverviewKind(tag)); });
     }
     popup_->addSeparator();
     voeginRegel_ = popup_->addAction(QStringLiteral("Voegin regel"));
@@ -183,11 +183,11 @@ TResultsForm::TResultsForm(AppState& state, QWidget* parent) : QWidget(parent, Q
 
 TResultsForm::~TResultsForm() = default;
 
-void TResultsForm::ShowOverview(int kind)
+void TResultsForm::ShowOverview(overviews::OverviewKind kind)
 {
     engine::ScheduleState& schedule = *state_.schedule;
-    const int mode = schedule.Settings.ScheduleMode;
-    if (mode != 1 && mode != 2)
+    const engine::ScheduleMode mode = schedule.Settings.ScheduleMode;
+    if (mode != engine::ScheduleMode::Names && mode != engine::ScheduleMode::Numbered)
         return;
     emit overviewsEnabled();
     voeginRegel_->setEnabled(kind != overviews::ChangeGrid);
@@ -409,21 +409,21 @@ bool TResultsForm::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TResultsForm::Paarschema2Click(int tag)
+void TResultsForm::Paarschema2Click(overviews::OverviewKind kind)
 {
     close();
-    ShowOverview(tag);
+    ShowOverview(kind);
 }
 
 void TResultsForm::scheduleChanged()
 {
     if (!isVisible())
         return;
-    const int kind = kind_;
+    const overviews::OverviewKind kind = kind_;
     if (kind != overviews::ChangeGrid) {
-        kind_ = 0;
+        kind_ = overviews::NoOverview;
         ShowOverview(kind);
-        if (kind_ != 0)
+        if (kind_ != overviews::NoOverview)
             return;
         kind_ = kind;
     }
@@ -452,7 +452,7 @@ void TResultsForm::ListViewMouseDown(const QPoint& pos)
 void TResultsForm::ListViewMouseMove(int x)
 {
     // Hints only for a schedule with names.
-    if (state_.schedule->Settings.ScheduleMode != 1 || kind_ == overviews::ChangeGrid || kind_ == 0)
+    if (state_.schedule->Settings.ScheduleMode != engine::ScheduleMode::Names || kind_ == overviews::ChangeGrid || kind_ == overviews::NoOverview)
         return;
     const int rounds = overviews::totalRounds(*state_.schedule);
     const int column = x + listView_->horizontalScrollBar()->value();

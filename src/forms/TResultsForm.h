@@ -29,7 +29,7 @@ public:
 
     // Builds overview `kind` (1..5, 10) from the schedule of the moment and shows the window. Does
     // nothing without a schedule; refuses the change grid of a numbered schedule (message 34).
-    void ShowOverview(int kind);
+    void ShowOverview(overviews::OverviewKind kind);
 
     // A new schedule was accepted: a visible list shows it; the change grid, which belongs to the old
     // schedule, closes (as does a list that cannot be built from the new schedule).
@@ -37,7 +37,7 @@ public:
     // Another member list was opened or made: the window closes.
     void closeForOtherClub();
 
-    int kind() const { return kind_; }
+    overviews::OverviewKind kind() const { return kind_; }
     int captionRow() const { return captionRow_; }
     // The lines of the overview shown (the export writes these; inserted rows are not among them).
     const overviews::OverviewLines& lines() const { return lines_; }
@@ -72,7 +72,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Paarschema2Click(int tag);
+    void Paarschema2Click(overviews::OverviewKind kind);
     void StopBtnClick();
     void HelpResBtnClick();
     void FormActivate();
@@ -90,7 +90,7 @@ private:
     void setGuide(const std::string& text);
 
     AppState& state_;
-    int kind_ = 0;
+    overviews::OverviewKind kind_ = overviews::NoOverview;
     int captionRow_ = 0;
     int headingWidth_ = 225;
     int extraWidth_ = 0;

@@ -417,8 +417,8 @@ void TSchemaForm::setCategoryNames()
     const bool ladies = sameCode(view(keyData.group2Code), "D");
     nherenLabel_->setText(men ? QStringLiteral("Aantal heren") : bytesText(schedule_.CategoryName[0].view()));
     ndamesLabel_->setText(ladies ? QStringLiteral("Aantal dames") : bytesText(schedule_.CategoryName[1].view()));
-    herenLab_->setText(men ? QStringLiteral("Heren") : (QStringLiteral("Groep ") + fromCp1252(keyData.group1Code)).left(9));
-    damesLab_->setText(ladies ? QStringLiteral("Dames") : (QStringLiteral("Groep ") + fromCp1252(keyData.group2Code)).left(9));
+    herenLab_->setText(men ? QStringLiteral("Heren") : QString(QStringLiteral("Groep ") + fromCp1252(keyData.group1Code)).left(9));
+    damesLab_->setText(ladies ? QStringLiteral("Dames") : QString(QStringLiteral("Groep ") + fromCp1252(keyData.group2Code)).left(9));
 }
 
 void TSchemaForm::applyWindowFontSize()
@@ -431,7 +431,7 @@ void TSchemaForm::applyWindowFontSize()
     }
 }
 
-bool TSchemaForm::prepare(int mode)
+bool TSchemaForm::prepare(engine::ScheduleMode mode)
 {
     state_.messages.lastErrorState = 0;
     applyWindowFontSize();
@@ -460,14 +460,14 @@ bool TSchemaForm::prepare(int mode)
     }
 
     ScheduleSettings& in = schedule_.Settings;
-    if (mode == 1 || mode == 0) {
+    if (mode != engine::ScheduleMode::Numbered) {
         applyModeDefaults(in, schedule_.CourtsPerRound, keyData);
         playDate_ = state_.today;
     }
     for (auto& list : schedule_.PlayerTable)
         list.fill(TNaamObj{});
 
-    if (mode == 1) {
+    if (mode == engine::ScheduleMode::Names) {
         if (!state_.club.members) {
             state_.messages.showRoundMessage(0, 11, 0); // "Geen Schema mogelijk zonder Bestand"
             return false;
@@ -482,8 +482,8 @@ bool TSchemaForm::prepare(int mode)
     okClicked_ = false;
     computed_ = false;
     schedule_.CourtsPerRound = CourtsPerRoundTable{};
-    in.ScheduleMode = uint8_t(mode);
-    helpContext_ = 240 + mode;
+    in.ScheduleMode = mode;
+    helpContext_ = 240 + int(mode);
     gridOffset_ = 0;
     resize(DefaultWidth, DefaultHeight);
     return true;
@@ -1015,7 +1015,7 @@ TSchemaForm& scheduleForm(AppState& state, TTandem12X& window)
     return window.windows().scheduleForm();
 }
 
-void OpenScheduleSetup(AppState& state, TTandem12X& window, int mode)
+void OpenScheduleSetup(AppState& state, TTandem12X& window, engine::ScheduleMode mode)
 {
     TSchemaForm& form = scheduleForm(state, window);
     if (!form.prepare(mode))

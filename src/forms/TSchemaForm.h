@@ -41,7 +41,7 @@ public:
     // The opening steps for mode 1 (players with names) or 2 (numbered players): layout, category
     // names, court codes (with the court coding dialog when the key data ask for it), defaults and
     // player tables. False when no schedule can be made (mode 1 without a member list; reported).
-    bool prepare(int mode);
+    bool prepare(engine::ScheduleMode mode);
 
     // Takes the field with this tag over (1..5 counts, 6 date, 8..10 check boxes, 11..28 the court
     // grid). False when the text was refused (reported) or is not a whole number (beep).
@@ -170,7 +170,7 @@ private:
 // "Schema met &Namen" (mode 1) and "Schema met &Paren" (mode 2): opens the set-up window of the main
 // window (created on first use) and, on "&OK", switches the main window's overview commands on, and its
 // match commands when the key data keep games.
-void OpenScheduleSetup(AppState& state, TTandem12X& window, int mode);
+void OpenScheduleSetup(AppState& state, TTandem12X& window, engine::ScheduleMode mode);
 // The set-up window of the main window, created on first use.
 TSchemaForm& scheduleForm(AppState& state, TTandem12X& window);
 

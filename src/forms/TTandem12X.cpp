@@ -108,12 +108,12 @@ TTandem12X::TTandem12X(AppState& state, QWidget* parent) : QMainWindow(parent), 
 
 TTandem12X::~TTandem12X() = default;
 
-QAction* TTandem12X::addItem(QMenu* menu, const QString& objectName, const QString& caption, const QString& hint,
+QAction* TTandem12X::addItem(QMenu* menu, const char* objectName, const char* caption, const char* hint,
                              int helpContext, int tag)
 {
-    auto* action = menu->addAction(caption);
-    action->setObjectName(objectName);
-    action->setStatusTip(hint);
+    auto* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromUtf8(objectName));
+    action->setStatusTip(QString::fromUtf8(hint));
     action->setProperty(kHelpContext, helpContext);
     action->setProperty(kTag, tag);
     return action;
@@ -122,10 +122,10 @@ QAction* TTandem12X::addItem(QMenu* menu, const QString& objectName, const QStri
 void TTandem12X::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    auto menu = [&](const QString& name, const QString& caption, const QString& hint, int help) {
-        QMenu* m = bar->addMenu(caption);
-        m->setObjectName(name);
-        m->menuAction()->setStatusTip(hint);
+    auto menu = [&](const char* name, const char* caption, const char* hint, int help) {
+        QMenu* m = bar->addMenu(QString::fromUtf8(caption));
+        m->setObjectName(QString::fromUtf8(name));
+        m->menuAction()->setStatusTip(QString::fromUtf8(hint));
         m->setProperty(kHelpContext, help);
         m->setToolTipsVisible(false);
         return m;
@@ -139,8 +139,8 @@ void TTandem12X::buildMenus()
     bewaren1 = addItem(bestand, "Bewaren1", "&Bewaren", "Bewaren van ledenlijst", 223);
     bewarenAls1 = addItem(bestand, "Bewarenals1", "Bewaren &als...", "Bewaren met nieuwe bestandnaa", 224);
     bestand->addSeparator();
-    printLedenlijst1 = addItem(bestand, "Printledenlijst1", "&Print ledenlijst", QString(), 225);
-    toonAdressen1 = addItem(bestand, "ToonAdressen1", "&Toon Adressen", QString(), 226);
+    printLedenlijst1 = addItem(bestand, "Printledenlijst1", "&Print ledenlijst", nullptr, 225);
+    toonAdressen1 = addItem(bestand, "ToonAdressen1", "&Toon Adressen", nullptr, 226);
     bestand->addSeparator();
     exit1 = addItem(bestand, "Exit1", "&Exit", "Stoppen van het programma ", 227);
     nieuw1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -168,8 +168,8 @@ void TTandem12X::buildMenus()
     menuInvoegen->setObjectName(QStringLiteral("Invoegen1"));
     menuInvoegen->setProperty(kHelpContext, 231);
     nieuwLid1 = addItem(menuInvoegen, "NieuwLid1", "Nieuw Lid", "Invoegen nieuw record", 231);
-    nieuwRecord1 = addItem(menuInvoegen, "Nieuwrecord1", "Nieuw record", QString(), 231);
-    bewerken1 = addItem(bewerken, "Bewerken1", "&Bewerken ", QString(), 230);
+    nieuwRecord1 = addItem(menuInvoegen, "Nieuwrecord1", "Nieuw record", nullptr, 231);
+    bewerken1 = addItem(bewerken, "Bewerken1", "&Bewerken ", nullptr, 230);
     verwijderen1 = addItem(bewerken, "Verwijderen1", "&Verwijderen", "Verwijderen van record", 232);
     zoeken1 = addItem(bewerken, "Zoeken1", "&Zoeken", "Zoeken van lid op naam", 233);
     menuSorteren = bewerken->addMenu(QStringLiteral("&Sorteren op"));
@@ -192,8 +192,8 @@ void TTandem12X::buildMenus()
     QMenu* schema = menu("Schema1", "&Schema", "Schema's realiseren", 240);
     schemaNamen1 = addItem(schema, "SchemametNamen1", "Schema met &Namen", "Schema met namen uit ledenbestand", 241, 1);
     schemaParen1 = addItem(schema, "SchemametParen1", "Schema met &Paren", "Vrij te kiezen Schema", 242, 2);
-    connect(schemaNamen1, &QAction::triggered, this, [this] { emit scheduleRequested(1); });
-    connect(schemaParen1, &QAction::triggered, this, [this] { emit scheduleRequested(2); });
+    connect(schemaNamen1, &QAction::triggered, this, [this] { emit scheduleRequested(engine::ScheduleMode::Names); });
+    connect(schemaParen1, &QAction::triggered, this, [this] { emit scheduleRequested(engine::ScheduleMode::Numbered); });
 
     QMenu* uitvoer = menu("Uitvoer1", "&Uitvoer", "Schema overzichten", 250);
     const char* ovNames[] = {"Parenschema1", "BaanSchema1", "Aantalmalengespeeld1", "Kruistabel1", "Wijzigen1"};
@@ -202,7 +202,7 @@ void TTandem12X::buildMenus()
                              "tegenstanders", "Veranderen baanspelers"};
     for (int kind = 1; kind <= 5; ++kind) {
         QAction* a = addItem(uitvoer, ovNames[kind - 1], ovCaptions[kind - 1], ovHints[kind - 1], 250 + kind, kind);
-        connect(a, &QAction::triggered, this, [this, kind] { emit overviewRequested(kind); });
+        connect(a, &QAction::triggered, this, [this, kind] { emit overviewRequested(overviews::OverviewKind(kind)); });
         overviewItems.push_back(a);
     }
 
@@ -213,35 +213,35 @@ void TTandem12X::buildMenus()
                             "Invoeren gamepunten", "Overzicht behaalde games", "Kopieren gamereultaten naar matchbestand"};
     for (int kind = 1; kind <= 6; ++kind) {
         QAction* a = addItem(menuMatch, mNames[kind - 1], mCaptions[kind - 1], mHints[kind - 1], 260 + kind, kind);
-        connect(a, &QAction::triggered, this, [this, kind] { emit matchCommandRequested(kind); });
+        connect(a, &QAction::triggered, this, [this, kind] { emit matchCommandRequested(MatchCommand(kind)); });
         matchItems.push_back(a);
     }
 
     QMenu* opties = menu("Opties1", "&Opties", "Opties voor scherm en printer ", 270);
-    QAction* printOpties = addItem(opties, "PrintOpties1", "&Print Opties", "Printer instellingen", 272, 1);
-    QAction* persGegevens = addItem(opties, "PersGegevens1", "Pers.&Gegevens", "Persoons gegevens", 273, 0);
+    QAction* printOpties = addItem(opties, "PrintOpties1", "&Print Opties", "Printer instellingen", 272, int(OptionsPage::Print));
+    QAction* persGegevens = addItem(opties, "PersGegevens1", "Pers.&Gegevens", "Persoons gegevens", 273, int(OptionsPage::Personal));
     maximaal1 = addItem(opties, "Maximaalscherm1", "Maximaal scherm", "Maximaal venster", 270);
-    auto options = [this](int page) {
+    auto options = [this](OptionsPage page) {
         if (!state_.club.members) {
             state_.messages.showBericht(QStringLiteral("Geen Ledenbestand geladen"), Warning, Btn::OK, 0);
             return;
         }
         emit optionsRequested(page);
     };
-    connect(printOpties, &QAction::triggered, this, [options] { options(1); });
-    connect(persGegevens, &QAction::triggered, this, [options] { options(0); });
+    connect(printOpties, &QAction::triggered, this, [options] { options(OptionsPage::Print); });
+    connect(persGegevens, &QAction::triggered, this, [options] { options(OptionsPage::Personal); });
     connect(maximaal1, &QAction::triggered, this, &TTandem12X::toggleMaximized);
 
     menuBeeld = menu("Beeld1", "Bee&ld", "Toont venster", 280);
-    menuIconen1 = addItem(menuBeeld, "MenuIconen1", "Menu &Iconen", QString(), 217);
+    menuIconen1 = addItem(menuBeeld, "MenuIconen1", "Menu &Iconen", nullptr, 217);
     menuIconen1->setCheckable(true);
     menuIconen1->setChecked(true);
     connect(menuIconen1, &QAction::toggled, this, [this](bool on) { toolBar_->setVisible(on); });
     windowList_ = new WindowList(menuBeeld, this);
 
     QMenu* help = menu("Help1", "&Help", "Help Menu", 290);
-    QAction* inhoud = addItem(help, "InhoudHelp1", "&Inhoud Help", QString(), 10);
-    QAction* gebruik = addItem(help, "GebruikHelp1", "&Gebruik Help", QString(), 290);
+    QAction* inhoud = addItem(help, "InhoudHelp1", "&Inhoud Help", nullptr, 10);
+    QAction* gebruik = addItem(help, "GebruikHelp1", "&Gebruik Help", nullptr, 290);
     informatie1 = addItem(help, "Informatie1", "In&formatie", "Programma informatie", 290);
     connect(inhoud, &QAction::triggered, this, [this] { showHelp(10, this); });
     connect(gebruik, &QAction::triggered, this, [this] { showHelp(202, this); });
@@ -254,7 +254,8 @@ void TTandem12X::buildToolBar()
     toolBar_->setObjectName(QStringLiteral("MenuBar"));
     toolBar_->setMovable(false);
     toolBar_->setIconSize(QSize(22, 22));
-    auto button = [&](const char* name, ToolIcon icon, const QString& hint, QAction* item, int width = 28) {
+    auto button = [&](const char* name, ToolIcon icon, const char* hintText, QAction* item, int width = 28) {
+        const QString hint = QString::fromUtf8(hintText);
         auto* b = new QToolButton(toolBar_);
         b->setObjectName(QString::fromLatin1(name));
         b->setIcon(toolIcon(icon));
@@ -425,8 +426,8 @@ void TTandem12X::setMatchGroup(bool on)
 
 void TTandem12X::setStandingsGroup(bool on)
 {
-    for (int kind : {2, 5}) // "&Open Match", "Uitvoer Games"
-        matchItems[size_t(kind - 1)]->setEnabled(on);
+    for (MatchCommand command : {MatchCommand::OpenMatch, MatchCommand::UitvoerGames})
+        matchItems[size_t(int(command) - 1)]->setEnabled(on);
 }
 
 void TTandem12X::layOutMemberView()

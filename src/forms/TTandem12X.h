@@ -1,7 +1,9 @@
 #pragma once
 // The main window: menus, tool bar, status bar, the member view and the commands that start every
 // other window.
+#include "overviews/OverviewTexts.h"
 #include "state/AppState.h"
+#include "state/MenuCommands.h"
 
 #include <QMainWindow>
 
@@ -75,10 +77,10 @@ public:
 
 signals:
     // Commands whose windows other parts of the program provide.
-    void scheduleRequested(int mode);
-    void overviewRequested(int kind);
-    void matchCommandRequested(int kind);
-    void optionsRequested(int page);
+    void scheduleRequested(tandemx::engine::ScheduleMode mode);
+    void overviewRequested(tandemx::overviews::OverviewKind kind);
+    void matchCommandRequested(tandemx::MatchCommand command);
+    void optionsRequested(tandemx::OptionsPage page);
     void printMembersRequested();
 
 protected:
@@ -92,7 +94,7 @@ private:
     void buildToolBar();
     void buildStatusBar();
     void buildMemberPanel();
-    QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption, const QString& hint,
+    QAction* addItem(QMenu* menu, const char* objectName, const char* caption, const char* hint,
                      int helpContext, int tag = 0);
     void showMemberList();
     void setStatusName(const QString& name);

@@ -16,13 +16,16 @@ constexpr int MaxScoreCourts = 32;
 constexpr int ScorePlaces = 4;
 constexpr int ScoreRoundEntries = 25; // entry 0 unused, rounds 1..24
 
+// What the games typed for a match count: games won, or sets won (MatchHeader's InputMode).
+enum ScoreInput : int16_t { InputGames = 0, InputSets = 1 };
+
 // MatchHeader: MatchNr (2), InputMode (2), MatchRounds (2), MatchDate (length byte + 12 characters).
 struct MatchHeader {
     static constexpr int Size = 19;
     static constexpr int DateOffset = 6;
 
     int16_t MatchNr = 0;
-    int16_t InputMode = 0; // 0 games, 1 sets
+    int16_t InputMode = InputGames; // stored as a number: other values count as games
     int16_t MatchRounds = 0;
     // The stored date field as it is written: all 13 bytes, also those beyond the used characters.
     std::array<uint8_t, 13> MatchDate{};

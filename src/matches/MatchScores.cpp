@@ -20,7 +20,7 @@ bool RankMatch(MatchData& data, int n, int mode, int memberCount)
         int sum = 0;
         for (int a = 1; a <= n; ++a) {
             TCalcObj& c = data.match(a)->calcs[size_t(m)];
-            if (mode == 1) {
+            if (mode == InputSets) {
                 sum += c.Sets;
                 c.TotalSets = int16_t(sum);
                 c.TotalGames = 0;
@@ -33,14 +33,14 @@ bool RankMatch(MatchData& data, int n, int mode, int memberCount)
     }
 
     std::vector<TCalcObj>& calcs = data.match(n)->calcs;
-    auto total = [&](int m) { return mode == 1 ? calcs[size_t(m)].TotalSets : calcs[size_t(m)].TotalGames; };
+    auto total = [&](int m) { return mode == InputSets ? calcs[size_t(m)].TotalSets : calcs[size_t(m)].TotalGames; };
     std::vector<int16_t> places(size_t(members + 1), 1);
     for (int m = 1; m <= members; ++m)
         for (int j = 1; j <= members; ++j)
             if (total(j) > total(m))
                 ++places[size_t(m)];
     for (int m = 1; m <= members; ++m)
-        (mode == 1 ? calcs[size_t(m)].SetsPlace : calcs[size_t(m)].GamesPlace) = places[size_t(m)];
+        (mode == InputSets ? calcs[size_t(m)].SetsPlace : calcs[size_t(m)].GamesPlace) = places[size_t(m)];
     return true;
 }
 

@@ -7,17 +7,17 @@
 
 namespace tandemx::overviews {
 
-PreparedOverview prepareOverview(int kind, engine::ScheduleState& state, const FillHooks& hooks, int matchNumber)
+PreparedOverview prepareOverview(OverviewKind kind, engine::ScheduleState& state, const FillHooks& hooks, int matchNumber)
 {
     return prepareOverview(kind, state, groupHeadings(state), hooks, matchNumber);
 }
 
-PreparedOverview prepareOverview(int kind, engine::ScheduleState& state, const GroupHeadings& headings,
+PreparedOverview prepareOverview(OverviewKind kind, engine::ScheduleState& state, const GroupHeadings& headings,
                                  const FillHooks& hooks, int matchNumber)
 {
     PreparedOverview result;
-    const int mode = state.Settings.ScheduleMode;
-    if (mode != 1 && mode != 2)
+    const engine::ScheduleMode mode = state.Settings.ScheduleMode;
+    if (mode != engine::ScheduleMode::Names && mode != engine::ScheduleMode::Numbered)
         return result;
     if ((kind < PairSchedule || kind > ChangeGrid) && kind != GamesOverview)
         return result;
@@ -28,7 +28,7 @@ PreparedOverview prepareOverview(int kind, engine::ScheduleState& state, const G
     result.headingWidth = overviewHeadingWidth(kind);
     const int rounds = totalRounds(state);
     if (kind == ChangeGrid) {
-        if (mode != 1) {
+        if (mode != engine::ScheduleMode::Names) {
             if (hooks.error)
                 hooks.error(messageText(34));
             return result;

@@ -26,7 +26,7 @@ namespace tandemx::overviews {
 
 struct PreparedOverview {
     bool show = false;      // false: no schedule (nothing happens) or refused (message shown)
-    int kind = 0;
+    OverviewKind kind = NoOverview;
     int captionRow = 0;
     std::string heading;    // the caption of Resulthead
     int headingWidth = 225;
@@ -39,9 +39,9 @@ struct PreparedOverview {
 // runs FillPlayerTables; refuses the change grid of a numbered schedule with message 34
 // ("Alleen mogelijk voor Schema Op Naam ") through hooks.error; builds the lines and the layout.
 // matchNumber is the open match's number, shown in the heading of kind 10.
-PreparedOverview prepareOverview(int kind, engine::ScheduleState& state, const FillHooks& hooks = {},
+PreparedOverview prepareOverview(OverviewKind kind, engine::ScheduleState& state, const FillHooks& hooks = {},
                                  int matchNumber = 0);
-PreparedOverview prepareOverview(int kind, engine::ScheduleState& state, const GroupHeadings& headings,
+PreparedOverview prepareOverview(OverviewKind kind, engine::ScheduleState& state, const GroupHeadings& headings,
                                  const FillHooks& hooks, int matchNumber);
 
 // Hooks that show each error through the message dialog (kind 1 "Fout", button OK).

@@ -28,10 +28,10 @@ void addRounds(OverviewLayout& layout, int rounds, int width)
 
 } // namespace
 
-OverviewLayout overviewLayout(int kind, int scheduleMode, int rounds, int numMen, int numLadies)
+OverviewLayout overviewLayout(OverviewKind kind, engine::ScheduleMode scheduleMode, int rounds, int numMen, int numLadies)
 {
     OverviewLayout layout;
-    const bool names = scheduleMode == 1;
+    const bool names = scheduleMode == engine::ScheduleMode::Names;
     const auto captions = captionsFor(kind, scheduleMode);
     constexpr auto L = ColumnAlign::Left;
     constexpr auto C = ColumnAlign::Center;

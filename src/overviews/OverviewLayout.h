@@ -37,7 +37,7 @@ struct OverviewLayout {
 
 // The layout of an overview kind for a schedule mode (1 names, 2 numbered), with N rounds and the
 // player counts of the two lists (kind 3 shows a second half only when both lists have players).
-OverviewLayout overviewLayout(int kind, int scheduleMode, int rounds, int numMen, int numLadies);
+OverviewLayout overviewLayout(OverviewKind kind, engine::ScheduleMode scheduleMode, int rounds, int numMen, int numLadies);
 
 // A list-view row: the line split at every comma; the first field is the row caption, the rest
 // sub-items. A line without a comma is a caption only.

@@ -199,13 +199,13 @@ void FillPlayerTables(ScheduleState& s, const FillHooks& hooks)
 }
 
 std::vector<int> SortedOrder(const std::array<engine::TNaamObj, engine::MaxPlayers + 1>& list, int count,
-                             int scheduleMode)
+                             engine::ScheduleMode scheduleMode)
 {
     count = std::clamp(count, 0, engine::MaxPlayers);
     std::vector<int> order(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
         order[size_t(i)] = i + 1;
-    if (scheduleMode != 1)
+    if (scheduleMode != engine::ScheduleMode::Names)
         return order;
     std::vector<std::string> keys(size_t(count) + 1);
     for (int j = 1; j <= count; ++j) {
@@ -415,7 +415,7 @@ OverviewLines buildCrossTable(const ScheduleState& s, const GroupHeadings& headi
 {
     OverviewLines lines;
     const int rounds = totalRounds(s);
-    const bool names = s.Settings.ScheduleMode == 1;
+    const bool names = s.Settings.ScheduleMode == engine::ScheduleMode::Names;
     bool firstList = true;
     for (int g : listOrder(s)) {
         const int count = playerCount(s, g);
@@ -458,12 +458,12 @@ OverviewLines buildCrossTable(const ScheduleState& s, const GroupHeadings& headi
     return lines;
 }
 
-OverviewLines buildOverview(int kind, const ScheduleState& s, const GroupHeadings& headings)
+OverviewLines buildOverview(OverviewKind kind, const ScheduleState& s, const GroupHeadings& headings)
 {
-    const int mode = s.Settings.ScheduleMode;
-    if (mode != 1 && mode != 2)
+    const engine::ScheduleMode mode = s.Settings.ScheduleMode;
+    if (mode != engine::ScheduleMode::Names && mode != engine::ScheduleMode::Numbered)
         return {};
-    if (kind == ChangeGrid && mode != 1)
+    if (kind == ChangeGrid && mode != engine::ScheduleMode::Names)
         return {};
     if ((kind < PairSchedule || kind > ChangeGrid) && kind != GamesOverview)
         return {};
@@ -491,7 +491,7 @@ OverviewLines buildOverview(int kind, const ScheduleState& s, const GroupHeading
     }
 }
 
-OverviewLines buildOverview(int kind, const ScheduleState& s)
+OverviewLines buildOverview(OverviewKind kind, const ScheduleState& s)
 {
     return buildOverview(kind, s, groupHeadings(s));
 }

@@ -7,6 +7,7 @@
 // The builders only read the schedule state; FillPlayerTables writes the two overview work tables
 // (PlayerCourtTable, PlayerGamesTable) that live in it.
 #include "engine/ScheduleTables.h"
+#include "overviews/OverviewTexts.h"
 
 #include <array>
 #include <functional>
@@ -47,7 +48,7 @@ void FillPlayerTables(engine::ScheduleState& state, const FillHooks& hooks = {})
 // The player numbers 1..count in name order (trimmed last name + stored first name, cut to 20
 // characters, byte order; equal keys keep list order); numbered schedules keep 1..count.
 std::vector<int> SortedOrder(const std::array<engine::TNaamObj, engine::MaxPlayers + 1>& list, int count,
-                             int scheduleMode);
+                             engine::ScheduleMode scheduleMode);
 std::vector<int> SortedOrder(const engine::ScheduleState& state, int gender);
 
 // The two lists in the order of the overviews: ladies first with "Dames op de 1e banen".
@@ -66,8 +67,8 @@ OverviewLines buildGames(const engine::ScheduleState& state, const GroupHeadings
 // schedule (mode 0), for a kind other than 1..5 and 10, and for the change grid (kind 5) of a
 // numbered schedule. Run FillPlayerTables
 // first: the court schedule, change grid and games read the work tables.
-OverviewLines buildOverview(int kind, const engine::ScheduleState& state, const GroupHeadings& headings);
-OverviewLines buildOverview(int kind, const engine::ScheduleState& state);
+OverviewLines buildOverview(OverviewKind kind, const engine::ScheduleState& state, const GroupHeadings& headings);
+OverviewLines buildOverview(OverviewKind kind, const engine::ScheduleState& state);
 
 // The change grid's header line: "Ix,Voornaam,Achternaam,ronde: " and "," + r for rounds 1..N.
 std::string changeGridHeader(int rounds);

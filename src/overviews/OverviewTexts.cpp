@@ -50,12 +50,12 @@ const char* titleText(int index)
     return index >= 0 && index < TitleCount ? kTitles[index] : "";
 }
 
-std::string overviewTitle(int kind)
+std::string overviewTitle(OverviewKind kind)
 {
     return titleText(kind == GamesOverview ? 9 : kind - 1);
 }
 
-const char* overviewFileWord(int kind)
+const char* overviewFileWord(OverviewKind kind)
 {
     switch (kind) {
     case PairSchedule: return "parenschema";
@@ -67,7 +67,7 @@ const char* overviewFileWord(int kind)
     }
 }
 
-std::string overviewHeading(int kind, int matchNumber)
+std::string overviewHeading(OverviewKind kind, int matchNumber)
 {
     std::string text = overviewTitle(kind);
     if (kind == GamesOverview)
@@ -75,14 +75,14 @@ std::string overviewHeading(int kind, int matchNumber)
     return text;
 }
 
-int overviewHeadingWidth(int kind)
+int overviewHeadingWidth(OverviewKind kind)
 {
     return kind == GamesOverview ? 250 : 225;
 }
 
-int CaptionRow(int kind, int scheduleMode)
+int CaptionRow(OverviewKind kind, engine::ScheduleMode scheduleMode)
 {
-    return kind + 5 * (scheduleMode - 1);
+    return kind + 5 * (int(scheduleMode) - 1);
 }
 
 const char* captionText(int row, int column)
@@ -92,7 +92,7 @@ const char* captionText(int row, int column)
     return kCaptions[row - 1][column - 1];
 }
 
-std::array<std::string, 7> captionsFor(int kind, int scheduleMode)
+std::array<std::string, 7> captionsFor(OverviewKind kind, engine::ScheduleMode scheduleMode)
 {
     int row = CaptionRow(kind, scheduleMode);
     if (kind == GamesOverview)
@@ -111,7 +111,7 @@ const char* hintTableText(int entry)
     return i >= 0 && i < int(std::size(kHints)) ? kHints[i] : "";
 }
 
-int hintZone(int kind, int x, int rounds)
+int hintZone(OverviewKind kind, int x, int rounds)
 {
     switch (kind) {
     case PairSchedule:
@@ -145,7 +145,7 @@ int hintZone(int kind, int x, int rounds)
     }
 }
 
-std::string hint(int kind, int x, int rounds, bool ladiesPresent)
+std::string hint(OverviewKind kind, int x, int rounds, bool ladiesPresent)
 {
     const int zone = hintZone(kind, x, rounds);
     if (kind != PairSchedule && kind != CourtSchedule && kind != TimesPlayedOverview && kind != CrossTable

@@ -116,7 +116,7 @@ QByteArray exportMatches(const MatchDocument& doc, const PrintSettings& settings
     QStringList dates;
     for (const QString& date : doc.matchDates)
         dates << date.left(5);
-    line(toCp1252(QStringLiteral("    ,") + dates.join(u',')), false);
+    line(toCp1252(QString(QStringLiteral("    ,") + dates.join(u','))), false);
     for (const QString& row : doc.exportLines)
         line(toCp1252(row));
     if (settings.printFlags & PrintFlag::Owner)

@@ -143,23 +143,23 @@ private:
 };
 
 // Export widths of the fixed columns per kind.
-const std::array<int, 7>& exportWidths(int kind)
+const std::array<int, 7>& exportWidths(overviews::OverviewKind kind)
 {
     static const std::array<int, 7> kind1{7, 10, 12, 7, 10, 12, 2};
     static const std::array<int, 7> kind2{10, 14, 7, 4, 4, 4, 4};
     static const std::array<int, 7> kind3{11, 10, 8, 12, 13, 4, 0};
     static const std::array<int, 7> kind4{4, 15, 7, 4, 4, 4, 4};
     switch (kind) {
-    case 1: return kind1;
-    case 3: return kind3;
-    case 4: return kind4;
-    default: return kind2; // 2 and 10
+    case overviews::PairSchedule: return kind1;
+    case overviews::TimesPlayedOverview: return kind3;
+    case overviews::CrossTable: return kind4;
+    default: return kind2; // the court schedule and the games overview
     }
 }
 
-bool hasRoundFields(int kind)
+bool hasRoundFields(overviews::OverviewKind kind)
 {
-    return kind == 2 || kind == 4 || kind == 10;
+    return kind == overviews::CourtSchedule || kind == overviews::CrossTable || kind == overviews::GamesOverview;
 }
 
 QByteArray blanks(int n)
@@ -228,21 +228,28 @@ void fillFromLines(OverviewDocument& doc, const std::vector<std::pair<std::strin
     doc.lines = lines;
 }
 
-OverviewDocument overviewDocument(const overviews::PreparedOverview& prepared, const engine::ScheduleState& schedule,
+OverviewDocument overviewDocument(overviews::OverviewKind kind, const overviews::OverviewLayout& layout,
+                                  const overviews::OverviewLines& lines, const engine::ScheduleState& schedule,
                                   const KeyData& keyData, const QDate& playDate)
 {
     OverviewDocument doc;
-    doc.kind = prepared.kind;
+    doc.kind = kind;
     doc.rounds = overviews::totalRounds(schedule);
     doc.bothLists = schedule.Settings.NumMen > 0 && schedule.Settings.NumLadies > 0;
     doc.clubName = keyData.clubName;
-    doc.title = overviews::overviewTitle(prepared.kind);
+    doc.title = overviews::overviewTitle(kind);
     doc.header = selectionHeader(schedule, keyData.group1(), keyData.group2(), playDate);
     std::vector<std::pair<std::string, int>> columns;
-    for (const auto& column : prepared.layout.columns)
+    for (const auto& column : layout.columns)
         columns.emplace_back(column.caption, column.width);
-    fillFromLines(doc, columns, prepared.lines);
+    fillFromLines(doc, columns, lines);
     return doc;
+}
+
+OverviewDocument overviewDocument(const overviews::PreparedOverview& prepared, const engine::ScheduleState& schedule,
+                                  const KeyData& keyData, const QDate& playDate)
+{
+    return overviewDocument(prepared.kind, prepared.layout, prepared.lines, schedule, keyData, playDate);
 }
 
 int printedWidth(int pageWidth, int screenWidth)
@@ -256,12 +263,12 @@ int printOverview(PrintCanvas& canvas, const PrintSettings& settings, const Prin
     return OverviewPrinter(canvas, settings, metrics, doc).run();
 }
 
-int fixedColumns(int kind, bool bothLists)
+int fixedColumns(overviews::OverviewKind kind, bool bothLists)
 {
     switch (kind) {
-    case 1: return 7;
-    case 3: return bothLists ? 6 : 3;
-    case 10: return 4;
+    case overviews::PairSchedule: return 7;
+    case overviews::TimesPlayedOverview: return bothLists ? 6 : 3;
+    case overviews::GamesOverview: return 4;
     default: return 3;
     }
 }
@@ -303,10 +310,10 @@ QByteArray exportOverview(const OverviewDocument& doc, const PrintSettings& sett
     for (int c = 0; c < captionCount && size_t(c) < doc.columns.size(); ++c) {
         const QByteArray caption = toCp1252(doc.columns[size_t(c)].caption);
         captions += caption;
-        if (doc.kind == 1) {
+        if (doc.kind == overviews::PairSchedule) {
             if (c + 1 < captionCount)
                 captions += ',';
-        } else if (doc.kind != 10) {
+        } else if (doc.kind != overviews::GamesOverview) {
             if (c < 2)
                 captions += ',';
             else if (c > 2)

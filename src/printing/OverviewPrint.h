@@ -19,6 +19,7 @@ struct ScheduleState;
 }
 namespace overviews {
 struct PreparedOverview;
+struct OverviewLayout;
 }
 }
 
@@ -49,7 +50,7 @@ struct PrintColumn {
 };
 
 struct OverviewDocument {
-    int kind = 0;
+    overviews::OverviewKind kind = overviews::NoOverview;
     int rounds = 0;
     bool bothLists = true;       // kind 3: both lists have players
     QByteArray clubName;         // Windows-1252, as stored in the key data
@@ -68,6 +69,10 @@ void fillFromLines(OverviewDocument& doc, const std::vector<std::pair<std::strin
 // kind, the layout's columns and one row per line.
 OverviewDocument overviewDocument(const overviews::PreparedOverview& prepared, const engine::ScheduleState& schedule,
                                   const KeyData& keyData, const QDate& playDate);
+// The same from the parts of an overview a window keeps: its kind, column layout and lines.
+OverviewDocument overviewDocument(overviews::OverviewKind kind, const overviews::OverviewLayout& layout,
+                                  const overviews::OverviewLines& lines, const engine::ScheduleState& schedule,
+                                  const KeyData& keyData, const QDate& playDate);
 
 // Printed column width: page width x screen width / 800.
 int printedWidth(int pageWidth, int screenWidth);
@@ -78,7 +83,7 @@ int printOverview(PrintCanvas& canvas, const PrintSettings& settings, const Prin
 
 // The leading fields written with the width table: kind 1: 7; 2: 3; 3: 6 with both lists, else 3;
 // 4: 3; 10: 4.
-int fixedColumns(int kind, bool bothLists);
+int fixedColumns(overviews::OverviewKind kind, bool bothLists);
 // left margin / text font size blanks, at least one.
 int exportIndent(const PrintSettings& settings);
 // The export file's bytes (UTF-8, lines ending in CR LF).

@@ -16,9 +16,9 @@ inline const QString NoFileName = QStringLiteral("N_N");
 
 // Names of the companion files: the member file's name with its extension replaced.
 QString withExtension(const QString& path, const QString& extension); // extension with its dot
-inline QString configFileName(const QString& memberFile) { return withExtension(memberFile, ".cfg"); }
-inline QString backupFileName(const QString& memberFile) { return withExtension(memberFile, ".~td"); }
-inline QString matchFileName(const QString& memberFile) { return withExtension(memberFile, ".CAL"); }
+inline QString configFileName(const QString& memberFile) { return withExtension(memberFile, QStringLiteral(".cfg")); }
+inline QString backupFileName(const QString& memberFile) { return withExtension(memberFile, QStringLiteral(".~td")); }
+inline QString matchFileName(const QString& memberFile) { return withExtension(memberFile, QStringLiteral(".CAL")); }
 
 // A new list of clubSize members (24 when 0): the first half group 1, the rest group 2, Actie "-".
 MemberList createMemberList(const KeyData& keyData, const QString& memberFileName);

@@ -31,8 +31,6 @@ public:
     void delay(int milliseconds) override { delays.push_back(milliseconds); }
     void showWorkingText(int state, std::string_view) override { workingStates.push_back(state); }
     void showProgressLine(std::string_view text, int, int) override { progressLines.emplace_back(text); }
-    void resetProgress(int) override {}
-    void stepProgress() override {}
     // With a budget, the break test answers "stop" once that many candidates have been examined.
     bool breakTest() override { return ++candidates > budget && budget >= 0; }
 
@@ -79,7 +77,7 @@ inline std::unique_ptr<ScheduleState> prepareEvening(const Evening& e, Recording
     in.NumMixedRounds = e.mixed;
     in.NumCourts = e.courts;
     const bool named = !e.menCodes.empty() || !e.ladiesCodes.empty();
-    in.ScheduleMode = named ? 1 : 2;
+    in.ScheduleMode = named ? ScheduleMode::Names : ScheduleMode::Numbered;
     for (size_t j = 0; j < e.menCodes.size(); ++j)
         s->PlayerTable[Men][j + 1].PlayerCode = e.menCodes[j];
     for (size_t j = 0; j < e.ladiesCodes.size(); ++j)

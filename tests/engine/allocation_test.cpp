@@ -39,16 +39,11 @@ namespace {
 class CountingHost : public ScheduleHost {
 public:
     int showBericht(std::string_view, int, int) override { return ++messages, Bericht::ResultNo; }
-    void beep() override {}
     int lastErrorState() const override { return lastError; }
     void setLastErrorState(int state) override { lastError = state; }
     uint16_t keyDataOptions() const override { return 19; } // warnings and progress lines on
     void showFoutregel(std::string_view) override { ++warnings; }
-    void delay(int) override {}
-    void showWorkingText(int, std::string_view) override {}
     void showProgressLine(std::string_view, int, int) override { ++progressLines; }
-    void resetProgress(int) override {}
-    void stepProgress() override {}
     bool breakTest() override { return ++candidates > 200000; }
 
     int messages = 0, warnings = 0, progressLines = 0, lastError = 0;
@@ -66,7 +61,7 @@ TEST(Allocation, NoneDuringARun)
     for (const Case& c : {Case{24, 24, 4, 2, 10, 0}, Case{9, 5, 3, 3, 6, 2 | 4}, Case{8, 8, 0, 3, 4, 2}}) {
         CountingHost host;
         auto s = std::make_unique<ScheduleState>();
-        s->Settings = {c.men, c.ladies, c.doubles, c.mixed, c.courts, c.playOptions, 0, 2};
+        s->Settings = {c.men, c.ladies, c.doubles, c.mixed, c.courts, c.playOptions, 0, ScheduleMode::Numbered};
         DefaultCourts(*s, host);
         if (c.doubles > 1)
             s->CourtsPerRound.men[2] = 0;

@@ -104,7 +104,7 @@ TEST(BuildRoundAvailability, BytesFromPlayerCodes)
         RecordingHost host;
         auto state = std::make_unique<ScheduleState>();
         ScheduleState& s = *state;
-        s.Settings.ScheduleMode = 1;
+        s.Settings.ScheduleMode = ScheduleMode::Names;
         s.Run.NumMen = 1;
         s.TotalRounds = 6;
         s.PlayerTable[Men][1].PlayerCode = uint8_t(c.code);
@@ -118,7 +118,7 @@ TEST(BuildRoundAvailability, BytesFromPlayerCodes)
     RecordingHost host;
     auto state = std::make_unique<ScheduleState>();
     ScheduleState& s = *state;
-    s.Settings.ScheduleMode = 2;
+    s.Settings.ScheduleMode = ScheduleMode::Numbered;
     s.Run.NumMen = 1;
     s.TotalRounds = 2;
     s.PlayerTable[Men][1].PlayerCode = 'A' + 100;

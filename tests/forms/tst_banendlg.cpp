@@ -146,7 +146,7 @@ void TestBanenDlg::openedBySetupWindowOnlyWithTheOption()
         });
     });
     TSchemaForm f(c.state);
-    QVERIFY(f.prepare(1));
+    QVERIFY(f.prepare(engine::ScheduleMode::Names));
     QCOMPARE(opened, coding ? 1 : 0);
     QCOMPARE(c.codes()[1], coding ? 21 : 1);
     for (int court = 2; court <= 32; ++court)
@@ -156,7 +156,7 @@ void TestBanenDlg::openedBySetupWindowOnlyWithTheOption()
         // The dialog is made once and used again at the next opening, which finds the 6 courts the
         // first opening took from the key data.
         TBanenDlg* first = f.courtCoding();
-        QVERIFY(f.prepare(1));
+        QVERIFY(f.prepare(engine::ScheduleMode::Names));
         QCOMPARE(f.courtCoding(), first);
         QCOMPARE(opened, 2);
         QCOMPARE(labels, (QStringList{"Baan: 1..4", "Baan: 1..6"}));
@@ -183,7 +183,7 @@ void TestBanenDlg::opensCentredOverTheProgram()
     // The set-up window is still hidden while it prepares the opening: the dialog goes over the
     // program's window it belongs to.
     TSchemaForm f(c.state, &program);
-    QVERIFY(f.prepare(1));
+    QVERIFY(f.prepare(engine::ScheduleMode::Names));
     QVERIFY(placed.isValid());
     const QPoint off = placed.center() - program.frameGeometry().center();
     QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2 off the centre").arg(off.x()).arg(off.y())));

@@ -1,5 +1,6 @@
 // The game input "Invoer van Game of Set-punten" on a calculated evening, opened through the main
 // window's "Invoer Games", and "Kopie van Games" crediting what was typed to the members.
+#include "engine/QuietHost.h"
 #include "engine/ScheduleStart.h"
 #include "forms/MatchWiring.h"
 #include "forms/ResultsWiring.h"
@@ -31,22 +32,6 @@ using engine::Ladies;
 using engine::Men;
 
 namespace {
-
-class QuietHost : public engine::ScheduleHost {
-public:
-    int showBericht(std::string_view, int, int) override { return engine::Bericht::ResultOk; }
-    void beep() override {}
-    int lastErrorState() const override { return 0; }
-    void setLastErrorState(int) override {}
-    uint16_t keyDataOptions() const override { return 0; }
-    void showFoutregel(std::string_view) override {}
-    void delay(int) override {}
-    void showWorkingText(int, std::string_view) override {}
-    void showProgressLine(std::string_view, int, int) override {}
-    void resetProgress(int) override {}
-    void stepProgress() override {}
-    bool breakTest() override { return false; }
-};
 
 struct Member {
     int clubNr;
@@ -100,9 +85,9 @@ struct Evening {
             entry.PlayerCode = 'X';
             position[size_t(gender)][size_t(count[gender])] = i;
         }
-        QuietHost host;
+        engine::QuietHost host(0);
         engine::SetGroupCodes(s, "H", "D");
-        s.Settings = {5, 4, 2, 1, 2, 0, 0, 1};
+        s.Settings = {5, 4, 2, 1, 2, 0, 0, engine::ScheduleMode::Names};
         engine::DefaultCourts(s, host);
         s.Settings.PlayOptions = 0;
         s.Settings.PauseOptions = 0;

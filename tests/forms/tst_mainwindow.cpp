@@ -819,7 +819,7 @@ void TestMainWindow::standingsWithoutASchedule()
     TTandem12X w(t.state);
     wireWindows(w);
     // A schedule made for another club earlier in the run is not tonight's.
-    t.state.schedule->Settings.ScheduleMode = 1;
+    t.state.schedule->Settings.ScheduleMode = engine::ScheduleMode::Names;
     w.show();
     QVERIFY(w.openPath(file));
     QVERIFY(w.findChild<QMenu*>("Match1")->menuAction()->isEnabled());

@@ -110,7 +110,7 @@ void TestMatchSel::newMatchIsMadeWithTheTypedFields()
     QStringList shown;
     c.answerSelection([&](TMatchSelDlg& d) {
         QCOMPARE(d.windowTitle(), QString("Selectie van matches"));
-        QCOMPARE(d.kind(), int(TMatchSelDlg::NewMatch));
+        QCOMPARE(d.kind(), TMatchSelDlg::NewMatch);
         auto* box = child<QComboBox>(d, "MatchSelBox");
         QCOMPARE(box->currentText(), QString("  3"));
         QCOMPARE(box->count(), 0);
@@ -408,7 +408,7 @@ void TestMatchSel::gameInputChoosesAMatchWithoutAsking()
     int dialogs = 0;
     c.answerSelection([&](TMatchSelDlg& d) {
         ++dialogs;
-        QCOMPARE(d.kind(), int(TMatchSelDlg::FromGameInput));
+        QCOMPARE(d.kind(), TMatchSelDlg::FromGameInput);
         typeInto(child<QComboBox>(d, "MatchSelBox"), "2");
         QTest::keyClick(child<QComboBox>(d, "MatchSelBox"), Qt::Key_Return);
         QTest::mouseClick(child<QPushButton>(d, "OKMatchBtn"), Qt::LeftButton);

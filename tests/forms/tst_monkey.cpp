@@ -325,7 +325,7 @@ const std::vector<Target>& targets()
          [](MonkeyClub& c, std::mt19937& rng) {
              // With court coding every other time: the coding dialog comes first.
              c.state.club.config->keyData.options = uint16_t(rng() % 2 ? 17 | 4 : 17);
-             OpenScheduleSetup(c.state, *c.window, int(rng() % 2) + 1);
+             OpenScheduleSetup(c.state, *c.window, engine::ScheduleMode(rng() % 2 + 1));
          },
          [](MonkeyClub&) { return visibleWindow<TSchemaForm>(); }},
         {"court-coding",
@@ -351,7 +351,7 @@ const std::vector<Target>& targets()
          [](MonkeyClub&) { return visibleWindow<TMatchForm>(); }},
         {"game-input", [](MonkeyClub& c, std::mt19937&) { trigger(c, "InvoerGames1"); },
          [](MonkeyClub&) { return visibleWindow<TInvoerForm>(); }},
-        {"options", [](MonkeyClub& c, std::mt19937& rng) { optionsForm(*c.window, c.state).ShowOptions(int(rng() % 2)); },
+        {"options", [](MonkeyClub& c, std::mt19937& rng) { optionsForm(*c.window, c.state).ShowOptions(OptionsPage(rng() % 2)); },
          [](MonkeyClub&) { return visibleWindow<TOptiesForm>(); }},
     };
     return all;

@@ -131,7 +131,7 @@ struct Dialog {
     }
     void open(int page)
     {
-        form.prepare(page);
+        form.prepare(OptionsPage(page));
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -215,7 +215,7 @@ void TestOptiesForm::enterStoresMarginsAsPixels()
     QCOMPARE(d.focusName(), QString("BodemEdit"));
     QVERIFY(d.form.changed());
     // Shown again in millimetres: 82 pixels are round(6.95) = 7.
-    d.form.prepare(1);
+    d.form.prepare(OptionsPage::Print);
     QCOMPARE(d.edit("TopEdit")->text(), QString("7"));
     QCOMPARE(d.edit("LeftEdit")->text(), QString("20"));
 
@@ -389,7 +389,7 @@ void TestOptiesForm::fontDialogsOfferOnlyTheSizesTaken()
     setDefaults(t.state);
     TOptiesForm form{t.state};
     form.measure = [](const PrintSettings&, bool) { return printing::PrintMetrics{}; };
-    form.prepare(1);
+    form.prepare(OptionsPage::Print);
     form.show();
     struct Seen {
         QString title;
@@ -559,7 +559,7 @@ void TestOptiesForm::memberListPrintKeepsTheUsersMargins()
 {
     SampleClub c;
     TOptiesForm& form = optionsForm(c.window, c.t.state);
-    form.prepare(1);
+    form.prepare(OptionsPage::Print);
     form.show();
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -589,7 +589,7 @@ void TestOptiesForm::memberListPrintKeepsTheUsersMargins()
     c.window.saveFile();
     QCOMPARE(fileBytes(cfg), written);
     // And the dialog shows what was typed.
-    form.prepare(1);
+    form.prepare(OptionsPage::Print);
     QCOMPARE(form.findChild<QLineEdit*>("LeftEdit")->text(), QString("20"));
     QCOMPARE(form.findChild<QLineEdit*>("TopEdit")->text(), QString("12"));
 }
@@ -604,7 +604,7 @@ void TestOptiesForm::memberGridFollowsTheTextFont()
     form.chooseFont = [](const QFont&, const QString&, int) {
         return std::optional<QFont>(QFont(QStringLiteral("DejaVu Serif"), 14));
     };
-    form.prepare(1);
+    form.prepare(OptionsPage::Print);
     form.show();
     QTest::mouseClick(form.findChild<QPushButton*>("WinfontBtn"), Qt::LeftButton);
     QCOMPARE(c.window.font().pointSize(), 14); // the menus
@@ -731,7 +731,7 @@ void TestOptiesForm::everyFileOpenedPrintsInItsOwnPrintFont()
     form.chooseFont = [](const QFont&, const QString&, int) { return QFont(QStringLiteral("DejaVu Serif"), 12); };
     form.choosePrinter = [pdfIndex](const QStringList&, int) { return std::optional<int>(pdfIndex); };
     c.t.state.club.printSettings.printerIndex = -1; // so that choosing "PDF-bestand" is a change
-    form.prepare(1);
+    form.prepare(OptionsPage::Print);
     form.show();
     QTest::mouseClick(form.findChild<QPushButton*>("FontBtn"), Qt::LeftButton);
     QTest::mouseClick(form.findChild<QPushButton*>("PrinterBtn"), Qt::LeftButton);
@@ -773,7 +773,7 @@ void TestOptiesForm::overviewPrintAndExport()
             e.PlayerCode = 'X';
         }
     }
-    s.Settings = {8, 8, 2, 1, 4, 0, 0, 1};
+    s.Settings = {8, 8, 2, 1, 4, 0, 0, engine::ScheduleMode::Names};
     engine::DefaultCourts(s, host);
     engine::StartSchedule(s, host);
     QVERIFY(s.SolutionFound);
@@ -781,7 +781,7 @@ void TestOptiesForm::overviewPrintAndExport()
     c.window.overviewItems[0]->trigger();
     TResultsForm& form = resultsForm(c.window, c.t.state);
     QVERIFY(form.isVisible());
-    QCOMPARE(form.kind(), 1);
+    QCOMPARE(form.kind(), overviews::PairSchedule);
 
     // "&Print" without a printer: message 21, and a PDF file offered (answered Nee).
     c.t.state.club.printSettings.printerIndex = -1;

@@ -54,7 +54,7 @@ void calculate(engine::ScheduleState& s, int mode)
         setName(s, Men, j, men[j - 1][0], men[j - 1][1]);
     for (int j = 1; j <= 4; ++j)
         setName(s, Ladies, j, ladies[j - 1][0], ladies[j - 1][1]);
-    s.Settings = {5, 4, 2, 1, 2, 0, 0, uint8_t(mode)};
+    s.Settings = {5, 4, 2, 1, 2, 0, 0, engine::ScheduleMode(mode)};
     engine::DefaultCourts(s, host);
     s.Settings.PlayOptions = 0;
     s.Settings.PauseOptions = 0;
@@ -182,7 +182,7 @@ void TestResultsForm::eachOverviewInTheListView()
         e.item(c.command)->trigger();
         TResultsForm& f = e.form();
         QVERIFY2(f.isVisible(), c.command);
-        QCOMPARE(f.kind(), c.kind);
+        QCOMPARE(f.kind(), overviews::OverviewKind(c.kind));
         QCOMPARE(f.windowTitle(), QString("Schema Resultaten"));
         QCOMPARE(e.child<QLabel>("Resulthead")->text(), c.heading);
         QCOMPARE(e.child<QLabel>("Resulthead")->width(), c.kind == 10 ? 250 : 225);
@@ -217,9 +217,9 @@ void TestResultsForm::commandsOnlyRaiseAVisibleWindow()
     Evening e;
     QTest::mouseClick(e.window.uitSpdBtn, Qt::LeftButton);
     QVERIFY(e.form().isVisible());
-    QCOMPARE(e.form().kind(), 1);
+    QCOMPARE(e.form().kind(), overviews::PairSchedule);
     e.item("Kruistabel1")->trigger();
-    QCOMPARE(e.form().kind(), 1);
+    QCOMPARE(e.form().kind(), overviews::PairSchedule);
     QCOMPARE(e.child<QLabel>("Resulthead")->text(), QString("PAREN INDELING"));
 }
 
@@ -236,7 +236,7 @@ void TestResultsForm::sluitRemovesTheWindowListEntry()
     // Opened again: one entry again.
     e.item("Parenschema1")->trigger();
     QCOMPARE(beeld->actions().size(), 2);
-    QCOMPARE(e.form().kind(), 1);
+    QCOMPARE(e.form().kind(), overviews::PairSchedule);
 }
 
 void TestResultsForm::popupMenuSwitchesOverviewsAndEditsRows()
@@ -273,12 +273,12 @@ void TestResultsForm::popupMenuSwitchesOverviewsAndEditsRows()
     // The overview items close the window and show their overview; it stays listed.
     choose(0, "Baanschema2");
     QVERIFY(f.isVisible());
-    QCOMPARE(f.kind(), 2);
+    QCOMPARE(f.kind(), overviews::CourtSchedule);
     QCOMPARE(e.row(1), QStringList({"Dirk", "Bos", "", "1", "1", "2"}));
     QVERIFY(e.window.windowList()->isOpen(&f));
     QCOMPARE(e.window.findChild<QMenu*>("Beeld1")->actions().size(), 2);
     choose(0, "BewerkenSchema2");
-    QCOMPARE(f.kind(), 5);
+    QCOMPARE(f.kind(), overviews::ChangeGrid);
     QVERIFY(f.grid()->isVisible());
     QVERIFY(!f.listView()->isVisible());
     QVERIFY(!e.child<QPushButton>("PrintBtn")->isVisible());
@@ -334,7 +334,7 @@ void TestResultsForm::hintsFollowTheMouse()
         QCOMPARE(panel0->text(), QString(c.hint));
         QCOMPARE(list->toolTip(), QString(c.hint));
     }
-    e.form().ShowOverview(4);
+    e.form().ShowOverview(overviews::CrossTable);
     hover(list, QPoint(100, 30));
     QCOMPARE(panel0->text(), QString("Naam "));
     hover(list, QPoint(300, 30));
@@ -353,7 +353,7 @@ void TestResultsForm::changeGridSwapsThroughClicksAndEnter()
     e.item("Wijzigen1")->trigger();
     TResultsForm& f = e.form();
     QTableWidget* grid = f.grid();
-    QCOMPARE(f.kind(), 5);
+    QCOMPARE(f.kind(), overviews::ChangeGrid);
     QCOMPARE(e.child<QLabel>("Resulthead")->text(), QString("BAANSCHEMA BEWERKEN"));
     QCOMPARE(grid->horizontalHeaderItem(0)->text(), QString("HEREN "));
     QCOMPARE(grid->horizontalHeaderItem(3)->text(), QString("ronde:"));
@@ -447,7 +447,7 @@ void TestResultsForm::numberedScheduleRefusesTheChangeGrid()
     Evening e(2);
     e.window.setOverviewGroup(false);
     e.t.sink.expect(Result::Ok);
-    e.form().ShowOverview(5);
+    e.form().ShowOverview(overviews::ChangeGrid);
     QCOMPARE(e.t.sink.texts().last(), QString("Alleen mogelijk voor Schema Op Naam "));
     QCOMPARE(e.t.sink.shown.back().kind, int(Error));
     QVERIFY(!e.form().isVisible());
@@ -470,9 +470,9 @@ void TestResultsForm::numberedScheduleRefusesTheChangeGrid()
 void TestResultsForm::nothingWithoutASchedule()
 {
     Evening e;
-    e.s.Settings.ScheduleMode = 0;
+    e.s.Settings.ScheduleMode = engine::ScheduleMode::None;
     e.window.setOverviewGroup(false);
-    e.form().ShowOverview(1);
+    e.form().ShowOverview(overviews::PairSchedule);
     QVERIFY(!e.form().isVisible());
     QVERIFY(!e.item("Parenschema1")->isEnabled());
 }

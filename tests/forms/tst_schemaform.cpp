@@ -105,7 +105,7 @@ QString focusName()
 // Opens the form without running it modally, so a test can drive it step by step.
 void showForm(TSchemaForm& f, int mode)
 {
-    QVERIFY(f.prepare(mode));
+    QVERIFY(f.prepare(engine::ScheduleMode(mode)));
     f.show();
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f));
@@ -167,7 +167,7 @@ void TestSchemaForm::modeOneWithoutMemberListOnlyReports()
     TTandem12X w(t.state);
     t.state.modalHooks.onShow<TSchemaForm>([](TSchemaForm&) { QFAIL("the set-up window must not open"); });
     t.sink.expect(Result::Ok);
-    OpenScheduleSetup(t.state, w, 1);
+    OpenScheduleSetup(t.state, w, engine::ScheduleMode::Names);
     QCOMPARE(t.sink.texts(), QStringList{"Geen Schema mogelijk zonder Bestand"});
     QCOMPARE(t.sink.shown.front().kind, int(Error));
     QVERIFY(!w.findChild<QAction*>("Parenschema1")->isEnabled());
@@ -203,7 +203,7 @@ void TestSchemaForm::openingTakesPresentMembersAndDefaults()
     // Numbered players (mode 2) keep the inputs of the previous opening.
     f.hide();
     c.schedule().Settings.NumMen = 3;
-    QVERIFY(f.prepare(2));
+    QVERIFY(f.prepare(engine::ScheduleMode::Numbered));
     QCOMPARE(edit(f, "HerenEdit")->text(), QString("3"));
     QCOMPARE(f.helpContext(), 242);
 }
@@ -738,7 +738,7 @@ void TestSchemaForm::startRunsAndOkEnablesTheOverviews()
             QTest::keyClick(button(f, "SluitBtn"), Qt::Key_Return);
         });
     });
-    OpenScheduleSetup(c.state, w, 1);
+    OpenScheduleSetup(c.state, w, engine::ScheduleMode::Names);
 
     QCOMPARE(c.ts.sink.texts(), QStringList());
     QCOMPARE(memoAtEnd.value(0), QString(" Klaar met rekenen .... "));
@@ -799,7 +799,7 @@ void TestSchemaForm::okWithoutAScheduleAcceptsNothing()
             f.close();
         });
     });
-    OpenScheduleSetup(c.state, w, 1);
+    OpenScheduleSetup(c.state, w, engine::ScheduleMode::Names);
 
     QVERIFY(openAfterOk);
     QCOMPARE(focusAfterOk, focus);
@@ -939,7 +939,7 @@ void TestSchemaForm::stopAndEscapeDuringARun()
             }
         });
     });
-    OpenScheduleSetup(c.state, w, 1);
+    OpenScheduleSetup(c.state, w, engine::ScheduleMode::Names);
 
     QVERIFY(stopped);
     QCOMPARE(enabledWhileRunning, QStringList());

@@ -43,7 +43,7 @@ inline void setOpponents(ScheduleState& s, int gender, int player, int round, in
 inline std::unique_ptr<ScheduleState> smallEvening()
 {
     auto s = std::make_unique<ScheduleState>();
-    s->Settings.ScheduleMode = 1;
+    s->Settings.ScheduleMode = engine::ScheduleMode::Names;
     s->Settings.PlayOptions = 0;
     s->Run = {5, 4, 2, 1, 2};
     s->TotalRounds = 3;

@@ -33,7 +33,7 @@ std::unique_ptr<ScheduleState> calculatedEvening(uint16_t playOptions, bool spre
         s->PlayerTable[Men][size_t(j)].PlayerCode = 'X';
     for (int j = 1; j <= 7; ++j)
         s->PlayerTable[Ladies][size_t(j)].PlayerCode = 'X';
-    s->Settings = {9, 7, 3, 2, 3, playOptions, 0, 1};
+    s->Settings = {9, 7, 3, 2, 3, playOptions, 0, engine::ScheduleMode::Names};
     engine::DefaultCourts(*s, host);
     s->Settings.PlayOptions = playOptions;
     s->Settings.PauseOptions = 0;

@@ -133,7 +133,7 @@ TEST(PairSchedule, PlayerPartCutAt48)
 TEST(PairSchedule, Numbered)
 {
     auto s = std::make_unique<ScheduleState>();
-    s->Settings.ScheduleMode = 2;
+    s->Settings.ScheduleMode = engine::ScheduleMode::Numbered;
     s->Run = {4, 12, 1, 1, 2};
     s->CourtCodes[2] = 5;
     setRange(*s, 1, engine::MenDoubles, 1, 1);
@@ -179,7 +179,7 @@ TEST(PairSchedule, Numbered)
 TEST(PairSchedule, NumberedWithoutMixedRounds)
 {
     auto s = std::make_unique<ScheduleState>();
-    s->Settings.ScheduleMode = 2;
+    s->Settings.ScheduleMode = engine::ScheduleMode::Numbered;
     s->Run = {4, 0, 2, 0, 1};
     for (int r = 1; r <= 2; ++r) {
         setRange(*s, r, engine::MenDoubles, 1, 1);

@@ -59,7 +59,7 @@ std::vector<int> order(const std::vector<std::pair<std::string, std::string>>& n
     auto s = std::make_unique<ScheduleState>();
     for (size_t j = 0; j < names.size(); ++j)
         setName(*s, Men, int(j + 1), names[j].first, names[j].second);
-    return SortedOrder(s->PlayerTable[Men], int(names.size()), mode);
+    return SortedOrder(s->PlayerTable[Men], int(names.size()), engine::ScheduleMode(mode));
 }
 
 TEST(SortedOrder, Cases)
@@ -217,7 +217,7 @@ TEST(CrossTable, OpponentsPerSlotWithRepeatSuffix)
 TEST(CrossTable, TieTakesLowestNumberAndNumberedModeHasNoIndex)
 {
     auto s = std::make_unique<ScheduleState>();
-    s->Settings.ScheduleMode = 2;
+    s->Settings.ScheduleMode = engine::ScheduleMode::Numbered;
     s->Run = {0, 6, 6, 0, 3};
     for (int j = 1; j <= 6; ++j)
         setName(*s, Ladies, j, "D", std::to_string(j) + "          ");
@@ -236,7 +236,7 @@ TEST(CrossTable, TieTakesLowestNumberAndNumberedModeHasNoIndex)
 TEST(CrossTable, LongRowLosesTheEndOfItsSuffix)
 {
     auto s = std::make_unique<ScheduleState>();
-    s->Settings.ScheduleMode = 1;
+    s->Settings.ScheduleMode = engine::ScheduleMode::Names;
     s->Run = {12, 0, 24, 0, 6};
     for (int j = 1; j <= 12; ++j)
         setName(*s, Men, j, "Jan", "Kok");

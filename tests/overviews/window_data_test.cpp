@@ -30,16 +30,16 @@ TEST(OverviewTexts, TitlesAndHeadings)
 
 TEST(OverviewTexts, CaptionRowsAndCaptions)
 {
-    EXPECT_EQ(CaptionRow(PairSchedule, 1), 1);
-    EXPECT_EQ(CaptionRow(PairSchedule, 2), 6);
-    EXPECT_EQ(CaptionRow(GamesOverview, 1), 10);
-    EXPECT_EQ(CaptionRow(GamesOverview, 2), 15);
+    EXPECT_EQ(CaptionRow(PairSchedule, engine::ScheduleMode::Names), 1);
+    EXPECT_EQ(CaptionRow(PairSchedule, engine::ScheduleMode::Numbered), 6);
+    EXPECT_EQ(CaptionRow(GamesOverview, engine::ScheduleMode::Names), 10);
+    EXPECT_EQ(CaptionRow(GamesOverview, engine::ScheduleMode::Numbered), 15);
     using Row = std::array<std::string, 7>;
-    EXPECT_EQ(captionsFor(PairSchedule, 2), (Row{"ronde", "Paar 1(1)", "Paar 1(2)", "tegen", "Paar 2(1)", "Paar2(1)", " Baan"}));
-    EXPECT_EQ(captionsFor(TimesPlayedOverview, 2), (Row{"Naam", "Index", "Aantal", "Naam", "Index", "Aantal", ""}));
+    EXPECT_EQ(captionsFor(PairSchedule, engine::ScheduleMode::Numbered), (Row{"ronde", "Paar 1(1)", "Paar 1(2)", "tegen", "Paar 2(1)", "Paar2(1)", " Baan"}));
+    EXPECT_EQ(captionsFor(TimesPlayedOverview, engine::ScheduleMode::Numbered), (Row{"Naam", "Index", "Aantal", "Naam", "Index", "Aantal", ""}));
     // The cross table keeps row 4 and the games overview row 10 in both modes.
-    EXPECT_EQ(captionsFor(CrossTable, 2), (Row{"Nr", "V.Achternaam", "ronde: ", "Nr", "", "", ""}));
-    EXPECT_EQ(captionsFor(GamesOverview, 2), (Row{"Voornaam", "Achternaam", "ronde : ", "", "", "", ""}));
+    EXPECT_EQ(captionsFor(CrossTable, engine::ScheduleMode::Numbered), (Row{"Nr", "V.Achternaam", "ronde: ", "Nr", "", "", ""}));
+    EXPECT_EQ(captionsFor(GamesOverview, engine::ScheduleMode::Numbered), (Row{"Voornaam", "Achternaam", "ronde : ", "", "", "", ""}));
     EXPECT_STREQ(captionText(5, 1), "Ix,Voornaam,Achternaam,ronde: ");
     EXPECT_STREQ(captionText(9, 3), "");
     EXPECT_STREQ(captionText(11, 1), "");
@@ -86,8 +86,8 @@ TEST(OverviewTexts, HintZones)
         {5, 100, 3, true, -1, ""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(hintZone(c.kind, c.x, c.rounds), c.zone) << "kind " << c.kind << " x " << c.x;
-        EXPECT_EQ(hint(c.kind, c.x, c.rounds, c.ladies), c.text) << "kind " << c.kind << " x " << c.x;
+        EXPECT_EQ(hintZone(OverviewKind(c.kind), c.x, c.rounds), c.zone) << "kind " << c.kind << " x " << c.x;
+        EXPECT_EQ(hint(OverviewKind(c.kind), c.x, c.rounds, c.ladies), c.text) << "kind " << c.kind << " x " << c.x;
     }
 }
 
@@ -109,7 +109,7 @@ std::vector<std::string> captions(const OverviewLayout& layout)
 
 TEST(OverviewLayout, PairSchedule)
 {
-    const OverviewLayout names = overviewLayout(PairSchedule, 1, 3, 5, 4);
+    const OverviewLayout names = overviewLayout(PairSchedule, engine::ScheduleMode::Names, 3, 5, 4);
     EXPECT_EQ(widths(names), (std::vector<int>{55, 90, 140, 55, 90, 140, 45}));
     EXPECT_EQ(names.columns[0].align, ColumnAlign::Center);
     EXPECT_EQ(names.columns[1].align, ColumnAlign::Left);
@@ -122,7 +122,7 @@ TEST(OverviewLayout, PairSchedule)
     EXPECT_FALSE(names.useGrid);
     EXPECT_TRUE(names.printExportVisible);
 
-    const OverviewLayout numbered = overviewLayout(PairSchedule, 2, 3, 5, 4);
+    const OverviewLayout numbered = overviewLayout(PairSchedule, engine::ScheduleMode::Numbered, 3, 5, 4);
     EXPECT_EQ(widths(numbered), (std::vector<int>{80, 80, 80, 55, 80, 80, 55}));
     EXPECT_EQ(captions(numbered)[6], " Baan");
     EXPECT_EQ(numbered.listWidth, 550);
@@ -130,7 +130,7 @@ TEST(OverviewLayout, PairSchedule)
 
 TEST(OverviewLayout, RoundColumns)
 {
-    const OverviewLayout court = overviewLayout(CourtSchedule, 1, 6, 5, 4);
+    const OverviewLayout court = overviewLayout(CourtSchedule, engine::ScheduleMode::Names, 6, 5, 4);
     EXPECT_EQ(captions(court),
               (std::vector<std::string>{"Voornaam", "Achternaam", "ronde : ", "1", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(widths(court), (std::vector<int>{90, 145, 60, 35, 35, 35, 35, 35, 35}));
@@ -139,7 +139,7 @@ TEST(OverviewLayout, RoundColumns)
     EXPECT_EQ(court.listHeight, 384);
     EXPECT_EQ(court.windowHeight, 504);
 
-    const OverviewLayout games = overviewLayout(GamesOverview, 2, 10, 5, 4);
+    const OverviewLayout games = overviewLayout(GamesOverview, engine::ScheduleMode::Numbered, 10, 5, 4);
     EXPECT_EQ(games.columns.size(), 14u);
     EXPECT_EQ(games.columns[0].caption, "Voornaam");
     EXPECT_EQ(games.columns[0].width, 60);
@@ -149,7 +149,7 @@ TEST(OverviewLayout, RoundColumns)
     EXPECT_EQ(games.listHeight, 366);
     EXPECT_EQ(games.windowWidth, 720);
 
-    const OverviewLayout cross = overviewLayout(CrossTable, 2, 24, 5, 4);
+    const OverviewLayout cross = overviewLayout(CrossTable, engine::ScheduleMode::Numbered, 24, 5, 4);
     EXPECT_EQ(captions(cross)[1], "V.Achternaam");
     EXPECT_EQ(cross.columns[1].width, 50);
     EXPECT_EQ(cross.columns.size(), 3u + 24u + 1u);
@@ -166,17 +166,17 @@ TEST(OverviewLayout, RoundColumns)
 
 TEST(OverviewLayout, TimesPlayedHalvesAndChangeGrid)
 {
-    const OverviewLayout both = overviewLayout(TimesPlayedOverview, 1, 3, 5, 4);
+    const OverviewLayout both = overviewLayout(TimesPlayedOverview, engine::ScheduleMode::Names, 3, 5, 4);
     EXPECT_EQ(widths(both), (std::vector<int>{110, 145, 60, 110, 145, 60}));
     EXPECT_EQ(both.columns[2].align, ColumnAlign::Center);
     EXPECT_EQ(both.columns[5].align, ColumnAlign::Center);
     EXPECT_EQ(both.listWidth, 660);
-    const OverviewLayout alone = overviewLayout(TimesPlayedOverview, 2, 3, 0, 4);
+    const OverviewLayout alone = overviewLayout(TimesPlayedOverview, engine::ScheduleMode::Numbered, 3, 0, 4);
     EXPECT_EQ(captions(alone), (std::vector<std::string>{"Naam", "Index", "Aantal"}));
     EXPECT_EQ(widths(alone), (std::vector<int>{70, 50, 50}));
     EXPECT_EQ(alone.listWidth, 200);
 
-    const OverviewLayout grid = overviewLayout(ChangeGrid, 1, 4, 5, 4);
+    const OverviewLayout grid = overviewLayout(ChangeGrid, engine::ScheduleMode::Names, 4, 5, 4);
     EXPECT_TRUE(grid.useGrid);
     EXPECT_FALSE(grid.printExportVisible);
     EXPECT_EQ(widths(grid), (std::vector<int>{50, 90, 145, 60, 30, 30, 30, 30}));
@@ -239,8 +239,8 @@ TEST(PrepareOverview, BuilderChosenByCaptionRow)
     };
     for (const Case& c : cases) {
         auto s = smallEvening();
-        s->Settings.ScheduleMode = uint8_t(c.mode);
-        const PreparedOverview prepared = prepareOverview(c.kind, *s);
+        s->Settings.ScheduleMode = engine::ScheduleMode(c.mode);
+        const PreparedOverview prepared = prepareOverview(OverviewKind(c.kind), *s);
         ASSERT_TRUE(prepared.show);
         ASSERT_GE(prepared.lines.size(), 2u);
         EXPECT_EQ(prepared.lines[1], c.secondLine) << "kind " << c.kind << " mode " << c.mode;
@@ -254,7 +254,7 @@ TEST(PrepareOverview, NoScheduleRefusedGridAndMessages)
     Messages messages(sink);
 
     auto s = smallEvening();
-    s->Settings.ScheduleMode = 0;
+    s->Settings.ScheduleMode = engine::ScheduleMode::None;
     s->PlayerCourtTable[Men][1].player[1] = 9;
     const PreparedOverview none = prepareOverview(CourtSchedule, *s, messageHooks(messages));
     EXPECT_FALSE(none.show);
@@ -262,7 +262,7 @@ TEST(PrepareOverview, NoScheduleRefusedGridAndMessages)
     EXPECT_EQ(s->PlayerCourtTable[Men][1].player[1], 9); // tables untouched
     EXPECT_TRUE(sink.shown.empty());
 
-    s->Settings.ScheduleMode = 2;
+    s->Settings.ScheduleMode = engine::ScheduleMode::Numbered;
     const PreparedOverview refused = prepareOverview(ChangeGrid, *s, messageHooks(messages));
     EXPECT_FALSE(refused.show);
     ASSERT_EQ(sink.shown.size(), 1u);
@@ -271,7 +271,7 @@ TEST(PrepareOverview, NoScheduleRefusedGridAndMessages)
     EXPECT_EQ(sink.shown[0].buttons, Btn::OK);
 
     sink.shown.clear();
-    s->Settings.ScheduleMode = 1;
+    s->Settings.ScheduleMode = engine::ScheduleMode::Names;
     setCourt(*s, 1, 2, 1, 2, 0, 4);
     const PreparedOverview grid =
         prepareOverview(ChangeGrid, *s, groupHeadings(*s), messageHooks(messages), 0);
@@ -283,7 +283,7 @@ TEST(PrepareOverview, NoScheduleRefusedGridAndMessages)
     EXPECT_EQ(sink.shown[0].text, "Geen baanpaar op baan:  2 in ronde: 1");
     EXPECT_EQ(sink.shown[0].kind, Error);
 
-    EXPECT_FALSE(prepareOverview(6, *s).show); // not an overview kind
+    EXPECT_FALSE(prepareOverview(OverviewKind(6), *s).show); // not an overview kind
 
     sink.shown.clear();
     const PreparedOverview games = prepareOverview(GamesOverview, *s, {}, 4);

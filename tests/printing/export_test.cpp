@@ -38,7 +38,7 @@ std::vector<std::string> exportLines(const OverviewDocument& doc, const PrintSet
 OverviewDocument document(int kind, int rounds, std::vector<const char*> captions, overviews::OverviewLines lines)
 {
     OverviewDocument doc;
-    doc.kind = kind;
+    doc.kind = overviews::OverviewKind(kind);
     doc.rounds = rounds;
     doc.clubName = "TC De Baan";
     doc.title = "TITEL";

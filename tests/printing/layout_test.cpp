@@ -121,7 +121,7 @@ TEST(MemberListPrint, LayoutOfTitleAndRows)
 OverviewDocument overview(int rows)
 {
     OverviewDocument doc;
-    doc.kind = 2;
+    doc.kind = overviews::CourtSchedule;
     doc.rounds = 2;
     doc.clubName = "TC De Baan";
     doc.title = "BAANSCHEMA";
