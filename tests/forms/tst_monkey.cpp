@@ -369,6 +369,9 @@ const std::pair<const char*, int> FoundSeeds[] = {
     // A window font of 99 points typed into the font dialog of "TextFont": the main window's repaint
     // kept the event loop busy for over 2 s.
     {"options", 62393748},
+    // "Sch&ud" clicked by its mnemonic a moment after the key, when the member dialog was already
+    // open: the list was shuffled under the member being edited, and "&Voeg in" wrote to freed memory.
+    {"main", 294180964},
 };
 
 // ---------------------------------------------------------------------------------------------
