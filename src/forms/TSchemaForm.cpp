@@ -343,7 +343,7 @@ void TSchemaForm::buildControls()
     QWidget* previous = nullptr;
     for (QWidget* w : std::initializer_list<QWidget*>{inputs_[0], inputs_[1], inputs_[2], inputs_[3], inputs_[4],
                                                       inputs_[5], moreBtn_, dameFirstBox_, variPairsBox_,
-                                                      groep1to2Box_, pauzeEdit1_, pauzeEdit2_, startBtn_,
+                                                      groep1to2Box_, spreidBox_, pauzeEdit1_, pauzeEdit2_, startBtn_,
                                                       stopBtn_, rondePlusBtn_, rondeMinBtn_, sluitBtn_, helpBtn_}) {
         if (previous)
             setTabOrder(previous, w);

@@ -159,6 +159,7 @@ private slots:
     void longSearchStaysResponsiveAndStopEndsIt();
     void closingWithoutOkAsks();
     void spreadOpponentsGivesTheSpreadScheduleAndIsRemembered();
+    void tabGoesThroughTheSpelOptiesInTheirOrder();
 };
 
 void TestSchemaForm::modeOneWithoutMemberListOnlyReports()
@@ -1125,4 +1126,32 @@ void TestSchemaForm::spreadOpponentsGivesTheSpreadScheduleAndIsRemembered()
     SetupClub e(8, 8);
     TSchemaForm h(e.state);
     QVERIFY(!child<QCheckBox>(h, "SpreidBox")->isChecked());
+}
+
+// Tab walks the option boxes top to bottom: after "Groep 1 tegen Groep 2" comes "Tegenstanders
+// spreiden", then the first pause spin; Shift+Tab walks back.
+void TestSchemaForm::tabGoesThroughTheSpelOptiesInTheirOrder()
+{
+    SetupClub c(8, 8);
+    TSchemaForm f(c.state);
+    showForm(f, 1);
+    QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
+    auto focusedIs = [&](const char* name) {
+        QWidget* w = QApplication::focusWidget();
+        for (; w; w = w->parentWidget())
+            if (w->objectName() == QLatin1String(name))
+                return true;
+        return false;
+    };
+    const char* order[] = {"DameFirstBox", "VariPairsBox", "Groep1to2Box", "SpreidBox", "PauzeEdit1"};
+    child<QCheckBox>(f, "DameFirstBox")->setFocus();
+    QVERIFY(focusedIs("DameFirstBox"));
+    for (size_t i = 1; i < std::size(order); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY2(focusedIs(order[i]), order[i]);
+    }
+    for (size_t i = std::size(order) - 1; i-- > 0;) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY2(focusedIs(order[i]), order[i]);
+    }
 }
