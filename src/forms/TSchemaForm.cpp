@@ -635,14 +635,14 @@ bool TSchemaForm::eventFilter(QObject* watched, QEvent* event)
                 focusOn(first);
             return true;
         }
-        if (tag >= FirstGrid) {
+        if (gridEdit(tag)) {
             moveInGrid(tag, key->key() == Qt::Key_Down ? 1 : -1);
             return true;
         }
         break;
     case Qt::Key_PageDown:
     case Qt::Key_PageUp:
-        if (tag >= FirstGrid) {
+        if (gridEdit(tag)) {
             if (schedule_.TotalRounds > GridRows)
                 scrollGrid(key->key() == Qt::Key_PageDown ? 1 : -1);
             return true;
