@@ -170,10 +170,13 @@ TEST(CalculatedEvening, CrossTableRepeatsAreOpponentsMetAgain)
             const int listOfRow = s->Settings.PlayOptions & engine::PlayOption::LadiesFirst ? 1 - list : list;
             EXPECT_LE(times, (met[{listOfRow, player, opponent}])) << "list " << listOfRow << ": " << line;
         }
-        if (spread && s->spread.after.maxOpponents == 1)
+        if (spread) {
+            ASSERT_EQ(s->spread.after.maxOpponents, 1);
             EXPECT_EQ(suffixes, 0);
-        if (!spread)
+        }
+        if (!spread) {
             EXPECT_GT(suffixes, 0); // the calculation alone repeats opponents here
+        }
     }
 }
 
