@@ -343,7 +343,7 @@ void TSchemaForm::buildControls()
     QWidget* previous = nullptr;
     for (QWidget* w : std::initializer_list<QWidget*>{inputs_[0], inputs_[1], inputs_[2], inputs_[3], inputs_[4],
                                                       inputs_[5], moreBtn_, dameFirstBox_, variPairsBox_,
-                                                      groep1to2Box_, pauzeEdit1_, pauzeEdit2_, startBtn_,
+                                                      groep1to2Box_, spreidBox_, pauzeEdit1_, pauzeEdit2_, startBtn_,
                                                       stopBtn_, rondePlusBtn_, rondeMinBtn_, sluitBtn_, helpBtn_}) {
         if (previous)
             setTabOrder(previous, w);
@@ -635,14 +635,14 @@ bool TSchemaForm::eventFilter(QObject* watched, QEvent* event)
                 focusOn(first);
             return true;
         }
-        if (tag >= FirstGrid) {
+        if (gridEdit(tag)) {
             moveInGrid(tag, key->key() == Qt::Key_Down ? 1 : -1);
             return true;
         }
         break;
     case Qt::Key_PageDown:
     case Qt::Key_PageUp:
-        if (tag >= FirstGrid) {
+        if (gridEdit(tag)) {
             if (schedule_.TotalRounds > GridRows)
                 scrollGrid(key->key() == Qt::Key_PageDown ? 1 : -1);
             return true;

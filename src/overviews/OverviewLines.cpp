@@ -411,6 +411,22 @@ OverviewLines buildTimesPlayed(const ScheduleState& s, const GroupHeadings& head
     return lines;
 }
 
+namespace {
+
+// Whether a slot of a player's opponents in a round holds a player of the player's own list: both
+// slots of a doubles round; in a mixed round the man's first (the opposing man) and the lady's second
+// (the opposing lady); with "Groep 1 tegen Groep 2" neither, a man's two being ladies and a lady's men.
+bool ownListSlot(const ScheduleState& s, int gender, int round, int slot)
+{
+    if (round <= doublesRounds(s))
+        return true;
+    if (groupOption(s))
+        return false;
+    return slot == (gender == Men ? 0 : 1);
+}
+
+} // namespace
+
 OverviewLines buildCrossTable(const ScheduleState& s, const GroupHeadings& headings)
 {
     OverviewLines lines;
@@ -438,10 +454,12 @@ OverviewLines buildCrossTable(const ScheduleState& s, const GroupHeadings& headi
                 for (int r = 1; r <= rounds; ++r) {
                     const int opponent = opponents[size_t(n)][size_t(r)][size_t(slot)];
                     after += opponent == 0 ? std::string(",-") : "," + std::to_string(opponent);
-                    if (opponent <= engine::MaxPlayers)
+                    // Man 5 and lady 5 are two players: only numbers of the own list are counted.
+                    if (opponent <= engine::MaxPlayers && ownListSlot(s, g, r, slot))
                         ++times[size_t(opponent)];
                 }
-                // The opponent met most often in this slot (more than once), the lowest number on a tie.
+                // The player of the own list met most often in this slot (more than once), the lowest
+                // number on a tie.
                 int best = 0, bestTimes = 1;
                 for (int j = 1; j <= count; ++j) {
                     if (times[size_t(j)] > bestTimes) {

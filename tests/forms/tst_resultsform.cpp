@@ -165,9 +165,10 @@ void TestResultsForm::eachOverviewInTheListView()
         {"Aantalmalengespeeld1", 3, "AANTALMALEN  GESPEELD",
          {"Voornaam", "Achternaam", "Aantal", "Voornaam", "Achternaam", "Aantal"}, {110, 145, 60, 110, 145, 60}, 6,
          {{"HEREN  ", " ", " ", "DAMES  "}, {"Dirk", "Bos", "   3", "Cis", "Berg", "   3"}}},
+        // Aart Vos meets man 4 in both doubles rounds and lady 4 in the mixed round: man 4 twice.
         {"Kruistabel1", 4, "KRUIS TABEL ", {"Nr", "V.Achternaam", "ronde: ", "1", "2", "3", "N2"},
          {40, 170, 60, 35, 35, 35, 80}, 7,
-         {{" ", "HEREN  "}, {"1", "A. Vos", "", "3", "2", "4"}, {" ", " ", "", "4", "4", "4", "    4 (3)"}}},
+         {{" ", "HEREN  "}, {"1", "A. Vos", "", "3", "2", "4"}, {" ", " ", "", "4", "4", "4", "    4 (2)"}}},
         {"UitvoerGames1", 10, "UITVOER van GAMES, Match: 0",
          {"Voornaam", "Achternaam", "ronde : ", "1", "2", "3", "Som"}, {90, 145, 60, 35, 35, 35, 45}, 7,
          {{"HEREN  "}, {"Dirk", "Bos", "", "0", "0", "0", "0"}}},

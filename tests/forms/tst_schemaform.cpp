@@ -159,6 +159,9 @@ private slots:
     void longSearchStaysResponsiveAndStopEndsIt();
     void closingWithoutOkAsks();
     void spreadOpponentsGivesTheSpreadScheduleAndIsRemembered();
+    void tabGoesThroughTheSpelOptiesInTheirOrder();
+    void gridKeysLeaveTheOptionBoxesAlone_data();
+    void gridKeysLeaveTheOptionBoxesAlone();
 };
 
 void TestSchemaForm::modeOneWithoutMemberListOnlyReports()
@@ -1125,4 +1128,79 @@ void TestSchemaForm::spreadOpponentsGivesTheSpreadScheduleAndIsRemembered()
     SetupClub e(8, 8);
     TSchemaForm h(e.state);
     QVERIFY(!child<QCheckBox>(h, "SpreidBox")->isChecked());
+}
+
+// Tab walks the option boxes top to bottom: after "Groep 1 tegen Groep 2" comes "Tegenstanders
+// spreiden", then the first pause spin; Shift+Tab walks back.
+void TestSchemaForm::tabGoesThroughTheSpelOptiesInTheirOrder()
+{
+    SetupClub c(8, 8);
+    TSchemaForm f(c.state);
+    showForm(f, 1);
+    QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
+    auto focusedIs = [&](const char* name) {
+        QWidget* w = QApplication::focusWidget();
+        for (; w; w = w->parentWidget())
+            if (w->objectName() == QLatin1String(name))
+                return true;
+        return false;
+    };
+    const char* order[] = {"DameFirstBox", "VariPairsBox", "Groep1to2Box", "SpreidBox", "PauzeEdit1"};
+    child<QCheckBox>(f, "DameFirstBox")->setFocus();
+    QVERIFY(focusedIs("DameFirstBox"));
+    for (size_t i = 1; i < std::size(order); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY2(focusedIs(order[i]), order[i]);
+    }
+    for (size_t i = std::size(order) - 1; i-- > 0;) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY2(focusedIs(order[i]), order[i]);
+    }
+}
+
+// The grid's keys belong to the grid edits. In an option box Up and Down go to the widget before or
+// after it, as Shift+Tab and Tab do (Qt's way for check boxes), and PageUp and PageDown do nothing: they
+// never scroll the grid (8 doubles rounds and 2 mixed rounds: the grid can scroll).
+void TestSchemaForm::gridKeysLeaveTheOptionBoxesAlone_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    for (const char* box : {"DameFirstBox", "VariPairsBox", "Groep1to2Box", "SpreidBox"})
+        for (const auto& [name, key] : {std::pair{"Up", Qt::Key_Up}, std::pair{"Down", Qt::Key_Down},
+                                        std::pair{"PageUp", Qt::Key_PageUp}, std::pair{"PageDown", Qt::Key_PageDown}})
+            QTest::addRow("%s %s", box, name) << QString(box) << int(key);
+}
+
+void TestSchemaForm::gridKeysLeaveTheOptionBoxesAlone()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    SetupClub c(12, 10);
+    c.keyData().doublesRounds = 8;
+    TSchemaForm f(c.state);
+    showForm(f, 1);
+    typeEnter(edit(f, "TandemEdit"), "8");
+    QTest::mouseClick(button(f, "MoreBtn"), Qt::LeftButton);
+    // One scroll down first, so that PageUp as well as PageDown could scroll.
+    QTest::keyClick(gridEdit(f, 11), Qt::Key_PageDown);
+    QCOMPARE(f.gridOffset(), 1);
+    auto* option = f.findChild<QCheckBox*>(box);
+    QVERIFY(option);
+    QWidget* expected = option;
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        option->setFocus();
+        if (key == Qt::Key_Up)
+            QTest::keyClick(option, Qt::Key_Backtab, Qt::ShiftModifier);
+        else
+            QTest::keyClick(option, Qt::Key_Tab);
+        expected = QApplication::focusWidget();
+        QVERIFY(expected != option);
+    }
+    option->setFocus();
+    QCOMPARE(QApplication::focusWidget(), option);
+    const bool checked = option->isChecked();
+    QTest::keyClick(option, Qt::Key(key));
+    QCOMPARE(QApplication::focusWidget(), expected);
+    QCOMPARE(f.gridOffset(), 1);
+    QCOMPARE(option->isChecked(), checked);
 }

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 #include <utility>
 
 namespace tandemx::overviews {
@@ -99,6 +100,82 @@ TEST(CalculatedEvening, TablesAgreeWithTheCalculation)
                     }
                 }
             }
+        }
+    }
+}
+
+// 16 numbered men and 16 ladies, 3 doubles rounds on 4 + 4 courts, then 3 mixed rounds on 8.
+std::unique_ptr<ScheduleState> numberedMixedEvening(bool spread)
+{
+    auto s = std::make_unique<ScheduleState>();
+    engine::QuietHost host(0);
+    engine::SetGroupCodes(*s, "H", "D");
+    s->Settings = {16, 16, 3, 3, 8, 0, 0, 2};
+    engine::DefaultCourts(*s, host);
+    s->Settings.PlayOptions = 0;
+    s->Settings.SpreadOpponents = spread;
+    engine::StartSchedule(*s, host);
+    EXPECT_EQ(s->spread.applied, spread);
+    EXPECT_TRUE(s->SolutionFound);
+    return s;
+}
+
+// The column after the rounds names a player of the row's own list met more than once in that slot:
+// its count never exceeds the times the courts put the two against each other. Man 8 met in a doubles
+// round and lady 8 in a mixed round are no repeat. After "Tegenstanders spreiden" no two players meet
+// twice on this evening, so the column stays empty.
+TEST(CalculatedEvening, CrossTableRepeatsAreOpponentsMetAgain)
+{
+    for (const bool spread : {false, true}) {
+        SCOPED_TRACE(spread ? "spread" : "calculated");
+        auto s = numberedMixedEvening(spread);
+        const int rounds = totalRounds(*s);
+        ASSERT_EQ(rounds, 6);
+        // Times each two players of one list stood on opposite sides of a court.
+        std::map<std::tuple<int, int, int>, int> met; // (list, player, opponent)
+        for (int r = 1; r <= rounds; ++r) {
+            for (int category = engine::MenDoubles; category <= engine::MixedDoubles; ++category) {
+                const auto range = s->ScheduleTable[size_t(r)].range[size_t(category)];
+                for (int k = std::max(1, range.first); k <= range.last; ++k) {
+                    const auto& p = s->ScheduleTable[size_t(r)].court[size_t(k)];
+                    for (int i = 0; i < 4; ++i)
+                        for (int j = 0; j < 4; ++j) {
+                            const int gi = category == engine::MixedDoubles ? (i % 2 == 0 ? Men : Ladies) : category;
+                            const int gj = category == engine::MixedDoubles ? (j % 2 == 0 ? Men : Ladies) : category;
+                            if ((i < 2) != (j < 2) && gi == gj)
+                                ++met[{gi, p[size_t(i)], p[size_t(j)]}];
+                        }
+                }
+            }
+        }
+        const OverviewLines lines = buildCrossTable(*s, groupHeadings(*s));
+        int list = -1, player = 0, suffixes = 0;
+        for (const std::string& line : lines) {
+            const auto fields = listRow(line);
+            if (fields.size() == 1)
+                continue; // the line between the lists
+            if (fields.size() == 2) {
+                ++list; // a list's heading
+                continue;
+            }
+            if (fields[1] != " ")
+                player = std::stoi(fields[1].substr(fields[1].find(' ') + 1));
+            ASSERT_GE(fields.size(), 3u + size_t(rounds)) << line;
+            if (fields.size() == 3u + size_t(rounds))
+                continue;
+            ++suffixes;
+            const std::string& suffix = fields.back();
+            const int opponent = std::stoi(suffix.substr(0, suffix.find('(')));
+            const int times = std::stoi(suffix.substr(suffix.find('(') + 1));
+            const int listOfRow = s->Settings.PlayOptions & engine::PlayOption::LadiesFirst ? 1 - list : list;
+            EXPECT_LE(times, (met[{listOfRow, player, opponent}])) << "list " << listOfRow << ": " << line;
+        }
+        if (spread) {
+            ASSERT_EQ(s->spread.after.maxOpponents, 1);
+            EXPECT_EQ(suffixes, 0);
+        }
+        if (!spread) {
+            EXPECT_GT(suffixes, 0); // the calculation alone repeats opponents here
         }
     }
 }

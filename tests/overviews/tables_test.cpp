@@ -202,9 +202,9 @@ TEST(CrossTable, OpponentsPerSlotWithRepeatSuffix)
         " , ,,-,4,3",
         "        ",
         " ,DAMES  ",
-        "1,E. Kok,,3,2,2,    2 ( 2)",
+        "1,E. Kok,,3,2,2",
         " , ,,4,4,2,    4 (2)",
-        "2,M. Smit,,3,1,1,    1 ( 2)",
+        "2,M. Smit,,3,1,1",
         " , ,,4,3,1",
         "3,R. Berg,,1,2,5",
         " , ,,2,4,4,    4 (2)",
@@ -231,6 +231,42 @@ TEST(CrossTable, TieTakesLowestNumberAndNumberedModeHasNoIndex)
     EXPECT_EQ(lines[1], ",D. 1,,5,2,5,2,3,3,    2 ( 2)");
     EXPECT_EQ(lines[2], " , ,,6,6,6,4,4,4,    4 (3)");
     EXPECT_EQ(lines[3], ",D. 2,,-,-,-,-,-,-");
+}
+
+// Player numbers count per list: in a mixed round a man's second opponent is a lady and a lady's first
+// a man (with "Groep 1 tegen Groep 2" a man's two are ladies, a lady's two men), so man 2 and lady 2
+// are two players and never one opponent met twice. Round 1 is a doubles round, rounds 2 and 3 mixed;
+// man 1 and lady 1 meet number 2 in slot 1 and number 3 in slot 2 in every round.
+TEST(CrossTable, RepeatsCountOnlyPlayersOfTheOwnList)
+{
+    struct Case {
+        const char* what;
+        uint16_t playOptions;
+        std::vector<std::string> expected; // the four lines of man 1 and lady 1
+    };
+    const Case cases[] = {
+        {"mixed", 0,
+         {"1,A. Man,,2,2,2,    2 ( 3)", " , ,,3,3,3", "1,A. Vrouw,,2,2,2", " , ,,3,3,3,    3 (3)"}},
+        {"Groep 1 tegen Groep 2", engine::PlayOption::GroupVsGroup,
+         {"1,A. Man,,2,2,2", " , ,,3,3,3", "1,A. Vrouw,,2,2,2", " , ,,3,3,3"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto s = std::make_unique<ScheduleState>();
+        s->Settings.ScheduleMode = 1;
+        s->Settings.PlayOptions = c.playOptions;
+        s->Run = {3, 3, 1, 2, 2};
+        s->TotalRounds = 3;
+        for (int g : {Men, Ladies})
+            for (int j = 1; j <= 3; ++j)
+                setName(*s, g, j, std::string(1, char('A' + j - 1)), g == Men ? "Man" : "Vrouw");
+        for (int g : {Men, Ladies})
+            for (int r = 1; r <= 3; ++r)
+                setOpponents(*s, g, 1, r, 2, 3);
+        const OverviewLines lines = buildCrossTable(*s, kHeadings);
+        ASSERT_EQ(lines.size(), 1u + 6u + 1u + 1u + 6u);
+        EXPECT_EQ((std::vector<std::string>{lines[1], lines[2], lines[9], lines[10]}), c.expected);
+    }
 }
 
 TEST(CrossTable, LongRowLosesTheEndOfItsSuffix)
