@@ -172,6 +172,8 @@ private slots:
     void memberGridFollowsTheTextFont();
     void memberListWithoutPrinterOrAnsweredNee();
     void previewOrientationGoesIntoThePdfFile();
+    void pageTurnedInThePreviewIsLaidOutTurned_data();
+    void pageTurnedInThePreviewIsLaidOutTurned();
     void qtPreviewShowsThePagesAndItsPrintButtonGoesOn();
     void everyFileOpenedPrintsInItsOwnPrintFont();
     void overviewPrintAndExport();
@@ -719,6 +721,39 @@ void TestOptiesForm::previewOrientationGoesIntoThePdfFile()
     QVERIFY(pdfLandscape(pdf));
     QVERIFY(!pdfLandscape(c.dialogs.previews.back().file));
     QVERIFY(!(c.t.state.club.printSettings.printFlags & PrintFlag::Landscape)); // the settings stay
+}
+
+// A page turned in the preview is laid out as a turned page (page breaks by PageScale 140 in landscape,
+// 100 upright), as if the settings had said so: the 40 members with page length 61 fill two pages
+// turned and one upright. The settings stay as they are.
+void TestOptiesForm::pageTurnedInThePreviewIsLaidOutTurned_data()
+{
+    QTest::addColumn<bool>("landscapeSet");
+    QTest::addColumn<int>("pagesTurned");
+    QTest::newRow("upright turned to landscape") << false << 2;
+    QTest::newRow("landscape turned upright") << true << 1;
+}
+
+void TestOptiesForm::pageTurnedInThePreviewIsLaidOutTurned()
+{
+    QFETCH(bool, landscapeSet);
+    QFETCH(int, pagesTurned);
+    SampleClub c;
+    PrintSettings& ps = c.t.state.club.printSettings;
+    ps.pageLength = 61;
+    if (landscapeSet)
+        ps.printFlags |= PrintFlag::Landscape;
+    const uint16_t flags = ps.printFlags;
+    const QPageLayout::Orientation turned = landscapeSet ? QPageLayout::Portrait : QPageLayout::Landscape;
+    c.dialogs.inPreview = [turned](QPrinter& printer) { printer.setPageOrientation(turned); };
+    const QString pdf = c.dir.filePath("gedraaid.pdf");
+    c.printTo(pdf);
+    c.window.printLedenlijst1->trigger();
+    QCOMPARE(pdfLandscape(pdf), !landscapeSet);
+    QCOMPARE(pdfPages(pdf), pagesTurned);
+    QCOMPARE(pdfPages(c.dialogs.previews.back().file), 3 - pagesTurned); // shown first as the settings say
+    QCOMPARE(ps.printFlags, flags);
+    QVERIFY(c.t.sink.allAnswersUsed());
 }
 
 // "Print Font" chooses the print font and "Printer" then marks it as not set up, so this run prints in
