@@ -21,6 +21,7 @@
 #include "printing/PainterCanvas.h"
 #include "records/MemberFile.h"
 #include "state/FileCommands.h"
+#include "state/UnsavedChanges.h"
 
 #include <QAction>
 #include <QPainter>
@@ -169,6 +170,8 @@ private slots:
     void saveDialogsOpenBesideTheMemberFile();
     void memberListPrintsOnPdfPrinter();
     void memberListPrintKeepsTheUsersMargins();
+    void showingThePrintPageIsNoChange_data();
+    void showingThePrintPageIsNoChange();
     void memberGridFollowsTheTextFont();
     void memberListWithoutPrinterOrAnsweredNee();
     void previewOrientationGoesIntoThePdfFile();
@@ -594,6 +597,77 @@ void TestOptiesForm::memberListPrintKeepsTheUsersMargins()
     form.prepare(1);
     QCOMPARE(form.findChild<QLineEdit*>("LeftEdit")->text(), QString("20"));
     QCOMPARE(form.findChild<QLineEdit*>("TopEdit")->text(), QString("12"));
+}
+
+// Showing "Print opties" recomputes the page length from the margins: that is no change of the
+// user's, so after "O&k" or "Schrap" on an untouched page the club has nothing to save and closing the
+// program asks nothing. What the user typed and kept only in memory still counts, until showing the
+// page again replaces a typed page length.
+void TestOptiesForm::showingThePrintPageIsNoChange_data()
+{
+    QTest::addColumn<QString>("edit"); // where a value is typed (with Enter), if anywhere
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<bool>("unsaved");      // after the dialog closed
+    QTest::addColumn<bool>("unsavedAgain"); // after the page was shown again
+    QTest::newRow("untouched, O&k") << QString() << QString() << true << false << false;
+    QTest::newRow("untouched, Schrap") << QString() << QString() << false << false << false;
+    QTest::newRow("page length typed, Schrap") << "PaglenEdit" << "50" << false << true << false;
+    QTest::newRow("margin typed, Schrap") << "LeftEdit" << "20" << false << true << true;
+    QTest::newRow("margin typed, O&k") << "LeftEdit" << "20" << true << false << false;
+}
+
+void TestOptiesForm::showingThePrintPageIsNoChange()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(bool, unsaved);
+    QFETCH(bool, unsavedAgain);
+    SampleClub c;
+    AppState& state = c.t.state;
+    TOptiesForm& form = optionsForm(c.window, state);
+    form.measure = [](const PrintSettings&, bool) {
+        printing::PrintMetrics m;
+        m.lineHeight = 50;
+        m.linesPerPage = 70; // page length 70 - (177 + 118) / 50 = 65
+        m.charWidth = 10;
+        m.pixelsPer10mm = 118;
+        return m;
+    };
+    PrintSettings& ps = state.club.printSettings;
+    QVERIFY(saveConfig(state, state.club.memberFileName)); // the printer "PDF-bestand" kept
+    const QString cfg = c.dir.filePath("club.cfg");
+    const QByteArray onDisk = fileBytes(cfg);
+    QVERIFY(!hasUnsavedChanges(state));
+    QVERIFY(ps.pageLength != 65); // showing the page changes it
+
+    form.prepare(1);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(ps.pageLength, uint16_t(65));
+    QVERIFY(!hasUnsavedChanges(state));
+    if (!edit.isEmpty())
+        enterIn(form, qPrintable(edit), text);
+    if (ok) {
+        QTest::mouseClick(form.findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+    } else {
+        c.t.sink.expect(Result::No); // "Wijzigingen opslaan, gebruik dan OK knop"
+        QTest::mouseClick(form.findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+    }
+    QVERIFY(!form.isVisible());
+    QCOMPARE(hasUnsavedChanges(state), unsaved);
+    if (edit.isEmpty())
+        QCOMPARE(fileBytes(cfg), onDisk); // nothing to write, nothing written
+
+    form.prepare(1);
+    QCOMPARE(hasUnsavedChanges(state), unsavedAgain);
+    // Closing the program asks only about what is not yet on disk.
+    if (unsavedAgain)
+        c.t.sink.expect(Result::No); // "Bestand bewaren ?"
+    QVERIFY(c.window.close());
+    QVERIFY(c.t.sink.allAnswersUsed());
 }
 
 void TestOptiesForm::memberGridFollowsTheTextFont()
