@@ -47,6 +47,10 @@ void TTandem12X::newFile()
     if (club.keyData().keepGames == 1)
         LoadMatchFile(state_, state_.matches);
     showMemberList();
+    // The standings shown without a schedule were those of the club set aside; the new list has no
+    // match file. (The match commands that tonight's schedule switched on stay as they are.)
+    if (!matchGroupOn_)
+        setStandingsGroup(false);
     nieuw1->setEnabled(false);
     nieuwSpdBtn->setEnabled(false);
     club.fileLoaded = true;

@@ -51,9 +51,9 @@ void setUpPdfPreview(QPrinter& printer, bool landscape)
 // The shared road of a printout: the printer of the settings (or, with none set up, a PDF file if the
 // user wants one) and the question, the preview, then the system's print dialog for a printer or the
 // file name for a PDF file, the layout on the device with the metrics, and the end of the document.
-// `what` names the printout in the suggested PDF file name.
+// `what` names the printout in the suggested PDF file name. `layOut` gets the settings to lay out by.
 void runPrintout(TTandem12X& window, AppState& state, NoPrinter noPrinter, const QString& what,
-                 const std::function<void(PrintCanvas&, const PrintMetrics&)>& layOut)
+                 const std::function<void(PrintCanvas&, const PrintSettings&, const PrintMetrics&)>& layOut)
 {
     PrintSettings& settings = state.club.printSettings;
     const QStringList printers = printerNames();
@@ -75,10 +75,17 @@ void runPrintout(TTandem12X& window, AppState& state, NoPrinter noPrinter, const
     const bool toPdf = name == PdfPrinterName;
 
     auto paint = [&state, &settings, &layOut](QPagedPaintDevice& device) {
+        // Laid out for the page it is drawn on: a page turned in the preview (or the print dialog)
+        // breaks as a turned page. The settings stay as they are.
+        PrintSettings onPage = settings;
+        if (device.pageLayout().orientation() == QPageLayout::Landscape)
+            onPage.printFlags |= PrintFlag::Landscape;
+        else
+            onPage.printFlags &= uint16_t(~PrintFlag::Landscape);
         PainterCanvas canvas(device);
         bool ok = canvas.isActive();
         if (ok)
-            layOut(canvas, setUpMetrics(canvas, settings, state.club.printFontSetUp()));
+            layOut(canvas, onPage, setUpMetrics(canvas, onPage, state.club.printFontSetUp()));
         return canvas.finish() && ok;
     };
 
@@ -214,8 +221,8 @@ void printMatches(TTandem12X& window, TMatchForm& form, AppState& state)
 {
     const MatchDocument doc = matchDocumentOf(form, state);
     runPrintout(window, state, NoPrinter::GeenPrinter, QStringLiteral("matches"),
-                [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
-                    printing::printMatches(canvas, state.club.printSettings, metrics, doc);
+                [&](PrintCanvas& canvas, const PrintSettings& settings, const PrintMetrics& metrics) {
+                    printing::printMatches(canvas, settings, metrics, doc);
                 });
 }
 
@@ -260,8 +267,8 @@ void printMemberList(TTandem12X& window, AppState& state)
         return;
     const MemberListDocument doc = shownMemberList(window, state);
     runPrintout(window, state, NoPrinter::GeenPrinter, QStringLiteral("ledenlijst"),
-                [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
-                    printing::printMemberList(canvas, state.club.printSettings, metrics, doc);
+                [&](PrintCanvas& canvas, const PrintSettings& settings, const PrintMetrics& metrics) {
+                    printing::printMemberList(canvas, settings, metrics, doc);
                 });
 }
 
@@ -270,8 +277,8 @@ void printOverview(TTandem12X& window, TResultsForm& form, AppState& state)
     const OverviewDocument doc = documentOf(window, form, state);
     runPrintout(window, state, NoPrinter::Message21,
                 QString::fromLatin1(overviews::overviewFileWord(form.kind())),
-                [&](PrintCanvas& canvas, const PrintMetrics& metrics) {
-                    printing::printOverview(canvas, state.club.printSettings, metrics, doc);
+                [&](PrintCanvas& canvas, const PrintSettings& settings, const PrintMetrics& metrics) {
+                    printing::printOverview(canvas, settings, metrics, doc);
                 });
 }
 

@@ -4,6 +4,7 @@
 #include "forms/WindowMemory.h"
 #include "printing/PainterCanvas.h"
 #include "records/Cp1252.h"
+#include "state/UnsavedChanges.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -245,7 +246,11 @@ void TOptiesForm::loadPrintPage()
 {
     PrintSettings& ps = state_.club.printSettings;
     metrics_ = measure(ps, state_.club.printFontSetUp());
-    ps.pageLength = uint16_t(std::max(0, recomputedPageLength(ps, metrics_.linesPerPage)));
+    // The page length follows from the page and the margins; showing it changes nothing of the user's.
+    const int linesPerPage = metrics_.linesPerPage;
+    recomputePrintSettings(state_, [linesPerPage](PrintSettings& s) {
+        s.pageLength = uint16_t(std::max(0, recomputedPageLength(s, linesPerPage)));
+    });
     marginEdits_[0]->setText(QString::number(pixelsToMm(ps.leftMargin, metrics_.pixelsPer10mm)));
     marginEdits_[1]->setText(QString::number(pixelsToMm(ps.topMargin, metrics_.pixelsPer10mm)));
     marginEdits_[2]->setText(QString::number(pixelsToMm(ps.bottomMargin, metrics_.pixelsPer10mm)));

@@ -91,6 +91,21 @@ bool hasUnsavedChanges(const AppState& state)
     return membersUnsaved(state) || matchesUnsaved(state);
 }
 
+void recomputePrintSettings(AppState& state, const std::function<void(PrintSettings&)>& recompute)
+{
+    Club& club = state.club;
+    recompute(club.printSettings);
+    if (club.savedConfigBytes.isEmpty())
+        return;
+    QBuffer buffer(&club.savedConfigBytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return;
+    TConfigObj saved = TConfigObj::read(buffer);
+    buffer.close();
+    recompute(saved.printSettings);
+    club.savedConfigBytes = saved.toBytes();
+}
+
 void dropMemberChanges(AppState& state)
 {
     Club& club = state.club;

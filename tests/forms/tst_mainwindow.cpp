@@ -166,6 +166,8 @@ private slots:
     void memberGridAndCountersFollowTheWindowSize();
     void standingsWithoutASchedule_data();
     void standingsWithoutASchedule();
+    void standingsBelongToTheOpenedClub_data();
+    void standingsBelongToTheOpenedClub();
     void opensWhereItWasLeftButNotMaximised();
     // The settings (recent files) go to a folder of the test's own, never the user's.
     void initTestCase()
@@ -864,6 +866,38 @@ void TestMainWindow::standingsWithoutASchedule()
     QCOMPARE(form.grid()->cell(3, form.gamesColumn()), QString("13"));
     QVERIFY(t.sink.allAnswersUsed());
     QTest::mouseClick(form.findChild<QPushButton*>("SchrapMatchBtn"), Qt::LeftButton);
+}
+
+// The standings are those of the club that was opened: a new list (without a match file) leaves
+// "&Open Match" and "Uitvoer Games" off; a cancelled "&Nieuw" keeps the opened club and its standings.
+void TestMainWindow::standingsBelongToTheOpenedClub_data()
+{
+    QTest::addColumn<bool>("newConfirmed");
+    QTest::newRow("new list") << true;
+    QTest::newRow("new cancelled") << false;
+}
+
+void TestMainWindow::standingsBelongToTheOpenedClub()
+{
+    QFETCH(bool, newConfirmed);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("club.tdm");
+    writeClubWithMatches(file, true, 2);
+    TestState t;
+    TTandem12X w(t.state);
+    wireWindows(w);
+    w.show();
+    QVERIFY(w.openPath(file));
+    QVERIFY(item(w, "OpenMatch1")->isEnabled() && item(w, "UitvoerGames1")->isEnabled());
+
+    answerKeyData(t.state, "4", newConfirmed);
+    chooseFromMenu(w, "Bestand1", "Nieuw1");
+    QCOMPARE(t.state.club.memberFileName == file, !newConfirmed);
+    for (const char* name : {"OpenMatch1", "UitvoerGames1"})
+        QCOMPARE(item(w, name)->isEnabled(), !newConfirmed);
+    for (const char* name : {"NieuweMatch1", "VerwijderMatch1", "InvoerGames1", "KopievanGames1"})
+        QVERIFY2(!item(w, name)->isEnabled(), name);
+    QVERIFY(t.sink.shown.empty());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -21,6 +21,7 @@
 #include "printing/PainterCanvas.h"
 #include "records/MemberFile.h"
 #include "state/FileCommands.h"
+#include "state/UnsavedChanges.h"
 
 #include <QAction>
 #include <QPainter>
@@ -169,9 +170,13 @@ private slots:
     void saveDialogsOpenBesideTheMemberFile();
     void memberListPrintsOnPdfPrinter();
     void memberListPrintKeepsTheUsersMargins();
+    void showingThePrintPageIsNoChange_data();
+    void showingThePrintPageIsNoChange();
     void memberGridFollowsTheTextFont();
     void memberListWithoutPrinterOrAnsweredNee();
     void previewOrientationGoesIntoThePdfFile();
+    void pageTurnedInThePreviewIsLaidOutTurned_data();
+    void pageTurnedInThePreviewIsLaidOutTurned();
     void qtPreviewShowsThePagesAndItsPrintButtonGoesOn();
     void everyFileOpenedPrintsInItsOwnPrintFont();
     void overviewPrintAndExport();
@@ -594,6 +599,77 @@ void TestOptiesForm::memberListPrintKeepsTheUsersMargins()
     QCOMPARE(form.findChild<QLineEdit*>("TopEdit")->text(), QString("12"));
 }
 
+// Showing "Print opties" recomputes the page length from the margins: that is no change of the
+// user's, so after "O&k" or "Schrap" on an untouched page the club has nothing to save and closing the
+// program asks nothing. What the user typed and kept only in memory still counts, until showing the
+// page again replaces a typed page length.
+void TestOptiesForm::showingThePrintPageIsNoChange_data()
+{
+    QTest::addColumn<QString>("edit"); // where a value is typed (with Enter), if anywhere
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<bool>("unsaved");      // after the dialog closed
+    QTest::addColumn<bool>("unsavedAgain"); // after the page was shown again
+    QTest::newRow("untouched, O&k") << QString() << QString() << true << false << false;
+    QTest::newRow("untouched, Schrap") << QString() << QString() << false << false << false;
+    QTest::newRow("page length typed, Schrap") << "PaglenEdit" << "50" << false << true << false;
+    QTest::newRow("margin typed, Schrap") << "LeftEdit" << "20" << false << true << true;
+    QTest::newRow("margin typed, O&k") << "LeftEdit" << "20" << true << false << false;
+}
+
+void TestOptiesForm::showingThePrintPageIsNoChange()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(bool, unsaved);
+    QFETCH(bool, unsavedAgain);
+    SampleClub c;
+    AppState& state = c.t.state;
+    TOptiesForm& form = optionsForm(c.window, state);
+    form.measure = [](const PrintSettings&, bool) {
+        printing::PrintMetrics m;
+        m.lineHeight = 50;
+        m.linesPerPage = 70; // page length 70 - (177 + 118) / 50 = 65
+        m.charWidth = 10;
+        m.pixelsPer10mm = 118;
+        return m;
+    };
+    PrintSettings& ps = state.club.printSettings;
+    QVERIFY(saveConfig(state, state.club.memberFileName)); // the printer "PDF-bestand" kept
+    const QString cfg = c.dir.filePath("club.cfg");
+    const QByteArray onDisk = fileBytes(cfg);
+    QVERIFY(!hasUnsavedChanges(state));
+    QVERIFY(ps.pageLength != 65); // showing the page changes it
+
+    form.prepare(1);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(ps.pageLength, uint16_t(65));
+    QVERIFY(!hasUnsavedChanges(state));
+    if (!edit.isEmpty())
+        enterIn(form, qPrintable(edit), text);
+    if (ok) {
+        QTest::mouseClick(form.findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+    } else {
+        c.t.sink.expect(Result::No); // "Wijzigingen opslaan, gebruik dan OK knop"
+        QTest::mouseClick(form.findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+    }
+    QVERIFY(!form.isVisible());
+    QCOMPARE(hasUnsavedChanges(state), unsaved);
+    if (edit.isEmpty())
+        QCOMPARE(fileBytes(cfg), onDisk); // nothing to write, nothing written
+
+    form.prepare(1);
+    QCOMPARE(hasUnsavedChanges(state), unsavedAgain);
+    // Closing the program asks only about what is not yet on disk.
+    if (unsavedAgain)
+        c.t.sink.expect(Result::No); // "Bestand bewaren ?"
+    QVERIFY(c.window.close());
+    QVERIFY(c.t.sink.allAnswersUsed());
+}
+
 void TestOptiesForm::memberGridFollowsTheTextFont()
 {
     SampleClub c;
@@ -719,6 +795,39 @@ void TestOptiesForm::previewOrientationGoesIntoThePdfFile()
     QVERIFY(pdfLandscape(pdf));
     QVERIFY(!pdfLandscape(c.dialogs.previews.back().file));
     QVERIFY(!(c.t.state.club.printSettings.printFlags & PrintFlag::Landscape)); // the settings stay
+}
+
+// A page turned in the preview is laid out as a turned page (page breaks by PageScale 140 in landscape,
+// 100 upright), as if the settings had said so: the 40 members with page length 61 fill two pages
+// turned and one upright. The settings stay as they are.
+void TestOptiesForm::pageTurnedInThePreviewIsLaidOutTurned_data()
+{
+    QTest::addColumn<bool>("landscapeSet");
+    QTest::addColumn<int>("pagesTurned");
+    QTest::newRow("upright turned to landscape") << false << 2;
+    QTest::newRow("landscape turned upright") << true << 1;
+}
+
+void TestOptiesForm::pageTurnedInThePreviewIsLaidOutTurned()
+{
+    QFETCH(bool, landscapeSet);
+    QFETCH(int, pagesTurned);
+    SampleClub c;
+    PrintSettings& ps = c.t.state.club.printSettings;
+    ps.pageLength = 61;
+    if (landscapeSet)
+        ps.printFlags |= PrintFlag::Landscape;
+    const uint16_t flags = ps.printFlags;
+    const QPageLayout::Orientation turned = landscapeSet ? QPageLayout::Portrait : QPageLayout::Landscape;
+    c.dialogs.inPreview = [turned](QPrinter& printer) { printer.setPageOrientation(turned); };
+    const QString pdf = c.dir.filePath("gedraaid.pdf");
+    c.printTo(pdf);
+    c.window.printLedenlijst1->trigger();
+    QCOMPARE(pdfLandscape(pdf), !landscapeSet);
+    QCOMPARE(pdfPages(pdf), pagesTurned);
+    QCOMPARE(pdfPages(c.dialogs.previews.back().file), 3 - pagesTurned); // shown first as the settings say
+    QCOMPARE(ps.printFlags, flags);
+    QVERIFY(c.t.sink.allAnswersUsed());
 }
 
 // "Print Font" chooses the print font and "Printer" then marks it as not set up, so this run prints in
