@@ -92,7 +92,7 @@ int runMembers(const QStringList& args, const Clock&)
         out << "Club: (geen sleutelgegevens)\n";
     out << "Aantal leden: " << list->count() << "\n";
     const auto row = [](const QString& ix, const QString& nr, const QString& first, const QString& last,
-                        const QString& grp, const QString& actie, const QString& rest) {
+                        const QString& grp, const QString& actie, const QString& rest) -> QString {
         return ix.rightJustified(4) + nr.rightJustified(7) + QStringLiteral("  ") + first.leftJustified(24)
             + QStringLiteral(" ") + last.leftJustified(30) + QStringLiteral(" ") + grp.leftJustified(4)
             + actie.leftJustified(6) + rest;

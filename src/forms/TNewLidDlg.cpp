@@ -270,6 +270,10 @@ void TNewLidDlg::keyPressEvent(QKeyEvent* event)
 
 void TNewLidDlg::voegIn()
 {
+    // A click that arrives after the dialog has closed (a mnemonic clicks its button a moment after the
+    // key) finds the member it edited moved or gone: it does nothing.
+    if (!isVisible())
+        return;
     for (int tag = 1; tag <= FieldCount; ++tag)
         storeField(tag);
     outcome_ = Outcome::VoegIn;
@@ -278,6 +282,8 @@ void TNewLidDlg::voegIn()
 
 void TNewLidDlg::schrap()
 {
+    if (!isVisible())
+        return;
     outcome_ = Outcome::Schrap;
     done(Rejected);
 }
@@ -289,6 +295,8 @@ void TNewLidDlg::reject()
 
 void TNewLidDlg::herstel()
 {
+    if (!isVisible())
+        return;
     working() = restore_;
     fillEdits();
     edit(TagClubNo)->setFocus();

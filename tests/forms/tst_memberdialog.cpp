@@ -402,6 +402,30 @@ private slots:
         view->shuffle();
         QVERIFY(list().at(1).voornaam() != QStringLiteral("Jan1") || list().at(2).voornaam() != QStringLiteral("Piet2"));
     }
+
+    // A click on the closed dialog's buttons that arrives late (after "&Voeg in" by its mnemonic, the
+    // list was sorted) changes nothing: the member it edited has moved.
+    void lateClickOnTheClosedDialogChangesNothing()
+    {
+        open(20, 3);
+        TNewLidDlg* shown = nullptr;
+        whenShown([&shown](TNewLidDlg* dlg) {
+            shown = dlg;
+            retype(dlg->edit(Voornaam), "Ans");
+            click(dlg, "InvoegKnop");
+        });
+        view->openEditMember();
+        QVERIFY(shown);
+        view->sortMembers(SortKind::Achternaam);
+        std::vector<TLedenObj> before;
+        for (int i = 1; i <= list().count(); ++i)
+            before.push_back(list().at(i));
+        for (const char* button : {"InvoegKnop", "Herstelknop", "StopKnop"})
+            shown->findChild<QPushButton*>(button)->click();
+        QCOMPARE(list().count(), int(before.size()));
+        for (int i = 1; i <= list().count(); ++i)
+            QVERIFY2(list().at(i).data == before[size_t(i - 1)].data, qPrintable(QString::number(i)));
+    }
 };
 
 QTEST_MAIN(TestMemberDialog)

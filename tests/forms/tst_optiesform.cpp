@@ -642,7 +642,7 @@ void TestOptiesForm::showingThePrintPageIsNoChange()
     QVERIFY(!hasUnsavedChanges(state));
     QVERIFY(ps.pageLength != 65); // showing the page changes it
 
-    form.prepare(1);
+    form.prepare(OptionsPage::Print);
     form.show();
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -661,7 +661,7 @@ void TestOptiesForm::showingThePrintPageIsNoChange()
     if (edit.isEmpty())
         QCOMPARE(fileBytes(cfg), onDisk); // nothing to write, nothing written
 
-    form.prepare(1);
+    form.prepare(OptionsPage::Print);
     QCOMPARE(hasUnsavedChanges(state), unsavedAgain);
     // Closing the program asks only about what is not yet on disk.
     if (unsavedAgain)

@@ -110,7 +110,7 @@ std::unique_ptr<ScheduleState> numberedMixedEvening(bool spread)
     auto s = std::make_unique<ScheduleState>();
     engine::QuietHost host(0);
     engine::SetGroupCodes(*s, "H", "D");
-    s->Settings = {16, 16, 3, 3, 8, 0, 0, 2};
+    s->Settings = {16, 16, 3, 3, 8, 0, 0, engine::ScheduleMode::Numbered};
     engine::DefaultCourts(*s, host);
     s->Settings.PlayOptions = 0;
     s->Settings.SpreadOpponents = spread;

@@ -253,7 +253,7 @@ TEST(CrossTable, RepeatsCountOnlyPlayersOfTheOwnList)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         auto s = std::make_unique<ScheduleState>();
-        s->Settings.ScheduleMode = 1;
+        s->Settings.ScheduleMode = engine::ScheduleMode::Names;
         s->Settings.PlayOptions = c.playOptions;
         s->Run = {3, 3, 1, 2, 2};
         s->TotalRounds = 3;
