@@ -10,6 +10,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <utility>
 
@@ -303,22 +304,6 @@ struct SearchPruning {
     std::array<uint32_t, ChainEntries> chainSeen{}, chainQueue{};
     uint32_t chainCall = 0;
     std::array<int32_t, MaxCourts + 1> courtCalls{}, courtUnknown{}; // this search, per courts to go
-    // Dead ends of a mixed search. Below a node, what the search can still do depends on which men and
-    // ladies are chosen, on the pair of an unfinished court (it decides the history conflicts of the
-    // next pair) and on the cursor alone; once such a node has been searched to the end without a
-    // valid choice, the same players and open pair at the same or a later cursor cannot give one
-    // either. A table remembers them (the players as bits; a newer dead end takes the place of an
-    // older one), one search at a time.
-    using ChosenKey = std::array<uint64_t, 2 * PlayerWords + 1>; // men, ladies, the open pair
-    struct DeadEnd {
-        ChosenKey key{};
-        int32_t cursor = 0;
-        uint32_t search = 0;
-    };
-    static constexpr int DeadEndSlots = 1 << 15;
-    ChosenKey chosenKey{};
-    uint32_t search = 0;
-    std::array<DeadEnd, DeadEndSlots> deadEnds{};
 };
 
 // A varied-pairs mixed round whose search ends without a valid choice is planned again by the mend
@@ -363,6 +348,27 @@ struct MixedMend {
     std::array<int32_t, MaxRoundPairs + 1> position{};
     std::array<uint64_t, MaxRoundPairs> together{};
     BlossomTables<MaxRoundPairs> blossom;
+};
+
+namespace pruning {
+struct Workspace;
+}
+
+// The work tables of the search's tests (engine/pruning/), made with the state so that a calculation
+// never allocates; only the engine looks inside. A copy of the state gets tables of its own: they carry
+// nothing from one search to the next.
+class SearchWorkspace {
+public:
+    SearchWorkspace();
+    SearchWorkspace(const SearchWorkspace&);
+    SearchWorkspace& operator=(const SearchWorkspace&);
+    ~SearchWorkspace();
+
+    pruning::Workspace& operator*() const { return *tables_; }
+    pruning::Workspace* operator->() const { return tables_.get(); }
+
+private:
+    std::unique_ptr<pruning::Workspace> tables_;
 };
 
 struct ScheduleState {
@@ -430,6 +436,7 @@ struct ScheduleState {
     std::array<std::bitset<MaxPlayers + 1>, 2> hasEligiblePair{};
     std::array<int32_t, MaxMixedPairs + 1> sortPosition{}; // the fast pool sort's positions of one weight
     SearchPruning pruning;
+    SearchWorkspace search;
     MixedMend mend;
 
     ScheduleState();

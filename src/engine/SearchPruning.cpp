@@ -28,6 +28,7 @@
 // bounded by the work of the search itself.
 #include "Blossom.h"
 #include "ScheduleEngine.h"
+#include "pruning/Workspace.h"
 
 #include <algorithm>
 
@@ -985,54 +986,24 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
     return mixed || !pr.exact || exactMatching(pool, g, scenario, cursor, slots / 2);
 }
 
-namespace {
-
-size_t deadEndSlot(const SearchPruning::ChosenKey& key)
-{
-    return size_t(hashWords(0x9E3779B97F4A7C15ull, key) & (SearchPruning::DeadEndSlots - 1));
-}
-
-} // namespace
-
 void ScheduleEngine::startDeadEnds()
 {
-    auto& pr = s_.pruning;
-    pr.chosenKey.fill(0);
-    // Entries of earlier searches are told apart by their search number; when it wraps, clear them.
-    if (++pr.search == 0) {
-        for (auto& e : pr.deadEnds)
-            e.search = 0;
-        pr.search = 1;
-    }
+    s_.search->deadEnds.start();
 }
 
 void ScheduleEngine::toggleChosenKey(Pair p)
 {
-    auto& key = s_.pruning.chosenKey;
-    key[size_t(p.first >> 6)] ^= uint64_t(1) << (p.first & 63);
-    key[size_t(SearchPruning::PlayerWords + (p.second >> 6))] ^= uint64_t(1) << (p.second & 63);
+    s_.search->deadEnds.toggle(p);
 }
 
 void ScheduleEngine::recordDeadEnd(int cursor, Pair open)
 {
-    auto& pr = s_.pruning;
-    pr.chosenKey.back() = uint64_t(open.first) << 8 | open.second;
-    SearchPruning::DeadEnd& e = pr.deadEnds[deadEndSlot(pr.chosenKey)];
-    if (e.search == pr.search && e.key == pr.chosenKey) {
-        e.cursor = std::min(e.cursor, int32_t(cursor));
-        return;
-    }
-    e.key = pr.chosenKey;
-    e.cursor = cursor;
-    e.search = pr.search;
+    s_.search->deadEnds.record(cursor, open);
 }
 
 bool ScheduleEngine::knownDeadEnd(int cursor, Pair open)
 {
-    auto& pr = s_.pruning;
-    pr.chosenKey.back() = uint64_t(open.first) << 8 | open.second;
-    const SearchPruning::DeadEnd& e = pr.deadEnds[deadEndSlot(pr.chosenKey)];
-    return e.search == pr.search && e.cursor <= cursor && e.key == pr.chosenKey;
+    return s_.search->deadEnds.known(cursor, open);
 }
 
 // The exact test of a doubles scenario. V: the free players the scenario does not leave out; the edges:
