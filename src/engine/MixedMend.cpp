@@ -19,6 +19,7 @@
 // that one's searches end within their limits.
 #include "Blossom.h"
 #include "ScheduleEngine.h"
+#include "pruning/Workspace.h"
 
 #include <algorithm>
 
@@ -28,9 +29,7 @@ int64_t ScheduleEngine::mixedSearchWork() const
 {
     if (s_.Engine == EngineMode::Reference)
         return 0;
-    const auto& pr = s_.pruning;
-    return MixedCandidateWork * s_.mend.work + MixedTestWork * pr.testWork + MixedChainWork * pr.chainWork
-        + MixedLookWork * pr.lookWork;
+    return s_.search->work.units(s_.mend.work);
 }
 
 bool ScheduleEngine::withinWorkLimit() const
@@ -41,8 +40,8 @@ bool ScheduleEngine::withinWorkLimit() const
 void ScheduleEngine::startMixedWork(bool forMend)
 {
     auto& mend = s_.mend;
-    auto& pr = s_.pruning;
-    mend.work = pr.testWork = pr.chainWork = pr.lookWork = 0;
+    mend.work = 0;
+    s_.search->work.start();
     // Each search gets its whole limit, whatever the rounds before it spent: where a literal search ends
     // within it, the round is the one the search without a limit gives.
     mend.limit = forMend ? mend.mendLimit : mend.searchLimit;
@@ -104,16 +103,15 @@ bool ScheduleEngine::mendCourts(const PairList<MaxMixedPairs>& pool, int count)
 bool ScheduleEngine::twosWithoutConflict(int g, int courts)
 {
     auto& pr = s_.pruning;
+    const auto& scenarios = s_.search->scenarios;
     const auto& avail = s_.mixedAvailability[size_t(g)];
     const auto& met = g == Men ? s_.MixedMet.men : s_.MixedMet.ladies;
     int m = 0;
     for (int j = 1; j <= s_.players(g); ++j) {
         if (!isAvailable(avail.player[size_t(j)]) || !s_.hasEligiblePair[size_t(g)].test(size_t(j))
-            || pr.blocked[size_t(g)][size_t(j)])
+            || scenarios.blocked(g, j))
             continue;
-        bool needed = pr.scenarios[size_t(g)] > 0;
-        for (int sc = 0; sc < pr.scenarios[size_t(g)] && needed; ++sc)
-            needed = pr.status[size_t(g)][size_t(sc)][size_t(j)] == SearchPruning::In;
+        const bool needed = scenarios.neededByAll(g, j);
         pr.player[size_t(m)] = int16_t(j);
         pr.owed[size_t(m)] = needed;
         ++m;

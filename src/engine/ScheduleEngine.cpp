@@ -2,6 +2,7 @@
 
 #include "FixedText.h"
 #include "OpponentSpread.h"
+#include "pruning/Workspace.h"
 #include "../messages/MessageTable.h"
 
 #include <algorithm>
@@ -974,11 +975,11 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     // a while.
     s_.pruning.exact = s_.pruning.exactFrom == 0;
     s_.pruning.orderNodes = s_.pruning.orderCalls = s_.pruning.orderSkips = 0;
-    s_.pruning.examined = 0;
+    s_.search->work.examined = 0;
     s_.pruning.courtCalls.fill(0);
     s_.pruning.courtUnknown.fill(0);
     const long long exactAfter = s_.pruning.exactFrom >= 0 ? s_.pruning.exactFrom + 1 : 2LL * pool.count + 4000;
-    int64_t& examined = s_.pruning.examined;
+    int64_t& examined = s_.search->work.examined;
     // The pair of the court being filled, when its second pair is still to come.
     auto openPair = [&] { return chosen % 2 == 1 ? pool[s_.chosenPosition[size_t(chosen)]] : Pair{}; };
     // A node that cannot lead to a valid choice.

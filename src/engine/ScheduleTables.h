@@ -200,16 +200,8 @@ struct SpreadTables {
     int64_t tried = 0, taken = 0;
 };
 
-// Work tables of the fast search: per gender the pool positions of each player's pairs (ascending),
-// and for each balance scenario which players must be covered and which must not.
+// Work tables of the fast search's tests (those not yet in engine/pruning/).
 struct SearchPruning {
-    static constexpr int MaxScenarios = 3;
-    enum : uint8_t { Free = 0, In = 1, Out = 2 };
-    std::array<std::array<int32_t, MaxPlayers + 2>, 2> listStart{}; // player j: entries listStart[j]..listStart[j+1]-1
-    std::array<int32_t, 2 * MaxMixedPairs> listEntry{};
-    std::array<int32_t, 2> scenarios{};
-    std::array<std::array<std::array<uint8_t, MaxPlayers + 1>, MaxScenarios>, 2> status{};
-    std::array<std::array<uint8_t, MaxPlayers + 1>, 2> blocked{}; // Out in every scenario
     std::array<std::array<int16_t, MaxPlayers + 1>, 2> partnerOf{}; // Hall test: partner given to a player
     std::array<std::array<int32_t, MaxPlayers + 1>, 2> visited{};
     std::array<uint8_t, MaxPlayers + 1> need{};
@@ -230,16 +222,6 @@ struct SearchPruning {
     static constexpr int OrderBudget = 4000; // steps before it gives up (and answers yes)
     static constexpr int OrderPairs = 24;
     int64_t orderNodes = 0, orderCalls = 0, orderSkips = 0; // this search: asked, tested, skipped
-    // The work of the order and courts tests in this search (about one unit per player or court looked
-    // at) against the candidates examined: the tests stop once it exceeds WorkPerCandidate per candidate
-    // plus WorkAllowance. The courts test's chain keeps its own count against the same allowance.
-    int64_t testWork = 0, examined = 0, chainWork = 0;
-    // Players and pool pairs looked at by the tests where their own counts leave them out (the balance
-    // and must-play tests, the courts test's choice of the next player), for the work limit of a
-    // varied-pairs mixed search only.
-    int64_t lookWork = 0;
-    static constexpr int64_t WorkPerCandidate = 1024;
-    static constexpr int64_t WorkAllowance = int64_t(1) << 20;
     std::array<uint8_t, MaxPlayers + 1> orderUsed{}, orderOwed{};
     std::array<int32_t, MaxMixedPairs> orderList{};
     std::array<int32_t, MaxPlayers + 2> orderFrom{};

@@ -69,106 +69,16 @@ inline int partnerIn(Pair p, bool mixed, int g, int j)
 void ScheduleEngine::preparePruning(const PairList<MaxMixedPairs>& pool, int gender, int mustPlayGender, int minStart,
                                     bool balance)
 {
-    auto& pr = s_.pruning;
-    const bool mixed = gender < 0;
-    int offset = 0;
-    for (int g = Men; g <= Ladies; ++g) {
-        if (!mixed && g != gender)
-            continue;
-        const int n = s_.players(g);
-        // Each player's pool positions, ascending.
-        auto& start = pr.listStart[size_t(g)];
-        std::fill(start.begin(), start.begin() + n + 2, 0);
-        for (int k = 1; k <= pool.count; ++k) {
-            const Pair p = pool[k];
-            if (mixed) {
-                ++start[g == Men ? p.first : p.second];
-            } else {
-                ++start[p.first];
-                ++start[p.second];
-            }
-        }
-        int sum = offset;
-        for (int j = 0; j <= n + 1; ++j) {
-            const int c = start[size_t(j)];
-            start[size_t(j)] = sum;
-            sum += c;
-        }
-        auto& fillAt = pr.visited[size_t(g)];
-        for (int j = 0; j <= n; ++j)
-            fillAt[size_t(j)] = start[size_t(j)];
-        for (int k = 1; k <= pool.count; ++k) {
-            const Pair p = pool[k];
-            if (mixed) {
-                pr.listEntry[size_t(fillAt[g == Men ? p.first : p.second]++)] = k;
-            } else {
-                pr.listEntry[size_t(fillAt[p.first]++)] = k;
-                pr.listEntry[size_t(fillAt[p.second]++)] = k;
-            }
-        }
-        fillAt.fill(0);
-        offset = sum;
-
-        // The balance scenarios.
-        const AvailabilityRecord& avail =
-            mixed ? s_.mixedAvailability[size_t(g)] : s_.RoundAvailability[size_t(g)][size_t(s_.CurrentRound)];
-        const auto& T = s_.Counters[size_t(g)].TimesPlayed;
-        int maxT = -1, minT = 1 << 20, counted = 0;
-        for (int j = 1; j <= n; ++j) {
-            const uint8_t a = avail.player[size_t(j)];
-            if (!isAvailable(a))
-                continue;
-            maxT = std::max<int>(maxT, T[size_t(j)]);
-            if (a != 2 && a != 3) {
-                minT = std::min<int>(minT, T[size_t(j)]);
-                ++counted;
-            }
-        }
-        const bool drawBalance = balance && counted > 0;
-        const int lo = drawBalance ? maxT - 1 : 0;
-        const int hi = drawBalance ? std::min(minStart, minT + 1) : 0;
-        const auto& mustPlay = s_.MustPlayList[size_t(g)];
-        int scenarios = 0;
-        for (int L = lo; L <= hi; ++L) {
-            auto& st = pr.status[size_t(g)][size_t(scenarios)];
-            for (int j = 0; j <= n; ++j) {
-                st[size_t(j)] = SearchPruning::Free;
-                const uint8_t a = avail.player[size_t(j)];
-                if (!drawBalance || j == 0 || !isAvailable(a))
-                    continue;
-                if (T[size_t(j)] == L + 1)
-                    st[size_t(j)] = SearchPruning::Out;
-                else if (a != 2 && a != 3 && T[size_t(j)] == L - 1)
-                    st[size_t(j)] = SearchPruning::In;
-            }
-            bool holds = true;
-            if (g == mustPlayGender) {
-                for (int i = 1; i <= mustPlay.count; ++i) {
-                    uint8_t& m = st[mustPlay.player[size_t(i)]];
-                    if (m == SearchPruning::Out)
-                        holds = false;
-                    m = SearchPruning::In;
-                }
-            }
-            if (holds)
-                ++scenarios;
-        }
-        pr.scenarios[size_t(g)] = scenarios;
-        for (int j = 0; j <= n; ++j) {
-            bool out = true;
-            for (int sc = 0; sc < scenarios && out; ++sc)
-                out = pr.status[size_t(g)][size_t(sc)][size_t(j)] == SearchPruning::Out;
-            pr.blocked[size_t(g)][size_t(j)] = out;
-        }
-    }
+    s_.search->positions.prepare(s_, pool, gender);
+    s_.search->scenarios.prepare(s_, gender, mustPlayGender, minStart, balance);
 }
 
 bool ScheduleEngine::prunedPair(Pair p, int gender) const
 {
-    const auto& blocked = s_.pruning.blocked;
+    const auto& scenarios = s_.search->scenarios;
     if (gender < 0)
-        return blocked[Men][p.first] || blocked[Ladies][p.second];
-    return blocked[size_t(gender)][p.first] || blocked[size_t(gender)][p.second];
+        return scenarios.blocked(Men, p.first) || scenarios.blocked(Ladies, p.second);
+    return scenarios.blocked(gender, p.first) || scenarios.blocked(gender, p.second);
 }
 
 bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender, int cursor, int remaining)
@@ -179,19 +89,19 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
             continue;
         const int slots = mixed ? remaining : 2 * remaining;
         bool any = false;
-        for (int sc = 0; sc < s_.pruning.scenarios[size_t(g)] && !any; ++sc)
+        for (int sc = 0; sc < s_.search->scenarios.count(g) && !any; ++sc)
             any = scenarioHolds(pool, mixed, g, sc, cursor, slots);
         if (!any)
             return false;
     }
     auto& pr = s_.pruning;
+    auto& searchWork = s_.search->work;
     if (!mixed || !pr.exact)
         return true;
     // The costlier tests may take a few times the work of the candidates examined, never more: where
     // they do not pay, the search goes on as it would without them. Nor do they run past the work limit
     // of a varied-pairs search, which the search itself only tests between candidates.
-    if (pr.testWork > SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance
-        || !withinWorkLimit())
+    if (!searchWork.testsWithinAllowance() || !withinWorkLimit())
         return true;
     // The order test first (it is the cheaper one): where it does not pay (it ends fewer than one in 32
     // of the nodes it tests), it tests one node in 64 only.
@@ -230,20 +140,23 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
 bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, int cursor, int remaining)
 {
     auto& pr = s_.pruning;
+    const auto& scen = s_.search->scenarios;
+    const auto& pos = s_.search->positions;
+    auto& searchWork = s_.search->work;
     const int og = 1 - g;
     const int n = s_.players(g);
     const auto& chosen = s_.inChosen[size_t(g)];
     const auto& otherChosen = s_.inChosen[size_t(og)];
-    const auto& start = pr.listStart[size_t(g)];
-    const int32_t* entry = pr.listEntry.data();
+    const auto& start = pos.start(g);
+    const int32_t* entry = pos.entries();
     const auto& met = g == Men ? s_.MixedMet.men : s_.MixedMet.ladies;
     auto& used = pr.orderUsed;
     int owed = 0;
     for (int j = 1; j <= n; ++j) {
         used[size_t(j)] = chosen[size_t(j)];
-        bool inAll = !chosen[size_t(j)] && pr.scenarios[size_t(g)] > 0;
-        for (int sc = 0; sc < pr.scenarios[size_t(g)] && inAll; ++sc)
-            inAll = pr.status[size_t(g)][size_t(sc)][size_t(j)] == SearchPruning::In;
+        bool inAll = !chosen[size_t(j)] && scen.count(g) > 0;
+        for (int sc = 0; sc < scen.count(g) && inAll; ++sc)
+            inAll = scen.status(g, sc)[size_t(j)] == pruning::BalanceScenarios::In;
         pr.orderOwed[size_t(j)] = inAll;
         owed += inAll;
     }
@@ -253,13 +166,13 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
     int size = 0;
     for (int j = 1; j <= n; ++j) {
         listFrom[size_t(j)] = size;
-        if (chosen[size_t(j)] || pr.blocked[size_t(g)][size_t(j)])
+        if (chosen[size_t(j)] || scen.blocked(g, j))
             continue;
         const int32_t* end = entry + start[size_t(j) + 1];
         for (const int32_t* e = std::lower_bound(entry + start[size_t(j)], end, cursor); e != end; ++e) {
             const Pair q = pool[*e];
             const int other = g == Men ? q.second : q.first;
-            if (!otherChosen[size_t(other)] && !pr.blocked[size_t(og)][size_t(other)])
+            if (!otherChosen[size_t(other)] && !scen.blocked(og, other))
                 list[size_t(size++)] = *e;
         }
     }
@@ -303,9 +216,9 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
     auto explore = [&](auto& search, int p, int left, int open, int owedLeft, int level) -> int {
         auto* cand = pr.orderCandidates[size_t(level)].data();
         int count = 0;
-        pr.testWork += n;
+        searchWork.testWork += n;
         for (int j = 1; j <= n; ++j) {
-            if (used[size_t(j)] || pr.blocked[size_t(g)][size_t(j)])
+            if (used[size_t(j)] || scen.blocked(g, j))
                 continue;
             const int q = next(j, p);
             if (q == 0) {
@@ -369,13 +282,16 @@ bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, 
 int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int cursor, int remaining)
 {
     auto& pr = s_.pruning;
+    const auto& scen = s_.search->scenarios;
+    const auto& pos = s_.search->positions;
+    auto& searchWork = s_.search->work;
     constexpr int W = SearchPruning::LocalPlayers;
     std::array<int, 2> count{};
     for (int g = Men; g <= Ladies; ++g) {
         const auto& chosen = s_.inChosen[size_t(g)];
         for (int j = 1; j <= s_.players(g); ++j) {
             pr.localOf[size_t(g)][size_t(j)] = -1;
-            if (chosen[size_t(j)] || pr.blocked[size_t(g)][size_t(j)])
+            if (chosen[size_t(j)] || scen.blocked(g, j))
                 continue;
             if (count[size_t(g)] == W)
                 return -1;
@@ -388,8 +304,8 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
     // The pairs left between them, and who met whom.
     for (int l = 0; l < ladies; ++l)
         pr.localPairs[Ladies][size_t(l)] = pr.localMet[Ladies][size_t(l)] = pr.localAcross[Ladies][size_t(l)] = 0;
-    const int32_t* entry = pr.listEntry.data();
-    const auto& start = pr.listStart[Men];
+    const int32_t* entry = pos.entries();
+    const auto& start = pos.start(Men);
     const auto& met = s_.MixedMet;
     for (int m = 0; m < men; ++m) {
         const int j = pr.localPlayer[Men][size_t(m)];
@@ -424,12 +340,12 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                 if (met.ladies[size_t(pr.localPlayer[Ladies][size_t(l)])][size_t(pr.localPlayer[Ladies][size_t(o)])])
                     pr.localMet[Ladies][size_t(l)] |= bit(o);
 
-    pr.testWork += men * (men + ladies) + ladies * ladies;
+    searchWork.testWork += men * (men + ladies) + ladies * ladies;
     int work = SearchPruning::CourtBudget;
     int placed = 0;
     uint64_t needMen = 0, needLadies = 0, allowedMen = 0, allowedLadies = 0;
     auto apart = [&](int a, int b) {
-        pr.lookWork += placed;
+        searchWork.lookWork += placed;
         for (int i = 0; i < placed; ++i)
             if (!(b < pr.placedCourts[size_t(i)].first || pr.placedCourts[size_t(i)].second < a))
                 return false;
@@ -457,7 +373,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         const uint64_t A = pr.localPairs[size_t(g)][size_t(x)] & others & ~pr.localAcross[size_t(g)][size_t(y)];
         const uint64_t B = pr.localPairs[size_t(g)][size_t(y)] & others & ~pr.localAcross[size_t(g)][size_t(x)];
         const int looked = bitCount(A) + bitCount(B);
-        pr.testWork += looked;
+        searchWork.testWork += looked;
         work -= looked;
         std::array<uint64_t, MaxCourts + 1> inGap{};
         for (uint64_t c = B; c; c &= c - 1) {
@@ -526,7 +442,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                 }
                 return false;
             });
-            pr.testWork += n;
+            searchWork.testWork += n;
             work -= n;
             return n;
         };
@@ -534,7 +450,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
             std::sort(second, second + n2, [](const Option& u, const Option& v) { return u.lo > v.lo; });
             for (int i = 0; i < n1; ++i) {
                 for (int k = 0; k < n2 && second[k].lo > first[i].hi; ++k) {
-                    ++pr.testWork;
+                    ++searchWork.testWork;
                     if (--work < 0)
                         return -1;
                     const uint64_t players = first[i].players | second[k].players;
@@ -608,7 +524,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
             }
             std::sort(list.begin(), list.begin() + count,
                       [](const Partner& u, const Partner& v) { return u.position > v.position; });
-            pr.testWork += count;
+            searchWork.testWork += count;
         }
         // For each two of them and each number k of needed players of the other gender (0, 1 or 2), the
         // courts with at least k of them worth trying: those that no other one beats with a later start
@@ -656,7 +572,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                     bool offered = false;
                     for (int k = inCount[size_t(1 - side)] - 1; k >= 0; --k) {
                         const Partner& with = *in[size_t(1 - side)][size_t(k)];
-                        ++pr.testWork;
+                        ++searchWork.testWork;
                         if (with.gap != come.gap || with.other == come.other
                             || (metOther[size_t(come.other)] >> with.other & 1))
                             continue;
@@ -716,7 +632,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                     return 1;
                 continue;
             }
-            pr.testWork += n * n / 2;
+            searchWork.testWork += n * n / 2;
             for (int i = 0; i < n; ++i) {
                 if (set >> i & 1)
                     continue;
@@ -763,7 +679,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
             owedMen = freeMen;
         if (freeLadiesCount == 2 * left)
             owedLadies = freeLadies;
-        ++pr.testWork;
+        ++searchWork.testWork;
         if (--work < 0)
             return -1;
         if (left == 1)
@@ -778,21 +694,21 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
         // the other tests' share. A search that has examined many candidates has a large allowance,
         // which one courts test could spend at once: the chain also stops at the search's work limit.
         if (std::min(bitCount(menOn), bitCount(ladiesOn)) <= SearchPruning::ChainPlayers
-            && pr.chainWork <= SearchPruning::WorkPerCandidate * pr.examined + SearchPruning::WorkAllowance
+            && searchWork.chainWithinAllowance()
             && withinWorkLimit()) {
-            const int64_t before = pr.testWork;
+            const int64_t before = searchWork.testWork;
             const int found = bitCount(menOn) <= bitCount(ladiesOn)
                 ? chainOfCourts(Men, menOn, owedMen, freeLadies, owedLadies, left)
                 : chainOfCourts(Ladies, ladiesOn, owedLadies, freeMen, owedMen, left);
-            pr.chainWork += pr.testWork - before;
-            pr.testWork = before;
+            searchWork.chainWork += searchWork.testWork - before;
+            searchWork.testWork = before;
             if (found != 2)
                 return found;
         }
         // The player with the fewest pairs left: a needed one if any.
         int bestGender = -1, best = -1, fewest = 1 << 20;
         const bool needed = (owedMen | owedLadies) != 0;
-        pr.lookWork += needed ? bitCount(owedMen) + bitCount(owedLadies) : freeMenCount + freeLadiesCount;
+        searchWork.lookWork += needed ? bitCount(owedMen) + bitCount(owedLadies) : freeMenCount + freeLadiesCount;
         for (int g = Men; g <= Ladies; ++g) {
             const uint64_t others = g == Men ? freeLadies : freeMen;
             for (uint64_t c = needed ? (g == Men ? owedMen : owedLadies) : (g == Men ? freeMen : freeLadies); c;
@@ -823,7 +739,7 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
                          & ~pr.localAcross[Men][size_t(m1)];
                      cl; cl &= cl - 1) {
                     const int l2 = __builtin_ctzll(cl);
-                    ++pr.testWork;
+                    ++searchWork.testWork;
                     if (--work < 0)
                         return -1;
                     const int p2 = pr.localPosition[size_t(m2)][size_t(l2)];
@@ -846,22 +762,22 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
     };
     // Each pair of balance scenarios that the chosen players leave open.
     bool unknown = false;
-    for (int sm = 0; sm < pr.scenarios[Men]; ++sm) {
-        for (int sl = 0; sl < pr.scenarios[Ladies]; ++sl) {
+    for (int sm = 0; sm < scen.count(Men); ++sm) {
+        for (int sl = 0; sl < scen.count(Ladies); ++sl) {
             bool open = true;
             for (int g = Men; g <= Ladies && open; ++g) {
-                const auto& st = pr.status[size_t(g)][size_t(g == Men ? sm : sl)];
+                const auto& st = scen.status(g, g == Men ? sm : sl);
                 const auto& chosen = s_.inChosen[size_t(g)];
                 uint64_t need = 0, allowed = 0;
                 for (int j = 1; j <= s_.players(g) && open; ++j) {
                     const int x = pr.localOf[size_t(g)][size_t(j)];
                     if (chosen[size_t(j)])
-                        open = st[size_t(j)] != SearchPruning::Out;
+                        open = st[size_t(j)] != pruning::BalanceScenarios::Out;
                     else if (x < 0)
-                        open = st[size_t(j)] != SearchPruning::In;
-                    else if (st[size_t(j)] != SearchPruning::Out)
+                        open = st[size_t(j)] != pruning::BalanceScenarios::In;
+                    else if (st[size_t(j)] != pruning::BalanceScenarios::Out)
                         allowed |= bit(x);
-                    if (x >= 0 && st[size_t(j)] == SearchPruning::In)
+                    if (x >= 0 && st[size_t(j)] == pruning::BalanceScenarios::In)
                         need |= bit(x);
                 }
                 (g == Men ? needMen : needLadies) = need;
@@ -883,26 +799,29 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
                                    int slots)
 {
     auto& pr = s_.pruning;
-    const auto& st = pr.status[size_t(g)][size_t(scenario)];
+    const auto& scen = s_.search->scenarios;
+    const auto& pos = s_.search->positions;
+    auto& searchWork = s_.search->work;
+    const auto& st = scen.status(g, scenario);
     const auto& chosen = s_.inChosen[size_t(g)];
     const int og = mixed ? 1 - g : g;
     const auto& otherChosen = s_.inChosen[size_t(og)];
     const int n = s_.players(g);
-    const int32_t* entry = pr.listEntry.data();
-    const auto& start = pr.listStart[size_t(g)];
+    const int32_t* entry = pos.entries();
+    const auto& start = pos.start(g);
 
-    pr.lookWork += n;
+    searchWork.lookWork += n;
     auto usable = [&](int v) {
         return !otherChosen[size_t(v)]
-            && (mixed ? !pr.blocked[size_t(og)][size_t(v)] : st[size_t(v)] != SearchPruning::Out);
+            && (mixed ? !scen.blocked(og, v) : st[size_t(v)] != pruning::BalanceScenarios::Out);
     };
     // No chosen player may be excluded; the players still owed a place must fit.
     int owed = 0;
     for (int j = 1; j <= n; ++j) {
         if (chosen[size_t(j)]) {
-            if (st[size_t(j)] == SearchPruning::Out)
+            if (st[size_t(j)] == pruning::BalanceScenarios::Out)
                 return false;
-        } else if (st[size_t(j)] == SearchPruning::In) {
+        } else if (st[size_t(j)] == pruning::BalanceScenarios::In) {
             pr.need[size_t(++owed)] = uint8_t(j);
         }
     }
@@ -912,7 +831,7 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
     int free = 0;
     int64_t looked = 0;
     for (int j = 1; j <= n && free < slots; ++j) {
-        if (chosen[size_t(j)] || st[size_t(j)] == SearchPruning::Out)
+        if (chosen[size_t(j)] || st[size_t(j)] == pruning::BalanceScenarios::Out)
             continue;
         const int last = start[size_t(j) + 1] - 1;
         int e = last;
@@ -924,7 +843,7 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
         }
         looked += last - e + 1;
     }
-    pr.lookWork += looked;
+    searchWork.lookWork += looked;
     if (free < slots)
         return false;
     // Every owed player gets his own partner (augmenting paths).
@@ -980,7 +899,7 @@ bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mix
         augment.stamp = ++pr.stamp;
         matched = augment(pr.need[size_t(i)]);
     }
-    pr.lookWork += looked;
+    searchWork.lookWork += looked;
     if (!matched)
         return false;
     return mixed || !pr.exact || exactMatching(pool, g, scenario, cursor, slots / 2);
@@ -1016,16 +935,18 @@ bool ScheduleEngine::knownDeadEnd(int cursor, Pair open)
 bool ScheduleEngine::exactMatching(const PairList<MaxMixedPairs>& pool, int g, int scenario, int cursor, int remaining)
 {
     auto& pr = s_.pruning;
-    const auto& st = pr.status[size_t(g)][size_t(scenario)];
+    const auto& scen = s_.search->scenarios;
+    const auto& pos = s_.search->positions;
+    const auto& st = scen.status(g, scenario);
     const auto& chosen = s_.inChosen[size_t(g)];
     const int n = s_.players(g);
     int m = 0;
     for (int j = 1; j <= n; ++j) {
         pr.vertexOf[size_t(j)] = -1;
-        if (!chosen[size_t(j)] && st[size_t(j)] != SearchPruning::Out) {
+        if (!chosen[size_t(j)] && st[size_t(j)] != pruning::BalanceScenarios::Out) {
             pr.vertexOf[size_t(j)] = int16_t(m);
             pr.player[size_t(m)] = int16_t(j);
-            pr.owed[size_t(m)] = st[size_t(j)] == SearchPruning::In;
+            pr.owed[size_t(m)] = st[size_t(j)] == pruning::BalanceScenarios::In;
             ++m;
         }
     }
@@ -1033,8 +954,8 @@ bool ScheduleEngine::exactMatching(const PairList<MaxMixedPairs>& pool, int g, i
     if (d < 0)
         return false;
     const int V = m + d;
-    const int32_t* entry = pr.listEntry.data();
-    const auto& start = pr.listStart[size_t(g)];
+    const int32_t* entry = pos.entries();
+    const auto& start = pos.start(g);
     auto& match = pr.blossom.match;
 
     // Visits the neighbours of v until visit answers true.
