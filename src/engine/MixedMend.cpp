@@ -93,56 +93,6 @@ bool ScheduleEngine::mendCourts(const PairList<MaxMixedPairs>& pool, int count)
     return true;
 }
 
-// Two chosen pairs on one court have two men who have not met and two ladies who have not met. So the
-// players of a gender that a valid choice may hold (available, with a pair in the pool, not left out by
-// every balance scenario) must hold `courts` disjoint twos of players who have not met, covering the
-// players every scenario needs. As in the doubles search's exact test: with d = (players) - 2 x courts
-// stand-ins, each joined to every player not needed, such twos exist exactly when the graph has a
-// perfect matching. When, say, every man plays every round, this settles at once that no choice of
-// ladies can help, where the search would try them all.
-bool ScheduleEngine::twosWithoutConflict(int g, int courts)
-{
-    auto& pr = s_.pruning;
-    const auto& scenarios = s_.search->scenarios;
-    const auto& avail = s_.mixedAvailability[size_t(g)];
-    const auto& met = g == Men ? s_.MixedMet.men : s_.MixedMet.ladies;
-    int m = 0;
-    for (int j = 1; j <= s_.players(g); ++j) {
-        if (!isAvailable(avail.player[size_t(j)]) || !s_.hasEligiblePair[size_t(g)].test(size_t(j))
-            || scenarios.blocked(g, j))
-            continue;
-        const bool needed = scenarios.neededByAll(g, j);
-        pr.player[size_t(m)] = int16_t(j);
-        pr.owed[size_t(m)] = needed;
-        ++m;
-    }
-    const int d = m - 2 * courts;
-    if (d < 0)
-        return false;
-    const int V = m + d;
-    auto forEachNeighbour = [&](int v, auto&& visit) {
-        if (v >= m) {
-            for (int w = 0; w < m; ++w)
-                if (!pr.owed[size_t(w)] && visit(w))
-                    return;
-            return;
-        }
-        const auto& metV = met[size_t(pr.player[size_t(v)])];
-        for (int w = 0; w < m; ++w)
-            if (w != v && !metV.test(size_t(pr.player[size_t(w)])) && visit(w))
-                return;
-        if (!pr.owed[size_t(v)])
-            for (int w = m; w < V; ++w)
-                if (visit(w))
-                    return;
-    };
-    s_.mend.work += int64_t(V) * V;
-    auto& match = pr.blossom.match;
-    for (int v = 0; v < V; ++v)
-        match[size_t(v)] = -1;
-    return completeMatching(V, pr.blossom, forEachNeighbour);
-}
-
 void ScheduleEngine::MendMixedRound(int courts, int overallRound)
 {
     const int needed = 2 * courts;
@@ -170,7 +120,10 @@ void ScheduleEngine::MendMixedRound(int courts, int overallRound)
         buildMixedMet();
     const bool prune = s_.Engine == EngineMode::Fast;
     pr.exact = false;
-    if (!twosWithoutConflict(Men, courts) || !twosWithoutConflict(Ladies, courts))
+    // Both genders' players must make the round's courts as twos who have not met.
+    auto& twos = s_.search->twos;
+    const auto& scenarios = s_.search->scenarios;
+    if (!twos.possible(s_, scenarios, Men, courts, mend.work) || !twos.possible(s_, scenarios, Ladies, courts, mend.work))
         return;
     int chosen = 0, cursor = 1;
     bool found = false;

@@ -87,8 +87,6 @@ private:
     // The mend's courts: whether the chosen pairs (mend positions 1..count) can all share a court with
     // a pair they have no history conflict with; if so, writes them as courts into the RoundResult.
     bool mendCourts(const PairList<MaxMixedPairs>& pool, int count);
-    // Whether the players of gender g a valid choice may hold can make `courts` twos who have not met.
-    bool twosWithoutConflict(int g, int courts);
 
     // The fast search's tests (SearchPruning.cpp). gender is the doubles gender, or -1 in a mixed round.
     // preparePruning works out, from this round's pool, availability and counters, which players every
@@ -98,8 +96,6 @@ private:
     void preparePruning(const PairList<MaxMixedPairs>& pool, int gender, int mustPlayGender, int minStart, bool balance);
     bool canComplete(const PairList<MaxMixedPairs>& pool, int gender, int cursor, int remaining);
     bool prunedPair(Pair p, int gender) const;
-    bool scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mixed, int g, int scenario, int cursor, int slots);
-    bool exactMatching(const PairList<MaxMixedPairs>& pool, int g, int scenario, int cursor, int remaining);
     bool playersInOrder(const PairList<MaxMixedPairs>& pool, int g, int cursor, int remaining);
     int courtsInOrder(const PairList<MaxMixedPairs>& pool, int cursor, int remaining);
     // The dead ends of a mixed search: a new search, a pair taken or given back, a node searched to

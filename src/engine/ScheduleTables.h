@@ -202,19 +202,10 @@ struct SpreadTables {
 
 // Work tables of the fast search's tests (those not yet in engine/pruning/).
 struct SearchPruning {
-    std::array<std::array<int16_t, MaxPlayers + 1>, 2> partnerOf{}; // Hall test: partner given to a player
-    std::array<std::array<int32_t, MaxPlayers + 1>, 2> visited{};
-    std::array<uint8_t, MaxPlayers + 1> need{};
-    int32_t stamp = 0;
-    // The exact test (a perfect matching with stand-ins, Edmonds' blossoms); on once a search has
-    // examined many candidates.
+    // The costlier tests (the exact matching of doubles, the order and courts tests of mixed rounds);
+    // on once a search has examined many candidates.
     bool exact = false;
-    int32_t exactFrom = -1; // candidates examined before it joins in; -1: twice the pool + 4000
-    static constexpr int MaxVertices = 2 * MaxPlayers;
-    std::array<int16_t, MaxVertices> player{};
-    std::array<uint8_t, MaxVertices> owed{};
-    BlossomTables<MaxVertices> blossom;
-    std::array<int16_t, MaxPlayers + 1> vertexOf{};
+    int32_t exactFrom = -1; // candidates examined before they join in; -1: twice the pool + 4000
     // The order test of a mixed round, per gender (costlier than the others, so it joins in with
     // `exact`, and only at nodes with at most OrderPairs pairs to go): players taken,
     // players every scenario needs, each free player's usable positions, and per step of its search

@@ -84,17 +84,20 @@ bool ScheduleEngine::prunedPair(Pair p, int gender) const
 bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender, int cursor, int remaining)
 {
     const bool mixed = gender < 0;
+    auto& w = *s_.search;
+    auto& pr = s_.pruning;
+    const pruning::SearchView view{s_, pool, w.positions, w.scenarios, mixed};
     for (int g = Men; g <= Ladies; ++g) {
         if (!mixed && g != gender)
             continue;
         const int slots = mixed ? remaining : 2 * remaining;
         bool any = false;
-        for (int sc = 0; sc < s_.search->scenarios.count(g) && !any; ++sc)
-            any = scenarioHolds(pool, mixed, g, sc, cursor, slots);
+        for (int sc = 0; sc < w.scenarios.count(g) && !any; ++sc)
+            any = w.scenarioTest.holds(view, g, sc, cursor, slots, w.work)
+                && (mixed || !pr.exact || w.exactTest.holds(view, g, sc, cursor, remaining));
         if (!any)
             return false;
     }
-    auto& pr = s_.pruning;
     auto& searchWork = s_.search->work;
     if (!mixed || !pr.exact)
         return true;
@@ -795,116 +798,6 @@ int ScheduleEngine::courtsInOrder(const PairList<MaxMixedPairs>& pool, int curso
     return unknown ? -1 : 0;
 }
 
-bool ScheduleEngine::scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mixed, int g, int scenario, int cursor,
-                                   int slots)
-{
-    auto& pr = s_.pruning;
-    const auto& scen = s_.search->scenarios;
-    const auto& pos = s_.search->positions;
-    auto& searchWork = s_.search->work;
-    const auto& st = scen.status(g, scenario);
-    const auto& chosen = s_.inChosen[size_t(g)];
-    const int og = mixed ? 1 - g : g;
-    const auto& otherChosen = s_.inChosen[size_t(og)];
-    const int n = s_.players(g);
-    const int32_t* entry = pos.entries();
-    const auto& start = pos.start(g);
-
-    searchWork.lookWork += n;
-    auto usable = [&](int v) {
-        return !otherChosen[size_t(v)]
-            && (mixed ? !scen.blocked(og, v) : st[size_t(v)] != pruning::BalanceScenarios::Out);
-    };
-    // No chosen player may be excluded; the players still owed a place must fit.
-    int owed = 0;
-    for (int j = 1; j <= n; ++j) {
-        if (chosen[size_t(j)]) {
-            if (st[size_t(j)] == pruning::BalanceScenarios::Out)
-                return false;
-        } else if (st[size_t(j)] == pruning::BalanceScenarios::In) {
-            pr.need[size_t(++owed)] = uint8_t(j);
-        }
-    }
-    if (owed > slots)
-        return false;
-    // Enough free players with a usable pair at or after the cursor.
-    int free = 0;
-    int64_t looked = 0;
-    for (int j = 1; j <= n && free < slots; ++j) {
-        if (chosen[size_t(j)] || st[size_t(j)] == pruning::BalanceScenarios::Out)
-            continue;
-        const int last = start[size_t(j) + 1] - 1;
-        int e = last;
-        for (; e >= start[size_t(j)] && entry[e] >= cursor; --e) {
-            if (usable(partnerIn(pool[entry[e]], mixed, g, j))) {
-                ++free;
-                break;
-            }
-        }
-        looked += last - e + 1;
-    }
-    searchWork.lookWork += looked;
-    if (free < slots)
-        return false;
-    // Every owed player gets his own partner (augmenting paths).
-    if (owed == 0)
-        return mixed || !pr.exact || exactMatching(pool, g, scenario, cursor, slots / 2);
-    auto& partnerOf = pr.partnerOf[size_t(og)];
-    auto& visited = pr.visited[size_t(og)];
-    for (int v = 1; v <= s_.players(og); ++v)
-        partnerOf[size_t(v)] = 0;
-    struct Augment {
-        ScheduleEngine& e;
-        const PairList<MaxMixedPairs>& pool;
-        const int32_t* entry;
-        const std::array<int32_t, MaxPlayers + 2>& start;
-        std::array<int16_t, MaxPlayers + 1>& partnerOf;
-        std::array<int32_t, MaxPlayers + 1>& visited;
-        decltype(usable)& isUsable;
-        bool mixed;
-        int g, cursor, stamp;
-        int64_t& looked; // the pairs looked at
-        bool operator()(int u)
-        {
-            const int32_t* const end = entry + start[size_t(u) + 1];
-            const int32_t* first = std::lower_bound(entry + start[size_t(u)], end, cursor);
-            // A partner nobody has yet first, then the augmenting paths through taken partners.
-            for (const int32_t* e = first; e != end; ++e) {
-                const int v = partnerIn(pool[*e], mixed, g, u);
-                if (partnerOf[size_t(v)] == 0 && isUsable(v)) {
-                    partnerOf[size_t(v)] = int16_t(u);
-                    looked += e - first + 1;
-                    return true;
-                }
-            }
-            looked += end - first;
-            for (const int32_t* e = first; e != end; ++e) {
-                ++looked;
-                const int v = partnerIn(pool[*e], mixed, g, u);
-                if (visited[size_t(v)] == stamp || !isUsable(v))
-                    continue;
-                visited[size_t(v)] = stamp;
-                if (partnerOf[size_t(v)] == 0 || (*this)(partnerOf[size_t(v)])) {
-                    partnerOf[size_t(v)] = int16_t(u);
-                    return true;
-                }
-            }
-            return false;
-        }
-    };
-    looked = 0;
-    Augment augment{*this, pool, entry, start, partnerOf, visited, usable, mixed, g, cursor, 0, looked};
-    bool matched = true;
-    for (int i = 1; i <= owed && matched; ++i) {
-        augment.stamp = ++pr.stamp;
-        matched = augment(pr.need[size_t(i)]);
-    }
-    searchWork.lookWork += looked;
-    if (!matched)
-        return false;
-    return mixed || !pr.exact || exactMatching(pool, g, scenario, cursor, slots / 2);
-}
-
 void ScheduleEngine::startDeadEnds()
 {
     s_.search->deadEnds.start();
@@ -923,75 +816,6 @@ void ScheduleEngine::recordDeadEnd(int cursor, Pair open)
 bool ScheduleEngine::knownDeadEnd(int cursor, Pair open)
 {
     return s_.search->deadEnds.known(cursor, open);
-}
-
-// The exact test of a doubles scenario. V: the free players the scenario does not leave out; the edges:
-// the pool pairs at or after the cursor between them; U: the owed players. A valid completion is a
-// matching of exactly `remaining` pairs covering U. Add d = |V| - 2 x remaining stand-ins, each joined
-// to every player of V outside U: the enlarged graph has a perfect matching exactly when such a
-// completion exists (the players the stand-ins take are the ones the completion leaves out, never an
-// owed one). Perfect matching by Edmonds' blossom algorithm; a vertex without an augmenting path keeps
-// none after later augmentations, so the first one found ends the test.
-bool ScheduleEngine::exactMatching(const PairList<MaxMixedPairs>& pool, int g, int scenario, int cursor, int remaining)
-{
-    auto& pr = s_.pruning;
-    const auto& scen = s_.search->scenarios;
-    const auto& pos = s_.search->positions;
-    const auto& st = scen.status(g, scenario);
-    const auto& chosen = s_.inChosen[size_t(g)];
-    const int n = s_.players(g);
-    int m = 0;
-    for (int j = 1; j <= n; ++j) {
-        pr.vertexOf[size_t(j)] = -1;
-        if (!chosen[size_t(j)] && st[size_t(j)] != pruning::BalanceScenarios::Out) {
-            pr.vertexOf[size_t(j)] = int16_t(m);
-            pr.player[size_t(m)] = int16_t(j);
-            pr.owed[size_t(m)] = st[size_t(j)] == pruning::BalanceScenarios::In;
-            ++m;
-        }
-    }
-    const int d = m - 2 * remaining;
-    if (d < 0)
-        return false;
-    const int V = m + d;
-    const int32_t* entry = pos.entries();
-    const auto& start = pos.start(g);
-    auto& match = pr.blossom.match;
-
-    // Visits the neighbours of v until visit answers true.
-    auto forEachNeighbour = [&](int v, auto&& visit) {
-        if (v >= m) {
-            for (int w = 0; w < m; ++w)
-                if (!pr.owed[size_t(w)] && visit(w))
-                    return;
-            return;
-        }
-        const int j = pr.player[size_t(v)];
-        const int32_t* end = entry + start[size_t(j) + 1];
-        for (const int32_t* e = std::lower_bound(entry + start[size_t(j)], end, cursor); e != end; ++e) {
-            const int w = pr.vertexOf[size_t(partnerIn(pool[*e], false, g, j))];
-            if (w >= 0 && visit(w))
-                return;
-        }
-        if (!pr.owed[size_t(v)])
-            for (int w = m; w < V; ++w)
-                if (visit(w))
-                    return;
-    };
-    for (int v = 0; v < V; ++v)
-        match[size_t(v)] = -1;
-    for (int v = 0; v < V; ++v) {
-        if (match[size_t(v)] != -1)
-            continue;
-        forEachNeighbour(v, [&](int w) {
-            if (match[size_t(w)] != -1 || w == v)
-                return false;
-            match[size_t(v)] = int16_t(w);
-            match[size_t(w)] = int16_t(v);
-            return true;
-        });
-    }
-    return completeMatching(V, pr.blossom, forEachNeighbour);
 }
 
 } // namespace tandemx::engine

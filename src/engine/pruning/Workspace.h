@@ -2,8 +2,11 @@
 // The work tables of the search's tests, made once with the ScheduleState (SearchWorkspace), so that a
 // calculation never allocates.
 #include "BalanceScenarios.h"
+#include "ConflictFreeTwos.h"
 #include "DeadEnds.h"
+#include "ExactMatchingTest.h"
 #include "PlayerPositions.h"
+#include "ScenarioTest.h"
 #include "SearchWork.h"
 
 namespace tandemx::engine::pruning {
@@ -12,6 +15,9 @@ struct Workspace {
     BalanceScenarios scenarios;
     PlayerPositions positions;
     SearchWork work;
+    ScenarioTest scenarioTest;
+    ExactMatchingTest exactTest;
+    ConflictFreeTwos twos;
     DeadEnds deadEnds;
 };
 
