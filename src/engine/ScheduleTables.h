@@ -206,38 +206,8 @@ struct SearchPruning {
     // on once a search has examined many candidates.
     bool exact = false;
     int32_t exactFrom = -1; // candidates examined before they join in; -1: twice the pool + 4000
-    // The order test of a mixed round, per gender (costlier than the others, so it joins in with
-    // `exact`, and only at nodes with at most OrderPairs pairs to go): players taken,
-    // players every scenario needs, each free player's usable positions, and per step of its search
-    // the players that can come next with their positions.
-    static constexpr int OrderBudget = 4000; // steps before it gives up (and answers yes)
-    static constexpr int OrderPairs = 24;
-    int64_t orderNodes = 0, orderCalls = 0, orderSkips = 0; // this search: asked, tested, skipped
-    std::array<uint8_t, MaxPlayers + 1> orderUsed{}, orderOwed{};
-    std::array<int32_t, MaxMixedPairs> orderList{};
-    std::array<int32_t, MaxPlayers + 2> orderFrom{};
-    std::array<std::array<std::pair<int32_t, int32_t>, MaxPlayers>, 2 * MaxCourts + 1> orderCandidates{};
-    // The order test's own dead ends, one test at a time. What its search can still do after a step
-    // depends only on the position reached, the player of an unfinished court, the players still to
-    // take, how many of them must be owed ones, and which of the players taken so far still have usable
-    // positions later on (the others can come up no more).
-    static constexpr int PlayerWords = (MaxPlayers + 64) / 64;
-    static constexpr int OrderMemoSlots = 1 << 12;
-    struct OrderState {
-        std::array<uint64_t, PlayerWords> live{};
-        int32_t position = 0;
-        int16_t open = 0, left = 0, owedLeft = 0;
-        uint32_t test = 0; // the test it was found in
-        bool operator==(const OrderState& o) const
-        {
-            return test == o.test && live == o.live && position == o.position && open == o.open && left == o.left
-                && owedLeft == o.owedLeft;
-        }
-    };
-    std::array<OrderState, OrderMemoSlots> orderMemo{};
-    std::array<int32_t, MaxPlayers + 1> orderLast{};    // each player's last usable position, or 0
-    std::array<int16_t, 2 * MaxCourts + 1> orderPath{}; // the players taken, in order
-    uint32_t orderTest = 0;
+    // The order test's use in this search: nodes it was asked at, tested, and skipped.
+    int64_t orderNodes = 0, orderCalls = 0, orderSkips = 0;
     // The courts test of a mixed round (exact, when at most 64 players of each gender are still free):
     // local numbers of the free players, the pool position of each free man and lady's pair, who met
     // whom among them as bits, and the courts it has placed. It gives up after CourtBudget units of work

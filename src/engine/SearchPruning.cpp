@@ -108,12 +108,12 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
         return true;
     // The order test first (it is the cheaper one): where it does not pay (it ends fewer than one in 32
     // of the nodes it tests), it tests one node in 64 only.
-    if (remaining <= SearchPruning::OrderPairs) {
+    if (remaining <= pruning::OrderTest::MaxPairs) {
         ++pr.orderNodes;
         if (pr.orderCalls < 256 || pr.orderSkips * 32 >= pr.orderCalls || pr.orderNodes % 64 == 0) {
             ++pr.orderCalls;
-            const bool fits =
-                playersInOrder(pool, Men, cursor, remaining) && playersInOrder(pool, Ladies, cursor, remaining);
+            const bool fits = w.orderTest.fits(view, Men, cursor, remaining, w.work)
+                && w.orderTest.fits(view, Ladies, cursor, remaining, w.work);
             pr.orderSkips += !fits;
             if (!fits)
                 return false;
@@ -131,145 +131,6 @@ bool ScheduleEngine::canComplete(const PairList<MaxMixedPairs>& pool, int gender
         return courts != 0;
     }
     return true;
-}
-
-// The players of one gender in a mixed round: the remaining pairs take them in pool order, each once,
-// two by two into courts, and two who met in the history cannot share a court (with varied pairs).
-// Leaving the other gender out, this searches such a sequence: each step takes a player who is still
-// free at his first usable position after the previous one (a later one leaves less room), players
-// every scenario needs first of all. It remembers the steps it has searched to the end in vain, so
-// that another way to the same step is not searched again. A search that runs out of its budget
-// answers yes.
-bool ScheduleEngine::playersInOrder(const PairList<MaxMixedPairs>& pool, int g, int cursor, int remaining)
-{
-    auto& pr = s_.pruning;
-    const auto& scen = s_.search->scenarios;
-    const auto& pos = s_.search->positions;
-    auto& searchWork = s_.search->work;
-    const int og = 1 - g;
-    const int n = s_.players(g);
-    const auto& chosen = s_.inChosen[size_t(g)];
-    const auto& otherChosen = s_.inChosen[size_t(og)];
-    const auto& start = pos.start(g);
-    const int32_t* entry = pos.entries();
-    const auto& met = g == Men ? s_.MixedMet.men : s_.MixedMet.ladies;
-    auto& used = pr.orderUsed;
-    int owed = 0;
-    for (int j = 1; j <= n; ++j) {
-        used[size_t(j)] = chosen[size_t(j)];
-        bool inAll = !chosen[size_t(j)] && scen.count(g) > 0;
-        for (int sc = 0; sc < scen.count(g) && inAll; ++sc)
-            inAll = scen.status(g, sc)[size_t(j)] == pruning::BalanceScenarios::In;
-        pr.orderOwed[size_t(j)] = inAll;
-        owed += inAll;
-    }
-    // Each free player's usable positions at or after the cursor, ascending.
-    auto& list = pr.orderList;
-    auto& listFrom = pr.orderFrom;
-    int size = 0;
-    for (int j = 1; j <= n; ++j) {
-        listFrom[size_t(j)] = size;
-        if (chosen[size_t(j)] || scen.blocked(g, j))
-            continue;
-        const int32_t* end = entry + start[size_t(j) + 1];
-        for (const int32_t* e = std::lower_bound(entry + start[size_t(j)], end, cursor); e != end; ++e) {
-            const Pair q = pool[*e];
-            const int other = g == Men ? q.second : q.first;
-            if (!otherChosen[size_t(other)] && !scen.blocked(og, other))
-                list[size_t(size++)] = *e;
-        }
-    }
-    listFrom[size_t(n) + 1] = size;
-    for (int j = 1; j <= n; ++j)
-        pr.orderLast[size_t(j)] = listFrom[size_t(j) + 1] > listFrom[size_t(j)] ? list[size_t(listFrom[size_t(j) + 1] - 1)] : 0;
-    // The first usable position of player j after position p, or 0.
-    auto next = [&](int j, int p) {
-        const int32_t* end = list.data() + listFrom[size_t(j) + 1];
-        const int32_t* e = std::upper_bound(static_cast<const int32_t*>(list.data()) + listFrom[size_t(j)], end, p);
-        return e == end ? 0 : int(*e);
-    };
-    // Dead ends of earlier tests do not hold here: the usable positions differ.
-    if (++pr.orderTest == 0) {
-        for (auto& e : pr.orderMemo)
-            e.test = 0;
-        pr.orderTest = 1;
-    }
-    // The state after the steps on pr.orderPath up to `level`.
-    auto stateOf = [&](int p, int left, int open, int owedLeft, int level) {
-        SearchPruning::OrderState state;
-        for (int i = 0; i < level; ++i) {
-            const int j = pr.orderPath[size_t(i)];
-            if (pr.orderLast[size_t(j)] > p)
-                state.live[size_t(j >> 6)] |= uint64_t(1) << (j & 63);
-        }
-        state.position = p;
-        state.open = int16_t(open);
-        state.left = int16_t(left);
-        state.owedLeft = int16_t(owedLeft);
-        state.test = pr.orderTest;
-        return state;
-    };
-    auto slotOf = [&](const SearchPruning::OrderState& state) -> SearchPruning::OrderState& {
-        const uint64_t seed = uint64_t(state.position) << 32 ^ uint64_t(state.open) << 16 ^ uint64_t(state.left) << 8
-            ^ uint64_t(state.owedLeft);
-        return pr.orderMemo[size_t(hashWords(seed, state.live) & (SearchPruning::OrderMemoSlots - 1))];
-    };
-    int budget = SearchPruning::OrderBudget;
-    // The steps after position p: 1 a sequence, 0 none, -1 out of budget.
-    auto explore = [&](auto& search, int p, int left, int open, int owedLeft, int level) -> int {
-        auto* cand = pr.orderCandidates[size_t(level)].data();
-        int count = 0;
-        searchWork.testWork += n;
-        for (int j = 1; j <= n; ++j) {
-            if (used[size_t(j)] || scen.blocked(g, j))
-                continue;
-            const int q = next(j, p);
-            if (q == 0) {
-                if (pr.orderOwed[size_t(j)])
-                    return 0;
-                continue;
-            }
-            cand[count++] = {q, j};
-        }
-        if (count < left)
-            return 0;
-        std::sort(cand, cand + count);
-        for (int i = 0; i < count; ++i) {
-            const auto [q, j] = cand[i];
-            if (open && s_.VariedPairs && met[size_t(open)][size_t(j)])
-                continue;
-            used[size_t(j)] = 1;
-            pr.orderPath[size_t(level)] = int16_t(j);
-            const int found = search(search, q, left - 1, open ? 0 : j, owedLeft - pr.orderOwed[size_t(j)], level + 1);
-            used[size_t(j)] = 0;
-            if (found != 0)
-                return found;
-        }
-        return 0;
-    };
-    auto search = [&](auto& self, int p, int left, int open, int owedLeft, int level) -> int {
-        if (left == 0)
-            return owedLeft == 0 ? 1 : 0;
-        if (owedLeft > left || --budget < 0)
-            return owedLeft > left ? 0 : -1;
-        if (level == 0)
-            return explore(self, p, left, open, owedLeft, level);
-        const SearchPruning::OrderState state = stateOf(p, left, open, owedLeft, level);
-        SearchPruning::OrderState& slot = slotOf(state);
-        if (slot == state)
-            return 0;
-        const int found = explore(self, p, left, open, owedLeft, level);
-        if (found == 0)
-            slot = state;
-        return found;
-    };
-    const int chosenCount = s_.chosenCount;
-    int open = 0;
-    if (chosenCount % 2 == 1) {
-        const Pair p = pool[s_.chosenPosition[size_t(chosenCount)]];
-        open = g == Men ? p.first : p.second;
-    }
-    return search(search, cursor - 1, remaining, open, owed, 0) != 0;
 }
 
 // The rest of a mixed round as whole courts. A valid completion is a set of courts, each two pool

@@ -5,6 +5,7 @@
 #include "ConflictFreeTwos.h"
 #include "DeadEnds.h"
 #include "ExactMatchingTest.h"
+#include "OrderTest.h"
 #include "PlayerPositions.h"
 #include "ScenarioTest.h"
 #include "SearchWork.h"
@@ -17,6 +18,7 @@ struct Workspace {
     SearchWork work;
     ScenarioTest scenarioTest;
     ExactMatchingTest exactTest;
+    OrderTest orderTest;
     ConflictFreeTwos twos;
     DeadEnds deadEnds;
 };
