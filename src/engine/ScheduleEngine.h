@@ -96,7 +96,6 @@ private:
     void preparePruning(const PairList<MaxMixedPairs>& pool, int gender, int mustPlayGender, int minStart, bool balance);
     bool canComplete(const PairList<MaxMixedPairs>& pool, int gender, int cursor, int remaining);
     bool prunedPair(Pair p, int gender) const;
-    int courtsInOrder(const PairList<MaxMixedPairs>& pool, int cursor, int remaining);
     // The dead ends of a mixed search: a new search, a pair taken or given back, a node searched to
     // the end, and whether the chosen players (and open pair) are a known dead end at this cursor.
     void startDeadEnds();

@@ -208,45 +208,8 @@ struct SearchPruning {
     int32_t exactFrom = -1; // candidates examined before they join in; -1: twice the pool + 4000
     // The order test's use in this search: nodes it was asked at, tested, and skipped.
     int64_t orderNodes = 0, orderCalls = 0, orderSkips = 0;
-    // The courts test of a mixed round (exact, when at most 64 players of each gender are still free):
-    // local numbers of the free players, the pool position of each free man and lady's pair, who met
-    // whom among them as bits, and the courts it has placed. It gives up after CourtBudget units of work
-    // (about one per court looked at); per number of courts to go, once it has given up on more than
-    // half of 16 or more calls in a search, it is no longer asked there.
-    static constexpr int CourtBudget = 20000;
-    static constexpr int LocalPlayers = 64;
-    std::array<std::array<int16_t, LocalPlayers>, 2> localPlayer{};
-    std::array<std::array<int16_t, MaxPlayers + 1>, 2> localOf{};
-    std::array<std::array<int32_t, LocalPlayers>, LocalPlayers> localPosition{}; // [man][lady]
-    std::array<std::array<uint64_t, LocalPlayers>, 2> localPairs{}, localMet{}, localAcross{};
-    std::array<std::pair<int32_t, int32_t>, MaxCourts> placedCourts{};
-    // With two courts to go, the courts two given players of one gender can have: their position span and
-    // their two partners as bits.
-    struct CourtOption {
-        int32_t lo = 0, hi = 0;
-        uint64_t players = 0;
-    };
-    std::array<std::array<CourtOption, LocalPlayers * LocalPlayers>, 2> courtOptions{};
-    // With more courts to go and few free players of one gender (at most ChainPlayers): for each two of
-    // them and each number of needed players of the other gender on them (0, 1, 2) the courts worth
-    // trying, and per set of them placed and number of needed players of the other gender placed the
-    // earliest end of the courts and the step that reached it.
-    static constexpr int ChainPlayers = 10;
-    static constexpr int ChainPairs = ChainPlayers * (ChainPlayers - 1) / 2;
-    struct ChainStep {
-        uint32_t before = 0; // the table entry before
-        int8_t pair = 0, kind = 0;
-        int16_t entry = 0;
-    };
-    std::array<std::array<std::array<CourtOption, 2 * LocalPlayers>, ChainPairs>, 3> chainFront{}; // [k][pair]
-    std::array<std::array<int32_t, ChainPairs>, 3> chainFrontSize{};
-    static constexpr int ChainEntries = (1 << ChainPlayers) * (ChainPlayers + 1);
-    std::array<int32_t, ChainEntries> chainEnd{};
-    std::array<ChainStep, ChainEntries> chainStep{};
-    // The call that last reached each entry, and the entries this call has reached in order.
-    std::array<uint32_t, ChainEntries> chainSeen{}, chainQueue{};
-    uint32_t chainCall = 0;
-    std::array<int32_t, MaxCourts + 1> courtCalls{}, courtUnknown{}; // this search, per courts to go
+    // The courts test's calls in this search and the ones it gave up on, per number of courts to go.
+    std::array<int32_t, MaxCourts + 1> courtCalls{}, courtUnknown{};
 };
 
 // A varied-pairs mixed round whose search ends without a valid choice is planned again by the mend

@@ -3,6 +3,7 @@
 // calculation never allocates.
 #include "BalanceScenarios.h"
 #include "ConflictFreeTwos.h"
+#include "CourtsTest.h"
 #include "DeadEnds.h"
 #include "ExactMatchingTest.h"
 #include "OrderTest.h"
@@ -19,6 +20,7 @@ struct Workspace {
     ScenarioTest scenarioTest;
     ExactMatchingTest exactTest;
     OrderTest orderTest;
+    CourtsTest courtsTest;
     ConflictFreeTwos twos;
     DeadEnds deadEnds;
 };
