@@ -29,7 +29,7 @@ int64_t ScheduleEngine::mixedSearchWork() const
 {
     if (s_.Engine == EngineMode::Reference)
         return 0;
-    return s_.search->work.units(s_.mend.work);
+    return s_.search->pruner.work().units(s_.mend.work);
 }
 
 bool ScheduleEngine::withinWorkLimit() const
@@ -41,7 +41,7 @@ void ScheduleEngine::startMixedWork(bool forMend)
 {
     auto& mend = s_.mend;
     mend.work = 0;
-    s_.search->work.start();
+    s_.search->pruner.work().start();
     // Each search gets its whole limit, whatever the rounds before it spent: where a literal search ends
     // within it, the round is the one the search without a limit gives.
     mend.limit = forMend ? mend.mendLimit : mend.searchLimit;
@@ -112,24 +112,26 @@ void ScheduleEngine::MendMixedRound(int courts, int overallRound)
     menChosen.fill(0);
     ladiesChosen.fill(0);
     auto& mend = s_.mend;
-    auto& pr = s_.pruning;
     // The balance and must-play scenarios, for the test of both genders' twos, and in the fast engine
     // its subtree tests without the ones that read the pool order as courts.
-    preparePruning(pool, -1, groupVsGroup ? -1 : smaller, overallRound, !groupVsGroup);
-    if (s_.Engine == EngineMode::Reference)
+    pruning::Pruner* const pruner = fastPruner();
+    auto& scenarios = s_.search->scenarios;
+    const int mustPlayGender = groupVsGroup ? -1 : smaller;
+    if (pruner) {
+        pruner->prepare(s_, pool, -1, mustPlayGender, overallRound, !groupVsGroup);
+        pruner->startSearch(false);
+    } else {
+        scenarios.prepare(s_, -1, mustPlayGender, overallRound, !groupVsGroup);
         buildMixedMet();
-    const bool prune = s_.Engine == EngineMode::Fast;
-    pr.exact = false;
-    // Both genders' players must make the round's courts as twos who have not met.
+    }
     auto& twos = s_.search->twos;
-    const auto& scenarios = s_.search->scenarios;
     if (!twos.possible(s_, scenarios, Men, courts, mend.work) || !twos.possible(s_, scenarios, Ladies, courts, mend.work))
         return;
     int chosen = 0, cursor = 1;
     bool found = false;
     try {
         for (;;) {
-            if (prune && chosen < needed && !canComplete(pool, -1, cursor, needed - chosen))
+            if (pruner && chosen < needed && !pruner->canComplete(cursor, needed - chosen))
                 cursor = pool.count + 1;
             bool reachedLimit = false;
             while (chosen < needed && cursor <= pool.count) {
@@ -139,7 +141,7 @@ void ScheduleEngine::MendMixedRound(int courts, int overallRound)
                 }
                 ++mend.work;
                 const Pair p = pool[cursor];
-                const bool take = !menChosen[p.first] && !ladiesChosen[p.second] && !(prune && prunedPair(p, -1));
+                const bool take = !menChosen[p.first] && !ladiesChosen[p.second] && !(pruner && pruner->excluded(p));
                 if (take) {
                     mend.position[size_t(++chosen)] = cursor;
                     menChosen[p.first] = ladiesChosen[p.second] = 1;
@@ -148,7 +150,7 @@ void ScheduleEngine::MendMixedRound(int courts, int overallRound)
                 if (userBreak())
                     return;
                 host_.stepProgress();
-                if (take && prune && chosen < needed && !canComplete(pool, -1, cursor, needed - chosen))
+                if (take && pruner && chosen < needed && !pruner->canComplete(cursor, needed - chosen))
                     cursor = pool.count + 1;
             }
             if (reachedLimit) {

@@ -200,16 +200,11 @@ struct SpreadTables {
     int64_t tried = 0, taken = 0;
 };
 
-// Work tables of the fast search's tests (those not yet in engine/pruning/).
-struct SearchPruning {
-    // The costlier tests (the exact matching of doubles, the order and courts tests of mixed rounds);
-    // on once a search has examined many candidates.
-    bool exact = false;
-    int32_t exactFrom = -1; // candidates examined before they join in; -1: twice the pool + 4000
-    // The order test's use in this search: nodes it was asked at, tested, and skipped.
-    int64_t orderNodes = 0, orderCalls = 0, orderSkips = 0;
-    // The courts test's calls in this search and the ones it gave up on, per number of courts to go.
-    std::array<int32_t, MaxCourts + 1> courtCalls{}, courtUnknown{};
+// Settings of the fast search's tests (tests set them).
+struct PruningSettings {
+    // Candidates a search examines before its costlier tests join in (0: from the start; -1: twice the
+    // pool + 4000).
+    int32_t exactFrom = -1;
 };
 
 // A varied-pairs mixed round whose search ends without a valid choice is planned again by the mend
@@ -341,7 +336,7 @@ struct ScheduleState {
     std::array<std::bitset<MaxPlayers + 1>, MaxPlayers + 1> historyPair{}; // (p, q) in the history
     std::array<std::bitset<MaxPlayers + 1>, 2> hasEligiblePair{};
     std::array<int32_t, MaxMixedPairs + 1> sortPosition{}; // the fast pool sort's positions of one weight
-    SearchPruning pruning;
+    PruningSettings pruning;
     SearchWorkspace search;
     MixedMend mend;
 
