@@ -17,10 +17,10 @@ struct SearchWork {
     // the players and pool pairs looked at by the tests where their own counts leave them out (the
     // balance and must-play tests, the courts test's choice of the next player).
     int64_t testWork = 0, chainWork = 0, lookWork = 0;
-    // Candidates the search has examined since the tests' start.
+    // Candidates the current search has examined (counted from its start, Pruner::startSearch).
     int64_t examined = 0;
 
-    // A new mixed search or mend (the candidates count on).
+    // A new mixed search or mend: nothing spent yet.
     void start() { testWork = chainWork = lookWork = 0; }
     bool testsWithinAllowance() const { return testWork <= WorkPerCandidate * examined + WorkAllowance; }
     bool chainWithinAllowance() const { return chainWork <= WorkPerCandidate * examined + WorkAllowance; }
