@@ -19,6 +19,7 @@
 // that one's searches end within their limits.
 #include "Blossom.h"
 #include "ScheduleEngine.h"
+#include "pruning/Workspace.h"
 
 #include <algorithm>
 
@@ -28,9 +29,7 @@ int64_t ScheduleEngine::mixedSearchWork() const
 {
     if (s_.Engine == EngineMode::Reference)
         return 0;
-    const auto& pr = s_.pruning;
-    return MixedCandidateWork * s_.mend.work + MixedTestWork * pr.testWork + MixedChainWork * pr.chainWork
-        + MixedLookWork * pr.lookWork;
+    return s_.search->pruner.work().units(s_.mend.work);
 }
 
 bool ScheduleEngine::withinWorkLimit() const
@@ -41,8 +40,8 @@ bool ScheduleEngine::withinWorkLimit() const
 void ScheduleEngine::startMixedWork(bool forMend)
 {
     auto& mend = s_.mend;
-    auto& pr = s_.pruning;
-    mend.work = pr.testWork = pr.chainWork = pr.lookWork = 0;
+    mend.work = 0;
+    s_.search->pruner.work().start();
     // Each search gets its whole limit, whatever the rounds before it spent: where a literal search ends
     // within it, the round is the one the search without a limit gives.
     mend.limit = forMend ? mend.mendLimit : mend.searchLimit;
@@ -94,57 +93,6 @@ bool ScheduleEngine::mendCourts(const PairList<MaxMixedPairs>& pool, int count)
     return true;
 }
 
-// Two chosen pairs on one court have two men who have not met and two ladies who have not met. So the
-// players of a gender that a valid choice may hold (available, with a pair in the pool, not left out by
-// every balance scenario) must hold `courts` disjoint twos of players who have not met, covering the
-// players every scenario needs. As in the doubles search's exact test: with d = (players) - 2 x courts
-// stand-ins, each joined to every player not needed, such twos exist exactly when the graph has a
-// perfect matching. When, say, every man plays every round, this settles at once that no choice of
-// ladies can help, where the search would try them all.
-bool ScheduleEngine::twosWithoutConflict(int g, int courts)
-{
-    auto& pr = s_.pruning;
-    const auto& avail = s_.mixedAvailability[size_t(g)];
-    const auto& met = g == Men ? s_.MixedMet.men : s_.MixedMet.ladies;
-    int m = 0;
-    for (int j = 1; j <= s_.players(g); ++j) {
-        if (!isAvailable(avail.player[size_t(j)]) || !s_.hasEligiblePair[size_t(g)].test(size_t(j))
-            || pr.blocked[size_t(g)][size_t(j)])
-            continue;
-        bool needed = pr.scenarios[size_t(g)] > 0;
-        for (int sc = 0; sc < pr.scenarios[size_t(g)] && needed; ++sc)
-            needed = pr.status[size_t(g)][size_t(sc)][size_t(j)] == SearchPruning::In;
-        pr.player[size_t(m)] = int16_t(j);
-        pr.owed[size_t(m)] = needed;
-        ++m;
-    }
-    const int d = m - 2 * courts;
-    if (d < 0)
-        return false;
-    const int V = m + d;
-    auto forEachNeighbour = [&](int v, auto&& visit) {
-        if (v >= m) {
-            for (int w = 0; w < m; ++w)
-                if (!pr.owed[size_t(w)] && visit(w))
-                    return;
-            return;
-        }
-        const auto& metV = met[size_t(pr.player[size_t(v)])];
-        for (int w = 0; w < m; ++w)
-            if (w != v && !metV.test(size_t(pr.player[size_t(w)])) && visit(w))
-                return;
-        if (!pr.owed[size_t(v)])
-            for (int w = m; w < V; ++w)
-                if (visit(w))
-                    return;
-    };
-    s_.mend.work += int64_t(V) * V;
-    auto& match = pr.blossom.match;
-    for (int v = 0; v < V; ++v)
-        match[size_t(v)] = -1;
-    return completeMatching(V, pr.blossom, forEachNeighbour);
-}
-
 void ScheduleEngine::MendMixedRound(int courts, int overallRound)
 {
     const int needed = 2 * courts;
@@ -164,21 +112,26 @@ void ScheduleEngine::MendMixedRound(int courts, int overallRound)
     menChosen.fill(0);
     ladiesChosen.fill(0);
     auto& mend = s_.mend;
-    auto& pr = s_.pruning;
     // The balance and must-play scenarios, for the test of both genders' twos, and in the fast engine
     // its subtree tests without the ones that read the pool order as courts.
-    preparePruning(pool, -1, groupVsGroup ? -1 : smaller, overallRound, !groupVsGroup);
-    if (s_.Engine == EngineMode::Reference)
+    pruning::Pruner* const pruner = fastPruner();
+    auto& scenarios = s_.search->scenarios;
+    const int mustPlayGender = groupVsGroup ? -1 : smaller;
+    if (pruner) {
+        pruner->prepare(s_, pool, -1, mustPlayGender, overallRound, !groupVsGroup);
+        pruner->startSearch(false);
+    } else {
+        scenarios.prepare(s_, -1, mustPlayGender, overallRound, !groupVsGroup);
         buildMixedMet();
-    const bool prune = s_.Engine == EngineMode::Fast;
-    pr.exact = false;
-    if (!twosWithoutConflict(Men, courts) || !twosWithoutConflict(Ladies, courts))
+    }
+    auto& twos = s_.search->twos;
+    if (!twos.possible(s_, scenarios, Men, courts, mend.work) || !twos.possible(s_, scenarios, Ladies, courts, mend.work))
         return;
     int chosen = 0, cursor = 1;
     bool found = false;
     try {
         for (;;) {
-            if (prune && chosen < needed && !canComplete(pool, -1, cursor, needed - chosen))
+            if (pruner && chosen < needed && !pruner->canComplete(cursor, needed - chosen))
                 cursor = pool.count + 1;
             bool reachedLimit = false;
             while (chosen < needed && cursor <= pool.count) {
@@ -188,7 +141,7 @@ void ScheduleEngine::MendMixedRound(int courts, int overallRound)
                 }
                 ++mend.work;
                 const Pair p = pool[cursor];
-                const bool take = !menChosen[p.first] && !ladiesChosen[p.second] && !(prune && prunedPair(p, -1));
+                const bool take = !menChosen[p.first] && !ladiesChosen[p.second] && !(pruner && pruner->excluded(p));
                 if (take) {
                     mend.position[size_t(++chosen)] = cursor;
                     menChosen[p.first] = ladiesChosen[p.second] = 1;
@@ -197,7 +150,7 @@ void ScheduleEngine::MendMixedRound(int courts, int overallRound)
                 if (userBreak())
                     return;
                 host_.stepProgress();
-                if (take && prune && chosen < needed && !canComplete(pool, -1, cursor, needed - chosen))
+                if (take && pruner && chosen < needed && !pruner->canComplete(cursor, needed - chosen))
                     cursor = pool.count + 1;
             }
             if (reachedLimit) {

@@ -2,6 +2,7 @@
 
 #include "FixedText.h"
 #include "OpponentSpread.h"
+#include "pruning/Workspace.h"
 #include "../messages/MessageTable.h"
 
 #include <algorithm>
@@ -69,6 +70,11 @@ void ScheduleEngine::progressLine(int category)
     else
         host_.showProgressLine(text.view(), 65, 2);
     host_.delay(500);
+}
+
+pruning::Pruner* ScheduleEngine::fastPruner() const
+{
+    return s_.Engine == EngineMode::Fast ? &s_.search->pruner : nullptr;
 }
 
 bool ScheduleEngine::stopRequested() const
@@ -441,23 +447,22 @@ void ScheduleEngine::SearchDoublesRound(int gender, int courts)
     };
     // The fast engine skips subtrees without a valid complete choice. With more must-play players than
     // places the search ends at its first failed choice, which it copies out: that one is searched as is.
-    const bool prune = s_.Engine == EngineMode::Fast && needed > 0 && s_.MustPlayList[size_t(gender)].count <= 4 * courts;
-    if (prune)
-        preparePruning(pool, gender, gender, s_.CurrentRound, true);
-    // The exact test costs more than the others: it joins in once the search has gone on for a while.
-    s_.pruning.exact = s_.pruning.exactFrom == 0;
-    const long long exactAfter = s_.pruning.exactFrom >= 0 ? s_.pruning.exactFrom + 1 : 2LL * pool.count + 4000;
-    long long examined = 0;
+    pruning::Pruner* const pruner =
+        needed > 0 && s_.MustPlayList[size_t(gender)].count <= 4 * courts ? fastPruner() : nullptr;
+    if (pruner) {
+        pruner->prepare(s_, pool, gender, gender, s_.CurrentRound, true);
+        pruner->startSearch(true);
+    }
     try {
         do {
             // A node that cannot be completed ends like an exhausted fill: the search backtracks.
-            if (prune && chosen < needed && !canComplete(pool, gender, cursor, needed - chosen))
+            if (pruner && chosen < needed && !pruner->canComplete(cursor, needed - chosen))
                 cursor = pool.count + 1;
             while (chosen < needed && cursor <= pool.count) {
                 const Pair p = pool[cursor];
-                if (prune && ++examined == exactAfter)
-                    s_.pruning.exact = true;
-                bool take = !inChosen[p.first] && !inChosen[p.second] && !(prune && prunedPair(p, gender));
+                if (pruner)
+                    pruner->countCandidate();
+                const bool take = !inChosen[p.first] && !inChosen[p.second] && !(pruner && pruner->excluded(p));
                 if (take) {
                     s_.chosenPosition[size_t(++chosen)] = cursor;
                     inChosen[p.first] = inChosen[p.second] = 1;
@@ -466,7 +471,7 @@ void ScheduleEngine::SearchDoublesRound(int gender, int courts)
                 if (userBreak())
                     return;
                 host_.stepProgress();
-                if (take && prune && chosen < needed && !canComplete(pool, gender, cursor, needed - chosen))
+                if (take && pruner && chosen < needed && !pruner->canComplete(cursor, needed - chosen))
                     cursor = pool.count + 1;
             }
             // Only a full choice is checked; a shorter one fails either way.
@@ -963,33 +968,25 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
     // a skip sets TooManyMustPlay as that failure would have.
     const bool lastRound = s_.CurrentRound == s_.Run.NumMixedRounds;
     const bool tooMany = s_.MustPlayList[size_t(smaller)].count > 2 * courts;
-    const bool prune = s_.Engine == EngineMode::Fast && needed > 0 && (!tooMany || lastRound);
+    pruning::Pruner* const pruner = needed > 0 && (!tooMany || lastRound) ? fastPruner() : nullptr;
     if (s_.Engine == EngineMode::Fast && s_.VariedPairs)
         buildMixedMet();
-    if (prune) {
-        preparePruning(pool, -1, groupVsGroup ? -1 : smaller, overallRound, !groupVsGroup);
-        startDeadEnds();
+    if (pruner) {
+        pruner->prepare(s_, pool, -1, groupVsGroup ? -1 : smaller, overallRound, !groupVsGroup);
+        pruner->startDeadEnds();
+        pruner->startSearch(true);
     }
-    // The order and courts tests cost more than the others: they join in once the search has gone on for
-    // a while.
-    s_.pruning.exact = s_.pruning.exactFrom == 0;
-    s_.pruning.orderNodes = s_.pruning.orderCalls = s_.pruning.orderSkips = 0;
-    s_.pruning.examined = 0;
-    s_.pruning.courtCalls.fill(0);
-    s_.pruning.courtUnknown.fill(0);
-    const long long exactAfter = s_.pruning.exactFrom >= 0 ? s_.pruning.exactFrom + 1 : 2LL * pool.count + 4000;
-    int64_t& examined = s_.pruning.examined;
     // The pair of the court being filled, when its second pair is still to come.
     auto openPair = [&] { return chosen % 2 == 1 ? pool[s_.chosenPosition[size_t(chosen)]] : Pair{}; };
     // A node that cannot lead to a valid choice.
     auto deadEnd = [&] {
-        return !canComplete(pool, -1, cursor, needed - chosen) || knownDeadEnd(cursor, openPair());
+        return !pruner->canComplete(cursor, needed - chosen) || pruner->knownDeadEnd(cursor, openPair());
     };
     // With varied pairs the search has a work limit; a search that reaches it has found nothing.
     bool reachedLimit = false;
     try {
         do {
-            if (prune && chosen >= 1 && chosen < needed && deadEnd())
+            if (pruner && chosen >= 1 && chosen < needed && deadEnd())
                 cursor = pool.count + 1;
             while (chosen < needed && cursor <= pool.count) {
                 if (!withinWorkLimit()) {
@@ -998,10 +995,10 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
                 }
                 ++s_.mend.work;
                 const Pair p = pool[cursor];
-                if (prune && ++examined == exactAfter)
-                    s_.pruning.exact = true;
+                if (pruner)
+                    pruner->countCandidate();
                 bool compatible = !menChosen[p.first] && !ladiesChosen[p.second];
-                if (compatible && prune && chosen >= 1 && prunedPair(p, -1)) {
+                if (compatible && pruner && chosen >= 1 && pruner->excluded(p)) {
                     compatible = false;
                     if (tooMany)
                         s_.TooManyMustPlay = true;
@@ -1011,14 +1008,14 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
                 if (compatible) {
                     s_.chosenPosition[size_t(++chosen)] = cursor;
                     menChosen[p.first] = ladiesChosen[p.second] = 1;
-                    if (prune)
-                        toggleChosenKey(p);
+                    if (pruner)
+                        pruner->toggleChosen(p);
                 }
                 ++cursor;
                 if (userBreak())
                     return;
                 host_.stepProgress();
-                if (compatible && prune && chosen < needed && deadEnd())
+                if (compatible && pruner && chosen < needed && deadEnd())
                     cursor = pool.count + 1;
             }
             if (reachedLimit)
@@ -1039,10 +1036,10 @@ void ScheduleEngine::SearchMixedRound(int courts, int overallRound)
                     cursor = s_.chosenPosition[size_t(chosen)] + 1;
                     const Pair last = pool[s_.chosenPosition[size_t(chosen)]];
                     // The node this pair made has been searched to its end.
-                    if (prune) {
+                    if (pruner) {
                         if (chosen < needed)
-                            recordDeadEnd(cursor, openPair());
-                        toggleChosenKey(last);
+                            pruner->recordDeadEnd(cursor, openPair());
+                        pruner->toggleChosen(last);
                     }
                     menChosen[last.first] = ladiesChosen[last.second] = 0;
                 }

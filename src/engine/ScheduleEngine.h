@@ -8,6 +8,10 @@
 
 namespace tandemx::engine {
 
+namespace pruning {
+class Pruner;
+}
+
 // Prefix and reason numbers of the round messages (message table entry = number + 21).
 namespace RoundMessage {
 constexpr int TooManyMustPlay = 2; // "Banen te weinig ! : "
@@ -87,27 +91,10 @@ private:
     // The mend's courts: whether the chosen pairs (mend positions 1..count) can all share a court with
     // a pair they have no history conflict with; if so, writes them as courts into the RoundResult.
     bool mendCourts(const PairList<MaxMixedPairs>& pool, int count);
-    // Whether the players of gender g a valid choice may hold can make `courts` twos who have not met.
-    bool twosWithoutConflict(int g, int courts);
 
-    // The fast search's tests (SearchPruning.cpp). gender is the doubles gender, or -1 in a mixed round.
-    // preparePruning works out, from this round's pool, availability and counters, which players every
-    // valid complete choice must cover and which it must leave out; canComplete answers false only when
-    // no valid complete choice extends the chosen pairs with `remaining` pairs from pool positions
-    // >= cursor, so the search may skip that subtree.
-    void preparePruning(const PairList<MaxMixedPairs>& pool, int gender, int mustPlayGender, int minStart, bool balance);
-    bool canComplete(const PairList<MaxMixedPairs>& pool, int gender, int cursor, int remaining);
-    bool prunedPair(Pair p, int gender) const;
-    bool scenarioHolds(const PairList<MaxMixedPairs>& pool, bool mixed, int g, int scenario, int cursor, int slots);
-    bool exactMatching(const PairList<MaxMixedPairs>& pool, int g, int scenario, int cursor, int remaining);
-    bool playersInOrder(const PairList<MaxMixedPairs>& pool, int g, int cursor, int remaining);
-    int courtsInOrder(const PairList<MaxMixedPairs>& pool, int cursor, int remaining);
-    // The dead ends of a mixed search: a new search, a pair taken or given back, a node searched to
-    // the end, and whether the chosen players (and open pair) are a known dead end at this cursor.
-    void startDeadEnds();
-    void toggleChosenKey(Pair p);
-    void recordDeadEnd(int cursor, Pair open);
-    bool knownDeadEnd(int cursor, Pair open);
+    // The fast engine's pruner (engine/pruning/Pruner.h), none in the reference engine: both run the
+    // same searches, the fast one skipping the subtrees its pruner rules out.
+    pruning::Pruner* fastPruner() const;
 
     ScheduleState& s_;
     ScheduleHost& host_;

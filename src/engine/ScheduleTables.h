@@ -11,6 +11,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <utility>
 
@@ -201,126 +202,11 @@ struct SpreadTables {
     int64_t tried = 0, taken = 0;
 };
 
-// Work tables of the fast search: per gender the pool positions of each player's pairs (ascending),
-// and for each balance scenario which players must be covered and which must not.
-struct SearchPruning {
-    static constexpr int MaxScenarios = 3;
-    enum : uint8_t { Free = 0, In = 1, Out = 2 };
-    std::array<std::array<int32_t, MaxPlayers + 2>, 2> listStart{}; // player j: entries listStart[j]..listStart[j+1]-1
-    std::array<int32_t, 2 * MaxMixedPairs> listEntry{};
-    std::array<int32_t, 2> scenarios{};
-    std::array<std::array<std::array<uint8_t, MaxPlayers + 1>, MaxScenarios>, 2> status{};
-    std::array<std::array<uint8_t, MaxPlayers + 1>, 2> blocked{}; // Out in every scenario
-    std::array<std::array<int16_t, MaxPlayers + 1>, 2> partnerOf{}; // Hall test: partner given to a player
-    std::array<std::array<int32_t, MaxPlayers + 1>, 2> visited{};
-    std::array<uint8_t, MaxPlayers + 1> need{};
-    int32_t stamp = 0;
-    // The exact test (a perfect matching with stand-ins, Edmonds' blossoms); on once a search has
-    // examined many candidates.
-    bool exact = false;
-    int32_t exactFrom = -1; // candidates examined before it joins in; -1: twice the pool + 4000
-    static constexpr int MaxVertices = 2 * MaxPlayers;
-    std::array<int16_t, MaxVertices> player{};
-    std::array<uint8_t, MaxVertices> owed{};
-    BlossomTables<MaxVertices> blossom;
-    std::array<int16_t, MaxPlayers + 1> vertexOf{};
-    // The order test of a mixed round, per gender (costlier than the others, so it joins in with
-    // `exact`, and only at nodes with at most OrderPairs pairs to go): players taken,
-    // players every scenario needs, each free player's usable positions, and per step of its search
-    // the players that can come next with their positions.
-    static constexpr int OrderBudget = 4000; // steps before it gives up (and answers yes)
-    static constexpr int OrderPairs = 24;
-    int64_t orderNodes = 0, orderCalls = 0, orderSkips = 0; // this search: asked, tested, skipped
-    // The work of the order and courts tests in this search (about one unit per player or court looked
-    // at) against the candidates examined: the tests stop once it exceeds WorkPerCandidate per candidate
-    // plus WorkAllowance. The courts test's chain keeps its own count against the same allowance.
-    int64_t testWork = 0, examined = 0, chainWork = 0;
-    // Players and pool pairs looked at by the tests where their own counts leave them out (the balance
-    // and must-play tests, the courts test's choice of the next player), for the work limit of a
-    // varied-pairs mixed search only.
-    int64_t lookWork = 0;
-    static constexpr int64_t WorkPerCandidate = 1024;
-    static constexpr int64_t WorkAllowance = int64_t(1) << 20;
-    std::array<uint8_t, MaxPlayers + 1> orderUsed{}, orderOwed{};
-    std::array<int32_t, MaxMixedPairs> orderList{};
-    std::array<int32_t, MaxPlayers + 2> orderFrom{};
-    std::array<std::array<std::pair<int32_t, int32_t>, MaxPlayers>, 2 * MaxCourts + 1> orderCandidates{};
-    // The order test's own dead ends, one test at a time. What its search can still do after a step
-    // depends only on the position reached, the player of an unfinished court, the players still to
-    // take, how many of them must be owed ones, and which of the players taken so far still have usable
-    // positions later on (the others can come up no more).
-    static constexpr int PlayerWords = (MaxPlayers + 64) / 64;
-    static constexpr int OrderMemoSlots = 1 << 12;
-    struct OrderState {
-        std::array<uint64_t, PlayerWords> live{};
-        int32_t position = 0;
-        int16_t open = 0, left = 0, owedLeft = 0;
-        uint32_t test = 0; // the test it was found in
-        bool operator==(const OrderState& o) const
-        {
-            return test == o.test && live == o.live && position == o.position && open == o.open && left == o.left
-                && owedLeft == o.owedLeft;
-        }
-    };
-    std::array<OrderState, OrderMemoSlots> orderMemo{};
-    std::array<int32_t, MaxPlayers + 1> orderLast{};    // each player's last usable position, or 0
-    std::array<int16_t, 2 * MaxCourts + 1> orderPath{}; // the players taken, in order
-    uint32_t orderTest = 0;
-    // The courts test of a mixed round (exact, when at most 64 players of each gender are still free):
-    // local numbers of the free players, the pool position of each free man and lady's pair, who met
-    // whom among them as bits, and the courts it has placed. It gives up after CourtBudget units of work
-    // (about one per court looked at); per number of courts to go, once it has given up on more than
-    // half of 16 or more calls in a search, it is no longer asked there.
-    static constexpr int CourtBudget = 20000;
-    static constexpr int LocalPlayers = 64;
-    std::array<std::array<int16_t, LocalPlayers>, 2> localPlayer{};
-    std::array<std::array<int16_t, MaxPlayers + 1>, 2> localOf{};
-    std::array<std::array<int32_t, LocalPlayers>, LocalPlayers> localPosition{}; // [man][lady]
-    std::array<std::array<uint64_t, LocalPlayers>, 2> localPairs{}, localMet{}, localAcross{};
-    std::array<std::pair<int32_t, int32_t>, MaxCourts> placedCourts{};
-    // With two courts to go, the courts two given players of one gender can have: their position span and
-    // their two partners as bits.
-    struct CourtOption {
-        int32_t lo = 0, hi = 0;
-        uint64_t players = 0;
-    };
-    std::array<std::array<CourtOption, LocalPlayers * LocalPlayers>, 2> courtOptions{};
-    // With more courts to go and few free players of one gender (at most ChainPlayers): for each two of
-    // them and each number of needed players of the other gender on them (0, 1, 2) the courts worth
-    // trying, and per set of them placed and number of needed players of the other gender placed the
-    // earliest end of the courts and the step that reached it.
-    static constexpr int ChainPlayers = 10;
-    static constexpr int ChainPairs = ChainPlayers * (ChainPlayers - 1) / 2;
-    struct ChainStep {
-        uint32_t before = 0; // the table entry before
-        int8_t pair = 0, kind = 0;
-        int16_t entry = 0;
-    };
-    std::array<std::array<std::array<CourtOption, 2 * LocalPlayers>, ChainPairs>, 3> chainFront{}; // [k][pair]
-    std::array<std::array<int32_t, ChainPairs>, 3> chainFrontSize{};
-    static constexpr int ChainEntries = (1 << ChainPlayers) * (ChainPlayers + 1);
-    std::array<int32_t, ChainEntries> chainEnd{};
-    std::array<ChainStep, ChainEntries> chainStep{};
-    // The call that last reached each entry, and the entries this call has reached in order.
-    std::array<uint32_t, ChainEntries> chainSeen{}, chainQueue{};
-    uint32_t chainCall = 0;
-    std::array<int32_t, MaxCourts + 1> courtCalls{}, courtUnknown{}; // this search, per courts to go
-    // Dead ends of a mixed search. Below a node, what the search can still do depends on which men and
-    // ladies are chosen, on the pair of an unfinished court (it decides the history conflicts of the
-    // next pair) and on the cursor alone; once such a node has been searched to the end without a
-    // valid choice, the same players and open pair at the same or a later cursor cannot give one
-    // either. A table remembers them (the players as bits; a newer dead end takes the place of an
-    // older one), one search at a time.
-    using ChosenKey = std::array<uint64_t, 2 * PlayerWords + 1>; // men, ladies, the open pair
-    struct DeadEnd {
-        ChosenKey key{};
-        int32_t cursor = 0;
-        uint32_t search = 0;
-    };
-    static constexpr int DeadEndSlots = 1 << 15;
-    ChosenKey chosenKey{};
-    uint32_t search = 0;
-    std::array<DeadEnd, DeadEndSlots> deadEnds{};
+// Settings of the fast search's tests (tests set them).
+struct PruningSettings {
+    // Candidates a search examines before its costlier tests join in (0: from the start; -1: twice the
+    // pool + 4000).
+    int32_t exactFrom = -1;
 };
 
 // A varied-pairs mixed round whose search ends without a valid choice is planned again by the mend
@@ -365,6 +251,27 @@ struct MixedMend {
     std::array<int32_t, MaxRoundPairs + 1> position{};
     std::array<uint64_t, MaxRoundPairs> together{};
     BlossomTables<MaxRoundPairs> blossom;
+};
+
+namespace pruning {
+struct Workspace;
+}
+
+// The work tables of the search's tests (engine/pruning/), made with the state so that a calculation
+// never allocates; only the engine looks inside. A copy of the state gets tables of its own: they carry
+// nothing from one search to the next.
+class SearchWorkspace {
+public:
+    SearchWorkspace();
+    SearchWorkspace(const SearchWorkspace&);
+    SearchWorkspace& operator=(const SearchWorkspace&);
+    ~SearchWorkspace();
+
+    pruning::Workspace& operator*() const { return *tables_; }
+    pruning::Workspace* operator->() const { return tables_.get(); }
+
+private:
+    std::unique_ptr<pruning::Workspace> tables_;
 };
 
 struct ScheduleState {
@@ -431,7 +338,8 @@ struct ScheduleState {
     std::array<std::bitset<MaxPlayers + 1>, MaxPlayers + 1> historyPair{}; // (p, q) in the history
     std::array<std::bitset<MaxPlayers + 1>, 2> hasEligiblePair{};
     std::array<int32_t, MaxMixedPairs + 1> sortPosition{}; // the fast pool sort's positions of one weight
-    SearchPruning pruning;
+    PruningSettings pruning;
+    SearchWorkspace search;
     MixedMend mend;
 
     ScheduleState();

@@ -81,5 +81,36 @@ TEST(Allocation, NoneDuringARun)
     }
 }
 
+// The search's work tables come with the state. A copy of a state that has calculated gets tables of its
+// own: it calculates the schedule the state calculates again, neither allocates, and the copy calculates
+// on after the state has gone.
+TEST(Allocation, ACopyOfTheStateCalculatesOnTablesOfItsOwn)
+{
+    struct Case {
+        int men, ladies, doubles, mixed, courts;
+        uint16_t playOptions;
+    };
+    for (const Case& c : {Case{24, 24, 4, 2, 10, 0}, Case{8, 8, 0, 3, 4, 2}}) {
+        CountingHost first, copied, again, later;
+        auto s = std::make_unique<ScheduleState>();
+        s->Settings = {c.men, c.ladies, c.doubles, c.mixed, c.courts, c.playOptions, 0, 2};
+        DefaultCourts(*s, first);
+        StartSchedule(*s, first);
+        auto copy = std::make_unique<ScheduleState>(*s);
+        counting = true;
+        StartSchedule(*copy, copied);
+        StartSchedule(*s, again);
+        counting = false;
+        EXPECT_EQ(allocations.exchange(0), 0) << c.men << " men";
+        EXPECT_GT(copied.progressLines, 0);
+        EXPECT_TRUE(copy->ScheduleTable == s->ScheduleTable) << c.men << " men";
+        EXPECT_EQ(copied.messages, again.messages) << c.men << " men";
+        const auto schedule = copy->ScheduleTable;
+        s.reset();
+        StartSchedule(*copy, later);
+        EXPECT_TRUE(copy->ScheduleTable == schedule) << c.men << " men";
+    }
+}
+
 } // namespace
 } // namespace tandemx::engine
