@@ -93,7 +93,7 @@ TEST(Allocation, ACopyOfTheStateCalculatesOnTablesOfItsOwn)
     for (const Case& c : {Case{24, 24, 4, 2, 10, 0}, Case{8, 8, 0, 3, 4, 2}}) {
         CountingHost first, copied, again, later;
         auto s = std::make_unique<ScheduleState>();
-        s->Settings = {c.men, c.ladies, c.doubles, c.mixed, c.courts, c.playOptions, 0, 2};
+        s->Settings = {c.men, c.ladies, c.doubles, c.mixed, c.courts, c.playOptions, 0, ScheduleMode::Numbered};
         DefaultCourts(*s, first);
         StartSchedule(*s, first);
         auto copy = std::make_unique<ScheduleState>(*s);
