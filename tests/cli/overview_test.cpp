@@ -62,13 +62,3 @@ TEST(OverviewCommand, ExportIsUtf8WithCrLf)
     EXPECT_EQ(r.out.count("\r\n"), r.out.count('\n'));
 }
 
-// The export carries the date of the evening: today from the clock, which TANDEMX_TODAY can set.
-TEST(OverviewCommand, ExportCarriesTheClocksDate)
-{
-    const QStringList args{"--kind", "2", "--export", "--men", "4", "--ladies", "4"};
-    const CliRun r = runCli(QStringLiteral("overview"), args, {"TANDEMX_TODAY=2026-03-05"});
-    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains(" Datum : 5-3-2026\r\n")) << r.out.toStdString();
-    const CliRun other = runCli(QStringLiteral("overview"), args, {"TANDEMX_TODAY=2026-11-28"});
-    EXPECT_TRUE(other.out.contains(" Datum : 28-11-2026\r\n")) << other.out.toStdString();
-}

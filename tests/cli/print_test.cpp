@@ -127,3 +127,17 @@ TEST(PrintCommand, OverviewPdfsAndRefusals)
         EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf")));
     }
 }
+
+// The header of an export ("Print kop") carries the date of the evening: today from the clock, which
+// TANDEMX_TODAY can set.
+TEST(PrintCommand, ExportHeaderCarriesTheClocksDate)
+{
+    QTemporaryDir dir;
+    const QString members = sampleWithPrintSettings(dir, tandemx::PrintFlag::Header, 61);
+    const QStringList args{"--kind", "2", "--export", "--members", members};
+    const CliRun r = runCli(QStringLiteral("overview"), args, {"TANDEMX_TODAY=2026-03-05"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(" Datum : 5-3-2026\r\n")) << r.out.toStdString();
+    const CliRun other = runCli(QStringLiteral("overview"), args, {"TANDEMX_TODAY=2026-11-28"});
+    EXPECT_TRUE(other.out.contains(" Datum : 28-11-2026\r\n")) << other.out.toStdString();
+}
